@@ -1,0 +1,6 @@
+# The test build runs under AddressSanitizer and UndefinedBehaviorSanitizer.
+if(TARN_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,73 @@
+// The settings file: one line in code page 932 ended by CR LF. Characters 1..30 are the
+// key table (configuration 0 slots 0..5, then configuration 1, ...), character 31 the
+// frame rate (code 30 + list index of "10".."90"), the last character the colour depth
+// (code 30: 8 bits, 31: 16 bits). A character is one byte, or two when the first is a
+// lead byte of code page 932.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tarn {
+
+inline constexpr int kConfigCount = 5;
+inline constexpr int kSlotCount = 6;
+// Slots of every configuration.
+enum KeySlot : int { kSlotRight = 0, kSlotLeft, kSlotDash, kSlotJump, kSlotGiveUp, kSlotPower };
+
+using KeyTableData = std::array<std::array<std::uint8_t, kSlotCount>, kConfigCount>;
+
+enum class SettingsBuild { Normal, LowSpec };
+// "morva2.cfh" for the normal build, "morva2.cf" for the low-spec build.
+const char* SettingsFileName(SettingsBuild build);
+
+enum class [[nodiscard]] SettingsStatus {
+    Ok,
+    NotFound,      // no such file
+    Unreadable,    // the file exists but cannot be read
+    TooShort,      // the first line holds fewer than 31 characters
+    KeyNotStorable,  // a key code the line cannot carry (10, 13, a lead byte)
+    WriteFailed,
+};
+// The message a program shows for a failed read or write, naming the file (UTF-8).
+std::string SettingsMessage(SettingsStatus status, const std::filesystem::path& file);
+
+// The raw values of a settings line, as both readers decode them.
+struct SettingsLine {
+    KeyTableData KeyTable{};
+    int frameCode = 0;   // character code of character 31
+    int colourCode = 0;  // character code of the last character minus 30, kept in 8 bits
+};
+SettingsStatus ParseSettingsLine(std::string_view fileContents, SettingsLine& line);
+
+// The game's reading: TargetFps = (frame code - 29) x 10 and the colour-depth check.
+struct GameSettings {
+    KeyTableData KeyTable{};
+    int TargetFps = 60;
+    int ColorDepth = 16;
+};
+// Reads and decodes for the game. An invalid colour code shows "DrBitの値が不正です",
+// a line break and "8bitに設定します", then uses 8 bits. A frame rate outside 10..90 is
+// reported and replaced by 60, so that it never reaches the frame pacing.
+SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings& settings);
+
+// The settings tool's reading: list indexes of the frame-rate and colour lists.
+struct ToolSettings {
+    KeyTableData KeyTable{};
+    int frameRateIndex = 5;  // "60"
+    int colorIndex = 1;      // "16bit"
+};
+SettingsStatus ReadToolSettings(const std::filesystem::path& file, ToolSettings& settings);
+
+// True for every key code that the line can carry and read back unchanged.
+bool IsStorableKeyCode(int code);
+
+// The line for a table, frame-rate index and colour index, CR LF included.
+SettingsStatus FormatSettingsLine(const ToolSettings& settings, std::string& line);
+// Writes the file atomically (a temporary file beside it, renamed over it).
+SettingsStatus WriteSettingsFile(const std::filesystem::path& file, const ToolSettings& settings);
+
+}  // namespace tarn

@@ -1,0 +1,74 @@
+// The enciphered container that stage files are stored in. Files travel as upper-case
+// hexadecimal text (two digits per byte); the cipher shifts each digit by key + 1.
+//
+// On disk an enciphered file is one byte longer than its plain form: byte 0 holds the
+// noise (high nibble, 1..15) and the key k (low nibble, 1..14); every following byte is
+// a plain byte with each nibble rotated upwards by k + 1.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarn {
+
+enum class [[nodiscard]] ContainerStatus {
+    Ok,
+    FileNotFound,  // the input file does not exist (the user has been told)
+    ReadFailed,    // the input file exists but could not be read
+    WriteFailed,   // the output file could not be written
+    OddLength,     // hexadecimal text of odd length (the user has been told)
+    EmptyFile,     // the input file holds no bytes
+    EmptyText,     // empty hexadecimal text where bytes were expected
+    TooShort,      // enciphered text shorter than its two leading digits
+    BadDigit,      // a character that is no hexadecimal digit
+};
+
+// A short English description, for command-line tools and logs.
+const char* Describe(ContainerStatus status);
+
+class BinAngsDL {
+public:
+    // Title of every message box the container shows.
+    std::string TitleName;
+
+    // Reads the whole file as hexadecimal text. A missing file shows
+    // "ファイルが見つかりません" with the path and gives FileNotFound; an empty file gives
+    // EmptyFile. Yields once to the window system before reading.
+    ContainerStatus OpenBin(const std::filesystem::path& BFileName, std::string& hexText);
+
+    static std::string BinToHex2(std::uint8_t BinData);
+
+    // Writes the bytes of the hexadecimal text, replacing any older file completely.
+    // Odd-length text shows "KVXﾊﾞｲﾅﾘｻｰﾊﾞｰ ｴﾗｰ" and writes nothing; empty text writes nothing.
+    ContainerStatus SaveBin(const std::filesystem::path& Bflename, std::string_view Texts);
+
+    // Enciphers hexadecimal text with a freshly drawn key (1..14) and noise (1..15).
+    ContainerStatus Angs(std::string_view Texts, std::string& enciphered);
+    // The same with the key and noise given, for tools and tests.
+    static ContainerStatus AngsWith(std::string_view Texts, int noise, int key,
+                                    std::string& enciphered);
+
+    // Deciphers: the second digit is the key; the first two digits are dropped.
+    static ContainerStatus Hukgs(std::string_view Texts, std::string& deciphered);
+};
+
+// Byte-level forms of the same cipher, bit-exact with the hexadecimal ones.
+std::vector<std::uint8_t> EncipherBytes(std::span<const std::uint8_t> plain, int noise, int key);
+ContainerStatus DecipherBytes(std::span<const std::uint8_t> stored,
+                              std::vector<std::uint8_t>& plain);
+
+// Reads an enciphered file and returns its plain bytes. Missing files are reported
+// through the message hook as OpenBin does.
+ContainerStatus ReadEncipheredFile(BinAngsDL& container, const std::filesystem::path& path,
+                                   std::vector<std::uint8_t>& plain);
+
+// Enciphers plain bytes with a fresh key and writes them through a temporary file beside
+// the target that is renamed over it, so the target never holds a plain or partial file.
+ContainerStatus WriteEncipheredFile(const std::filesystem::path& path,
+                                    std::span<const std::uint8_t> plain);
+
+}  // namespace tarn
