@@ -1,0 +1,75 @@
+// Picture files written and read back.
+#include "support/PictureFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tarn {
+namespace {
+
+class PictureFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ =
+            std::filesystem::temp_directory_path() /
+            ("tarn-pictures-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::filesystem::path dir_;
+};
+
+TEST_F(PictureFiles, BmpRoundTripKeepsEveryPixel) {
+    Surface picture(5, 3);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            picture.SetPixel(x, y, Rgb(x * 50, y * 80, 255 - x));
+        }
+    }
+    ASSERT_EQ(SaveBmp(dir_ / "p.bmp", picture), PictureStatus::Ok);
+    Surface loaded;
+    ASSERT_EQ(LoadPicture(dir_ / "p.bmp", loaded), PictureStatus::Ok);
+    EXPECT_EQ(loaded, picture);
+}
+
+TEST_F(PictureFiles, BmpIsTwentyFourBitsPerPixel) {
+    ASSERT_EQ(SaveBmp(dir_ / "p.bmp", Surface(2, 2, kWhite)), PictureStatus::Ok);
+    std::ifstream file(dir_ / "p.bmp", std::ios::binary);
+    char header[30] = {};
+    file.read(header, sizeof header);
+    EXPECT_EQ(header[0], 'B');
+    EXPECT_EQ(header[1], 'M');
+    EXPECT_EQ(header[28], 24);
+}
+
+TEST_F(PictureFiles, JpegLoadsWithNearlyTheSameColours) {
+    const Surface picture(16, 16, Rgb(200, 40, 40));
+    ASSERT_EQ(SaveJpeg(dir_ / "p.jpg", picture, 95), PictureStatus::Ok);
+    Surface loaded;
+    ASSERT_EQ(LoadPicture(dir_ / "p.jpg", loaded), PictureStatus::Ok);
+    ASSERT_EQ(loaded.width(), 16);
+    const std::uint32_t p = loaded.Pixel(8, 8);
+    EXPECT_NEAR(int(p >> 16 & 0xFF), 200, 6);
+    EXPECT_NEAR(int(p >> 8 & 0xFF), 40, 6);
+}
+
+TEST_F(PictureFiles, MissingFileIsNotFound) {
+    Surface loaded;
+    EXPECT_EQ(LoadPicture(dir_ / "none.bmp", loaded), PictureStatus::NotFound);
+}
+
+TEST_F(PictureFiles, DamagedFileIsUnreadable) {
+    std::ofstream(dir_ / "bad.bmp") << "BM this is not a picture";
+    Surface loaded;
+    EXPECT_EQ(LoadPicture(dir_ / "bad.bmp", loaded), PictureStatus::Unreadable);
+    EXPECT_EQ(LoadPicture(dir_, loaded), PictureStatus::NotFound);  // a folder is no picture
+}
+
+TEST_F(PictureFiles, UnwritablePathReportsFailure) {
+    EXPECT_EQ(SaveBmp(dir_ / "no" / "such" / "p.bmp", Surface(1, 1)), PictureStatus::WriteFailed);
+}
+
+}  // namespace
+}  // namespace tarn
