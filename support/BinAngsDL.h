@@ -15,7 +15,7 @@
 
 namespace tarn {
 
-enum class [[nodiscard]] ContainerStatus {
+enum class [[nodiscard]] ContainerStatus{
     Ok,
     FileNotFound,  // the input file does not exist (the user has been told)
     ReadFailed,    // the input file exists but could not be read
@@ -31,7 +31,7 @@ enum class [[nodiscard]] ContainerStatus {
 const char* Describe(ContainerStatus status);
 
 class BinAngsDL {
-public:
+  public:
     // Title of every message box the container shows.
     std::string TitleName;
 

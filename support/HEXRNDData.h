@@ -15,11 +15,11 @@
 namespace tarn {
 
 class HEXRNDData {
-public:
+  public:
     // Mask with AND, then sprite with OR, both read at (MaskLeft, MaskTop).
-    static void MaskBilt(Surface& FeeldPicture, const Surface& sPicture,
-                         const Surface& MaskPicture, int nWidth, int nHeight, int PicLeft,
-                         int PicTop, int MaskLeft, int MaskTop);
+    static void MaskBilt(Surface& FeeldPicture, const Surface& sPicture, const Surface& MaskPicture,
+                         int nWidth, int nHeight, int PicLeft, int PicTop, int MaskLeft,
+                         int MaskTop);
 
     // Draws Points as MaxLen digits from a digit strip (glyphs 0..9 side by side);
     // a value above MaxLen nines is lowered to that limit in the caller's variable.
@@ -37,9 +37,11 @@ public:
     static std::string Run00x(std::int32_t Number, std::int32_t Member);
 
     // Shifts every 16-bit character code by Key; nothing when a code leaves 0..65535.
-    static std::optional<std::u16string> StrAscEnCode(std::u16string_view StrDaTa, std::int32_t Key);
+    static std::optional<std::u16string> StrAscEnCode(std::u16string_view StrDaTa,
+                                                      std::int32_t Key);
     // Shifts back; nothing for texts over 32767 characters or codes leaving 0..65535.
-    static std::optional<std::u16string> StrAscDeCode(std::u16string_view StrDaTa, std::int32_t Key);
+    static std::optional<std::u16string> StrAscDeCode(std::u16string_view StrDaTa,
+                                                      std::int32_t Key);
 };
 
 }  // namespace tarn

@@ -7,7 +7,7 @@
 
 namespace tarn {
 
-enum class [[nodiscard]] PictureStatus { Ok, NotFound, Unreadable, WriteFailed };
+enum class [[nodiscard]] PictureStatus{Ok, NotFound, Unreadable, WriteFailed};
 
 const char* Describe(PictureStatus status);
 

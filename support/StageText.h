@@ -56,9 +56,9 @@ struct GameStageText {
     int PlayerY = 0;  // start row x 16, rounded half to even
     double TimeLeft = 0;
     std::array<std::vector<std::int32_t>, kMapRows> rows;  // each cut at 201 cells
-    std::string NextStage;   // goal 1
-    std::string NextStage2;  // goal 2
-    int lineCount = 0;       // lines present in the file (at most 96)
+    std::string NextStage;                                 // goal 1
+    std::string NextStage2;                                // goal 2
+    int lineCount = 0;                                     // lines present in the file (at most 96)
 };
 GameStageText ReadGameStage(std::string_view plain);
 
@@ -70,8 +70,8 @@ struct EditorStageText {
     int STY = 0;        // start row list index (may lie outside 0..59 in a bad file)
     std::string Times;  // time limit, its numeric value written back as plain decimal
     std::array<std::vector<std::int32_t>, kMapRows> rows;  // each cut at 200 cells
-    std::string Text4;  // goal 2
-    std::string Text3;  // goal 1
+    std::string Text4;                                     // goal 2
+    std::string Text3;                                     // goal 1
     int lineCount = 0;
 };
 EditorStageText ReadEditorStage(std::string_view plain);

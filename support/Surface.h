@@ -13,13 +13,14 @@ inline constexpr std::uint32_t kBlack = 0x000000;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 constexpr std::uint32_t Rgb(int r, int g, int b) {
-    return (std::uint32_t(r & 0xFF) << 16) | (std::uint32_t(g & 0xFF) << 8) | std::uint32_t(b & 0xFF);
+    return (std::uint32_t(r & 0xFF) << 16) | (std::uint32_t(g & 0xFF) << 8) |
+           std::uint32_t(b & 0xFF);
 }
 
 enum class RasterOp { SrcCopy, SrcAnd, SrcPaint };
 
 class Surface {
-public:
+  public:
     Surface() = default;
     Surface(int width, int height, std::uint32_t fill = kBlack);
 
@@ -32,7 +33,7 @@ public:
     void Fill(std::uint32_t color);
     void FillRect(int x, int y, int w, int h, std::uint32_t color);  // clipped
 
-    std::uint32_t Pixel(int x, int y) const;  // 0 outside
+    std::uint32_t Pixel(int x, int y) const;           // 0 outside
     void SetPixel(int x, int y, std::uint32_t color);  // ignored outside
 
     std::uint32_t* Row(int y) { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
@@ -44,7 +45,7 @@ public:
 
     bool operator==(const Surface& other) const = default;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;
