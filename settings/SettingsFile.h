@@ -24,13 +24,14 @@ enum class SettingsBuild { Normal, LowSpec };
 // "morva2.cfh" for the normal build, "morva2.cf" for the low-spec build.
 const char* SettingsFileName(SettingsBuild build);
 
-enum class [[nodiscard]] SettingsStatus {
+enum class [[nodiscard]] SettingsStatus{
     Ok,
-    NotFound,      // no such file
-    Unreadable,    // the file exists but cannot be read
-    TooShort,      // the first line holds fewer than 31 characters
+    NotFound,        // no such file
+    Unreadable,      // the file exists but cannot be read
+    TooShort,        // the first line holds fewer than 31 characters
     KeyNotStorable,  // a key code the line cannot carry (10, 13, a lead byte)
     WriteFailed,
+    ValueOutOfRange,  // a frame-rate index outside 0..8 or a colour index outside 0..1
 };
 // The message a program shows for a failed read or write, naming the file (UTF-8).
 std::string SettingsMessage(SettingsStatus status, const std::filesystem::path& file);
@@ -62,8 +63,18 @@ struct ToolSettings {
 };
 SettingsStatus ReadToolSettings(const std::filesystem::path& file, ToolSettings& settings);
 
-// True for every key code that the line can carry and read back unchanged.
+// True for every key code that the line can carry and read back unchanged: 0..255 except
+// 10 and 13 (they end the line) and the lead bytes of code page 932 (they join the next
+// character). 0 ("no key") is storable: it reads back as 0.
 bool IsStorableKeyCode(int code);
+
+inline constexpr int kFrameRateCount = 9;  // "10".."90"
+inline constexpr int kColorCount = 2;      // "8bit", "16bit"
+inline constexpr int kDefaultFrameRateIndex = 5;
+// The frames per second of a frame-rate list index: 10 x (index + 1).
+constexpr int FrameRateOfIndex(int index) {
+    return (index + 1) * 10;
+}
 
 // The line for a table, frame-rate index and colour index, CR LF included.
 SettingsStatus FormatSettingsLine(const ToolSettings& settings, std::string& line);

@@ -18,22 +18,30 @@ inline constexpr int kBack = 8, kTab = 9, kReturn = 13, kShift = 16, kControl = 
                      kSubtract = 109, kDecimal = 110, kDivide = 111, kF1 = 112, kF2 = 113,
                      kF11 = 122, kF12 = 123, kNumLock = 144, kScroll = 145, kOem1 = 186,
                      kOemPlus = 187, kOemComma = 188, kOemMinus = 189, kOemPeriod = 190,
-                     kOem2 = 191, kOem3 = 192, kOem4 = 219, kOem5 = 220, kOem6 = 221,
-                     kOem7 = 222, kOem102 = 226, kKanaHiragana = 242;
+                     kOem2 = 191, kOem3 = 192, kOem4 = 219, kOem5 = 220, kOem6 = 221, kOem7 = 222,
+                     kOem102 = 226, kKanaHiragana = 242;
 
 // Digit keys "0".."9" are 48..57, letters "A".."Z" 65..90.
-constexpr int Digit(int d) { return 48 + d; }
-constexpr int Letter(char upper) { return int(upper); }
+constexpr int Digit(int d) {
+    return 48 + d;
+}
+constexpr int Letter(char upper) {
+    return int(upper);
+}
 
 // The name the settings tool shows for a code (UTF-8): "A", "F 1", "SPACE", "←", ...
 std::string KeyName(int code);
 
 // A key as the platform reports it. usbUsage is the USB HID usage (which is what SDL
 // scancodes are); x11Keysym the X11 keysym (what Qt reports as the native virtual key on
-// X11). Either may be 0 when unknown.
+// X11); evdevCode the Linux input code of the key (an X11 keycode minus 8, which is what
+// Qt reports as the native scan code on X11). Any may be 0 when unknown. The key's
+// position (usbUsage, then evdevCode) wins over its keysym, so that the game, which
+// reads positions, and the settings tool agree whatever the keyboard layout.
 struct PlatformKey {
     std::uint32_t usbUsage = 0;
     std::uint32_t x11Keysym = 0;
+    std::uint32_t evdevCode = 0;
 };
 std::optional<int> FromPlatformKey(PlatformKey key);
 

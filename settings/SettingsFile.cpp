@@ -1,0 +1,250 @@
+// Reading, decoding and writing the settings line shared by the game and Optara.
+#include "settings/SettingsFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+#include "support/Cp932.h"
+#include "support/MessageHook.h"
+
+namespace tarn {
+namespace {
+
+constexpr int kKeyCharacters = kConfigCount * kSlotCount;  // 30
+constexpr int kMinCharacters = kKeyCharacters + 1;         // keys and the frame rate
+constexpr int kCodeBase = 30;
+
+// Character codes of the first line: a single byte, or lead byte x 256 + trail byte.
+std::vector<int> FirstLineCharacters(std::string_view contents) {
+    const auto end = contents.find_first_of("\r\n");
+    if (end != std::string_view::npos) {
+        contents = contents.substr(0, end);
+    }
+    std::vector<int> codes;
+    codes.reserve(contents.size());
+    for (std::size_t i = 0; i < contents.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(contents[i]);
+        if (cp932::IsLeadByte(byte) && i + 1 < contents.size()) {
+            codes.push_back(byte * 256 + static_cast<unsigned char>(contents[++i]));
+        } else {
+            codes.push_back(byte);
+        }
+    }
+    return codes;
+}
+
+SettingsStatus ReadWholeFile(const std::filesystem::path& file, std::string& contents) {
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return SettingsStatus::NotFound;
+    }
+    if (error || !std::filesystem::is_regular_file(status)) {
+        return SettingsStatus::Unreadable;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return SettingsStatus::Unreadable;
+    }
+    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return SettingsStatus::Unreadable;
+    }
+    return SettingsStatus::Ok;
+}
+
+SettingsStatus ReadLine(const std::filesystem::path& file, SettingsLine& line) {
+    std::string contents;
+    const SettingsStatus status = ReadWholeFile(file, contents);
+    if (status != SettingsStatus::Ok) {
+        return status;
+    }
+    return ParseSettingsLine(contents, line);
+}
+
+std::string MessageTitle(const std::filesystem::path& file) {
+    return file.filename().string();
+}
+
+void ReportBadFrameRate(const std::filesystem::path& file) {
+    ShowMessage("FPSの値が不正です\n60に設定します", MessageTitle(file), MessageIcon::Error);
+}
+
+void ReportBadColorDepth(const std::filesystem::path& file) {
+    ShowMessage("DrBitの値が不正です\n8bitに設定します", MessageTitle(file), MessageIcon::Error);
+}
+
+// Writes all of text to fd, retrying short writes.
+bool WriteAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = ::write(fd, text.data(), text.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+const char* SettingsFileName(SettingsBuild build) {
+    return build == SettingsBuild::LowSpec ? "morva2.cf" : "morva2.cfh";
+}
+
+std::string SettingsMessage(SettingsStatus status, const std::filesystem::path& file) {
+    const std::string name = file.string();
+    switch (status) {
+        case SettingsStatus::Ok:
+            return {};
+        case SettingsStatus::NotFound:
+            return "設定ファイルが見つかりません\n" + name;
+        case SettingsStatus::Unreadable:
+            return "設定ファイルを読み込めません\n" + name;
+        case SettingsStatus::TooShort:
+            return "設定ファイルの内容が短すぎます（31文字以上必要です）\n" + name;
+        case SettingsStatus::KeyNotStorable:
+            return "設定ファイルに保存できないキーがあります\n" + name;
+        case SettingsStatus::WriteFailed:
+            return "設定ファイルを書き込めません\n" + name;
+        case SettingsStatus::ValueOutOfRange:
+            return "FPSまたは色数の値が範囲外のため保存できません\n" + name;
+    }
+    return "設定ファイルの処理に失敗しました\n" + name;
+}
+
+SettingsStatus ParseSettingsLine(std::string_view fileContents, SettingsLine& line) {
+    const std::vector<int> codes = FirstLineCharacters(fileContents);
+    if (codes.size() < static_cast<std::size_t>(kMinCharacters)) {
+        return SettingsStatus::TooShort;
+    }
+    auto next = codes.begin();
+    for (auto& config : line.KeyTable) {
+        for (auto& key : config) {
+            key = static_cast<std::uint8_t>(*next++ & 0xFF);
+        }
+    }
+    line.frameCode = codes[kKeyCharacters];
+    line.colourCode = (codes.back() - kCodeBase) & 0xFF;
+    return SettingsStatus::Ok;
+}
+
+SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings& settings) {
+    SettingsLine line;
+    const SettingsStatus status = ReadLine(file, line);
+    if (status != SettingsStatus::Ok) {
+        return status;
+    }
+    settings.KeyTable = line.KeyTable;
+    // Computed in a wide type: a double-byte character has a code far above 255.
+    const long long fps = (static_cast<long long>(line.frameCode) - 29) * 10;
+    if (fps < FrameRateOfIndex(0) || fps > FrameRateOfIndex(kFrameRateCount - 1)) {
+        ReportBadFrameRate(file);
+        settings.TargetFps = FrameRateOfIndex(kDefaultFrameRateIndex);
+    } else {
+        settings.TargetFps = static_cast<int>(fps);
+    }
+    if (line.colourCode == 0) {
+        settings.ColorDepth = 8;
+    } else if (line.colourCode == 1) {
+        settings.ColorDepth = 16;
+    } else {
+        ReportBadColorDepth(file);
+        settings.ColorDepth = 8;
+    }
+    return SettingsStatus::Ok;
+}
+
+SettingsStatus ReadToolSettings(const std::filesystem::path& file, ToolSettings& settings) {
+    SettingsLine line;
+    const SettingsStatus status = ReadLine(file, line);
+    if (status != SettingsStatus::Ok) {
+        return status;
+    }
+    settings.KeyTable = line.KeyTable;
+    const int frameIndex = line.frameCode - kCodeBase;
+    if (frameIndex < 0 || frameIndex >= kFrameRateCount) {
+        ReportBadFrameRate(file);
+        settings.frameRateIndex = kDefaultFrameRateIndex;
+    } else {
+        settings.frameRateIndex = frameIndex;
+    }
+    if (line.colourCode >= kColorCount) {
+        ReportBadColorDepth(file);
+        settings.colorIndex = 0;
+    } else {
+        settings.colorIndex = line.colourCode;
+    }
+    return SettingsStatus::Ok;
+}
+
+bool IsStorableKeyCode(int code) {
+    return code >= 0 && code <= 255 && code != 10 && code != 13 &&
+           !cp932::IsLeadByte(static_cast<unsigned char>(code));
+}
+
+SettingsStatus FormatSettingsLine(const ToolSettings& settings, std::string& line) {
+    for (const auto& config : settings.KeyTable) {
+        for (const std::uint8_t key : config) {
+            if (!IsStorableKeyCode(key)) {
+                return SettingsStatus::KeyNotStorable;
+            }
+        }
+    }
+    if (settings.frameRateIndex < 0 || settings.frameRateIndex >= kFrameRateCount ||
+        settings.colorIndex < 0 || settings.colorIndex >= kColorCount) {
+        return SettingsStatus::ValueOutOfRange;
+    }
+    std::string text;
+    text.reserve(kMinCharacters + 3);
+    for (const auto& config : settings.KeyTable) {
+        for (const std::uint8_t key : config) {
+            text.push_back(static_cast<char>(key));
+        }
+    }
+    text.push_back(static_cast<char>(kCodeBase + settings.frameRateIndex));
+    text.push_back(static_cast<char>(kCodeBase + settings.colorIndex));
+    text += "\r\n";
+    line = std::move(text);
+    return SettingsStatus::Ok;
+}
+
+SettingsStatus WriteSettingsFile(const std::filesystem::path& file, const ToolSettings& settings) {
+    std::string line;
+    const SettingsStatus status = FormatSettingsLine(settings, line);
+    if (status != SettingsStatus::Ok) {
+        return status;
+    }
+    // The old file stays whole until the new one is complete on disk.
+    const std::filesystem::path directory =
+        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    std::string pattern = (directory / ("." + file.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+        return SettingsStatus::WriteFailed;
+    }
+    mode_t mode = 0644;
+    struct stat existing {};
+    if (::stat(file.c_str(), &existing) == 0) {
+        mode = existing.st_mode & 07777;
+    }
+    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, line) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok && ::rename(pattern.c_str(), file.c_str()) == 0) {
+        return SettingsStatus::Ok;
+    }
+    ::unlink(pattern.c_str());
+    return SettingsStatus::WriteFailed;
+}
+
+}  // namespace tarn
