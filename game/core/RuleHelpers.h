@@ -1,0 +1,44 @@
+// Small helpers shared by the rule sources (not part of the interface the loop uses).
+#pragma once
+
+#include <cstddef>
+
+#include "game/core/Rules.h"
+
+namespace tarn::game::detail {
+
+// The cell holding map pixel (x, y); divisions truncate toward zero.
+inline int Column(int x) {
+    return x / 16;
+}
+inline int Row(int y) {
+    return y / 16;
+}
+
+inline void RestartSound(FrameServices& services, SoundId id) {
+    services.Sound(id, SoundOp::Stop);
+    services.Sound(id, SoundOp::Play);
+}
+
+inline void RewindAndPlay(FrameServices& services, SoundId id) {
+    services.Sound(id, SoundOp::Rewind);
+    services.Sound(id, SoundOp::Play);
+}
+
+// Sets a cell's chip code and draws it into the map layers (cells outside the map are
+// left alone).
+void ChangeCell(FrameContext& frame, int column, int row, int code);
+
+// The block effects of a head hit at the player's top edge.
+void HeadHit(FrameContext& frame);
+
+}  // namespace tarn::game::detail
+
+namespace tarn::game::detail {
+
+// One object's contact with the player: lifts carrying it (kinds 0 and 1), deadly touch
+// (2, 3, 5) and enemies (6 to 11) being stomped, defeated or killing. Sets the outcome on
+// a deadly contact.
+void ObjectContact(FrameContext& frame, std::size_t index);
+
+}  // namespace tarn::game::detail
