@@ -1,0 +1,93 @@
+// The stage checker: a clean stage passes, and each kind of fault is reported.
+#include <gtest/gtest.h>
+
+#include "support/StageText.h"
+#include "tests/support/StageSamples.h"
+
+namespace tarn {
+namespace {
+
+using testing::StageWith;
+
+bool HasProblem(const std::vector<StageProblem>& problems, int line, const std::string& part) {
+    for (const auto& problem : problems) {
+        if (problem.line == line && problem.message.find(part) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(StageCheck, EditorLayoutStageHasNoProblems) {
+    EXPECT_TRUE(CheckStageText(StageWith({})).empty());
+    StageFields fields;
+    fields.background = "bg.bmp";
+    fields.map[3][3] = 23;
+    EXPECT_TRUE(CheckStageText(WriteStageText(fields)).empty());
+}
+
+TEST(StageCheck, MissingLinesAreReportedForTheWholeFile) {
+    const auto problems = CheckStageText("bg.bmp\r\nName\r\n 0\r\n");
+    EXPECT_TRUE(HasProblem(problems, 0, "3 lines instead of 96"));
+}
+
+TEST(StageCheck, EmptyTextIsReported) {
+    EXPECT_TRUE(HasProblem(CheckStageText(""), 0, "0 lines"));
+}
+
+TEST(StageCheck, RowOfWrongLengthIsReported) {
+    const auto problems =
+        CheckStageText(StageWith({{6, std::string(150, '0')}, {8, std::string(250, '0')}}));
+    EXPECT_TRUE(HasProblem(problems, 6, "150 characters"));
+    EXPECT_TRUE(HasProblem(problems, 8, "250 characters"));
+    EXPECT_EQ(problems.size(), 2u);
+}
+
+TEST(StageCheck, CharactersThatAreNoChipCodeAreCountedPerRow) {
+    std::string row(200, '0');
+    row[4] = '#';
+    row[9] = 'a';
+    const auto problems = CheckStageText(StageWith({{10, row}}));
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(
+        HasProblem(problems, 10, "2 characters that are no chip code, first at position 5"));
+}
+
+TEST(StageCheck, CodesAbove23AreReported) {
+    std::string row(200, '0');
+    row[0] = 'N';
+    row[7] = 'O';
+    row[8] = 'Z';
+    const auto problems = CheckStageText(StageWith({{65, row}}));
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(HasProblem(problems, 65, "2 cells with codes above 23, first at position 8"));
+}
+
+TEST(StageCheck, StartOutsideTheMapIsReported) {
+    const auto problems = CheckStageText(StageWith({{3, " 200"}, {4, "-1"}}));
+    EXPECT_TRUE(HasProblem(problems, 3, "200 lies outside 0..199"));
+    EXPECT_TRUE(HasProblem(problems, 4, "-1 lies outside 0..59"));
+}
+
+TEST(StageCheck, StartThatIsNoNumberIsReported) {
+    EXPECT_TRUE(HasProblem(CheckStageText(StageWith({{3, "left"}})), 3, "not a number"));
+}
+
+TEST(StageCheck, TimeThatIsNoNumberIsReported) {
+    EXPECT_TRUE(HasProblem(CheckStageText(StageWith({{5, "soon"}})), 5, "not a number"));
+    EXPECT_TRUE(HasProblem(CheckStageText(StageWith({{5, "150s"}})), 5, "not a number"));
+    EXPECT_TRUE(CheckStageText(StageWith({{5, " 2.5e2 "}})).empty());
+}
+
+TEST(StageCheck, EmptyBackgroundIsReported) {
+    EXPECT_TRUE(HasProblem(CheckStageText(StageWith({{1, ""}})), 1, "background"));
+}
+
+TEST(StageCheck, EveryProblemIsReportedNotJustTheFirst) {
+    const auto problems =
+        CheckStageText(StageWith({{3, "900"}, {5, "x"}, {6, "1"}, {7, std::string(200, 'P')}}));
+    EXPECT_EQ(problems.size(), 4u);
+}
+
+}  // namespace
+}  // namespace tarn

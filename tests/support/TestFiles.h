@@ -1,0 +1,93 @@
+// Scratch folders and file helpers shared by the container and stage tests.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "support/MessageHook.h"
+
+namespace tarn::testing {
+
+// A fresh folder below the system's temporary folder, removed with everything in it.
+class ScratchDir {
+  public:
+    ScratchDir() {
+        std::random_device device;
+        path_ = std::filesystem::temp_directory_path() /
+                ("tarn-support-" + std::to_string(device()) + std::to_string(device()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchDir() {
+        std::error_code error;
+        std::filesystem::remove_all(path_, error);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+};
+
+// Collects the messages shown while it lives, instead of printing them.
+class MessageRecorder {
+  public:
+    MessageRecorder() {
+        previous_ = SetMessageHandler(
+            [this](const std::string& text, const std::string& title, MessageIcon) {
+                messages.push_back({text, title});
+            });
+    }
+    ~MessageRecorder() { SetMessageHandler(previous_); }
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    std::vector<ShownMessage> messages;
+
+  private:
+    MessageHandler previous_;
+};
+
+// Counts the yields to the window system while it lives.
+class YieldCounter {
+  public:
+    YieldCounter() {
+        previous_ = SetYieldHandler([this] { ++count; });
+    }
+    ~YieldCounter() { SetYieldHandler(previous_); }
+    YieldCounter(const YieldCounter&) = delete;
+    YieldCounter& operator=(const YieldCounter&) = delete;
+
+    int count = 0;
+
+  private:
+    YieldHandler previous_;
+};
+
+}  // namespace tarn::testing
