@@ -1,0 +1,243 @@
+// Construction and layout of the editor window.
+#include "editor/app/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "editor/app/ChipTiles.h"
+#include "editor/app/MapCanvas.h"
+#include "editor/app/StagePropertiesFields.h"
+#include "editor/app/UserDialogs.h"
+#include "editor/doc/CanvasRules.h"
+
+namespace tarn::editor {
+namespace {
+
+// The window's client area; reports its size so the window can lay itself out.
+class ClientArea : public QWidget {
+  public:
+    explicit ClientArea(std::function<void(int, int)> resized) : resized_(std::move(resized)) {}
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        resized_(event->size().width(), event->size().height());
+    }
+
+  private:
+    std::function<void(int, int)> resized_;
+};
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
+
+// The file commands' questions, answered through the window's dialogs.
+class MainWindow::Ui : public EditorUi {
+  public:
+    explicit Ui(UserDialogs& dialogs) : dialogs_(dialogs) {}
+    PromptAnswer AskSaveChanges() override {
+        return dialogs_.AskYesNoCancel(Q(kMessageTitle), Q(kSaveChangesQuestion));
+    }
+    std::string AskOpenFileName(const std::string& initialName, FileFilter filter) override {
+        return dialogs_.GetOpenFileName(QString::fromStdString(initialName), Q(FilterText(filter)))
+            .toStdString();
+    }
+    std::string AskSaveFileName(const std::string& initialName, FileFilter filter) override {
+        return dialogs_.GetSaveFileName(QString::fromStdString(initialName), Q(FilterText(filter)))
+            .toStdString();
+    }
+    void ReportError(const std::string& text) override {
+        dialogs_.Inform(Q(kMessageTitle), QString::fromStdString(text), Severity::Error);
+    }
+
+  private:
+    UserDialogs& dialogs_;
+};
+
+MainWindow::MainWindow(EditorServices services, QWidget* parent)
+    : QMainWindow(parent),
+      services_(std::move(services)),
+      ui_(std::make_unique<Ui>(services_.dialogs)) {
+    setFont(QFont(QStringLiteral("VL PGothic"), 9));
+    commands_ = std::make_unique<FileCommands>(document_.Doc(), *ui_, services_.commandLineName);
+    commands_->onDocumentReplaced = [this](DocumentChange change) { DocumentReplaced(change); };
+    commands_->onCaptionChanged = [this] { RefreshCaption(); };
+    previousHandler_ = SetMessageHandler(
+        [this](const std::string& text, const std::string& title, MessageIcon icon) {
+            services_.dialogs.Inform(QString::fromStdString(title), QString::fromStdString(text),
+                                     icon == MessageIcon::Error     ? Severity::Error
+                                     : icon == MessageIcon::Warning ? Severity::Warning
+                                                                    : Severity::Information);
+        });
+
+    auto* client = new ClientArea([this](int width, int height) { ClientResized(width, height); });
+    setCentralWidget(client);
+    BuildMenus();
+    BuildControls(client);
+    RefreshCaption();
+    resize(683, 471 + menuBar()->sizeHint().height());
+    ClientResized(client->width(), client->height());
+}
+
+MainWindow::~MainWindow() {
+    SetMessageHandler(previousHandler_);
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    auto add = [this](QMenu* menu, const QString& text, const QKeySequence& key, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add(file, QStringLiteral("新規作成(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N),
+        &MainWindow::NewStage);
+    file->addSeparator();
+    add(file, QStringLiteral("印刷(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P),
+        &MainWindow::PrintStage);
+    add(file, QStringLiteral("Bitmap保存(&B)"), QKeySequence(Qt::CTRL | Qt::Key_B),
+        &MainWindow::ExportBitmap);
+    file->addSeparator();
+    add(file, QStringLiteral("開く"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::OpenStage);
+    add(file, QStringLiteral("上書き保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        &MainWindow::OverwriteSave);
+    add(file, QStringLiteral("名前を付けて保存"), QKeySequence(Qt::CTRL | Qt::Key_A),
+        &MainWindow::SaveStageAs);
+    file->addSeparator();
+    add(file, QStringLiteral("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    QAction* undo = add(edit, QStringLiteral("元に戻す(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                        &MainWindow::Undo);
+    QAction* redo = add(edit, QStringLiteral("やり直し(&R)"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+                        &MainWindow::Redo);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(&document_.UndoStack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&document_.UndoStack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+
+    QAction* play = menuBar()->addAction(QStringLiteral("テストプレイ(&T)"));
+    play->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(play, &QAction::triggered, this, &MainWindow::TestPlay);
+}
+
+void MainWindow::BuildControls(QWidget* client) {
+    fields_ = new StagePropertiesFields(document_.Doc().properties, client);
+
+    auto* chips = new QGroupBox(QStringLiteral("マップチップ"), client);
+    chips->setGeometry(292, -2, 180, 44);
+    palette_ = new QComboBox(chips);
+    palette_->setGeometry(6, 16, 168, 22);
+    palette_->setMaxVisibleItems(24);
+    for (int code = 0; code < kChipCodeCount; ++code) {
+        palette_->addItem(Tiles().Icon(code), Q(PaletteTexts()[code]));
+    }
+
+    auto* modeLabel = new QLabel(QStringLiteral("DrawMode："), client);
+    modeLabel->setGeometry(6, 108, 60, 16);
+    drawMode_ = new QComboBox(client);
+    drawMode_->setGeometry(66, 105, 106, 20);
+    for (std::string_view text : DrawModeTexts()) {
+        drawMode_->addItem(Q(text));
+    }
+    info_ = new QLabel(client);
+    info_->setGeometry(174, 106, 259, 18);
+
+    viewport_ = new QWidget(client);
+    viewport_->setAutoFillBackground(true);
+    canvas_ = new MapCanvas(document_, viewport_);
+    canvas_->move(0, 0);
+    hs_ = new QScrollBar(Qt::Horizontal, client);
+    vs_ = new QScrollBar(Qt::Vertical, client);
+    // The bars run from 0 down to viewport - canvas: the value is the canvas's position.
+    for (QScrollBar* bar : {hs_, vs_}) {
+        bar->setInvertedAppearance(true);
+        bar->setInvertedControls(false);
+        bar->setSingleStep(16);
+        bar->setPageStep(320);
+    }
+    connect(hs_, &QScrollBar::valueChanged, this,
+            [this](int x) { canvas_->move(x, canvas_->y()); });
+    connect(vs_, &QScrollBar::valueChanged, this,
+            [this](int y) { canvas_->move(canvas_->x(), y); });
+    cursor_ = new QLabel(client);
+
+    connect(palette_, &QComboBox::currentIndexChanged, this, &MainWindow::PaletteChosen);
+    connect(drawMode_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { canvas_->SetDrawMode(std::max(index, 0)); });
+    connect(canvas_, &MapCanvas::cursorCellChanged, cursor_, &QLabel::setText);
+    connect(canvas_, &MapCanvas::infoChanged, info_, &QLabel::setText);
+}
+
+void MainWindow::ClientResized(int width, int height) {
+    if (isMinimized() || hs_ == nullptr) {
+        return;
+    }
+    const SnapSize snap = SnapWindow(width, height);
+    if (snap.width != 0 || snap.height != 0) {
+        resize(snap.width != 0 ? snap.width : this->width(),
+               snap.height != 0 ? snap.height : this->height());
+    }
+    const CanvasLayout layout = ComputeLayout(width, height);
+    auto place = [](QWidget* widget, const Rect& r) {
+        widget->setGeometry(r.x, r.y, std::max(r.width, 0), std::max(r.height, 0));
+    };
+    place(viewport_, layout.viewport);
+    place(vs_, layout.verticalBar);
+    place(hs_, layout.horizontalBar);
+    cursor_->setGeometry(4, layout.cursorLabelTop, 200, 14);
+    hs_->setRange(std::min(layout.horizontalMaximum, 0), 0);
+    vs_->setRange(std::min(layout.verticalMaximum, 0), 0);
+}
+
+void MainWindow::PaletteChosen(int index) {
+    if (index == kFallingWalkerCode) {
+        services_.dialogs.Inform(Q(kProgramName), Q(kFallingWalkerMessage), Severity::Information);
+        palette_->setCurrentIndex(kWalkerCode);
+        return;
+    }
+    canvas_->SetPaletteCode(std::max(index, 0));
+}
+
+void MainWindow::DocumentReplaced(DocumentChange change) {
+    document_.DocumentReplaced();
+    fields_->Refresh();
+    if (change == DocumentChange::Created) {
+        palette_->setCurrentIndex(1);
+    }
+}
+
+void MainWindow::RefreshCaption() {
+    setWindowTitle(QString::fromStdString(document_.Doc().Caption()));
+}
+
+QAction* MainWindow::FindAction(const QString& text) const {
+    for (QAction* action : findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (commands_->MayClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace tarn::editor

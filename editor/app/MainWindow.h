@@ -1,0 +1,99 @@
+// The editor window: menus, property fields, palette, draw mode, the scrolled canvas and
+// its labels. Commands run on the MapDocument; dialogs, printer and game start go
+// through the interfaces handed in, so tests can drive the window directly.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "editor/app/MapDocument.h"
+#include "editor/doc/FileCommands.h"
+#include "support/MessageHook.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QScrollBar;
+class QTemporaryDir;
+
+namespace tarn::editor {
+
+class GameLauncher;
+class MapCanvas;
+class PagePrinter;
+class StagePropertiesFields;
+class UserDialogs;
+
+inline constexpr std::string_view kProgramName = "Gridsmith";
+
+struct EditorServices {
+    UserDialogs& dialogs;
+    PagePrinter& printer;
+    GameLauncher& launcher;
+    QString programDir;           // where TarnVer2 lives
+    std::string commandLineName;  // first name the file dialogs propose
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainWindow(EditorServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    MapDocument& Document() { return document_; }
+    FileCommands& Commands() { return *commands_; }
+    MapCanvas* Canvas() const { return canvas_; }
+    QWidget* Viewport() const { return viewport_; }
+    QWidget* ClientArea() const { return centralWidget(); }
+    QComboBox* Palette() const { return palette_; }
+    QComboBox* DrawModeList() const { return drawMode_; }
+    QLabel* InfoLabel() const { return info_; }
+    QLabel* CursorLabel() const { return cursor_; }
+    QScrollBar* HorizontalBar() const { return hs_; }
+    QScrollBar* VerticalBar() const { return vs_; }
+    StagePropertiesFields& Fields() { return *fields_; }
+    QAction* FindAction(const QString& text) const;
+
+  public slots:
+    void NewStage();
+    void OpenStage();
+    void OverwriteSave();
+    void SaveStageAs();
+    void PrintStage();
+    void ExportBitmap();
+    void TestPlay();
+    void Undo();
+    void Redo();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    class Ui;
+    void BuildMenus();
+    void BuildControls(QWidget* client);
+    void ClientResized(int width, int height);
+    void PaletteChosen(int index);
+    void DocumentReplaced(DocumentChange change);
+    void RefreshCaption();
+
+    EditorServices services_;
+    MapDocument document_;
+    std::unique_ptr<Ui> ui_;
+    std::unique_ptr<FileCommands> commands_;
+    StagePropertiesFields* fields_ = nullptr;
+    MapCanvas* canvas_ = nullptr;
+    QWidget* viewport_ = nullptr;
+    QComboBox* palette_ = nullptr;
+    QComboBox* drawMode_ = nullptr;
+    QLabel* info_ = nullptr;
+    QLabel* cursor_ = nullptr;
+    QScrollBar* hs_ = nullptr;
+    QScrollBar* vs_ = nullptr;
+    std::unique_ptr<QTemporaryDir> testPlayDir_;
+    MessageHandler previousHandler_;
+};
+
+}  // namespace tarn::editor

@@ -1,0 +1,100 @@
+// The window's command slots: file commands, printing, bitmap export, undo and redo,
+// and the test play that hands a temporary copy of the stage to the game.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include "editor/app/GameLauncher.h"
+#include "editor/app/MainWindow.h"
+#include "editor/app/PagePrinter.h"
+#include "editor/app/StagePicture.h"
+#include "editor/app/StagePropertiesFields.h"
+#include "editor/app/UserDialogs.h"
+
+namespace tarn::editor {
+namespace {
+
+QString Title() {
+    return QString::fromUtf8(kMessageTitle.data(), qsizetype(kMessageTitle.size()));
+}
+
+}  // namespace
+
+void MainWindow::NewStage() {
+    commands_->New();
+}
+
+void MainWindow::OpenStage() {
+    commands_->Open();
+}
+
+void MainWindow::OverwriteSave() {
+    commands_->OverwriteSave();
+    fields_->Refresh();  // empty goal fields now read "NONE"
+}
+
+void MainWindow::SaveStageAs() {
+    commands_->SaveAs();
+    fields_->Refresh();
+}
+
+void MainWindow::PrintStage() {
+    const StageDocument& doc = document_.Doc();
+    const QImage picture = ComposePrintPicture(document_.Canvas(),
+                                               QString::fromStdString(StageSummary(doc.properties)),
+                                               QString::fromStdString(doc.CurrentFile));
+    QString error;
+    if (!services_.printer.PrintPage(picture, error)) {
+        services_.dialogs.Inform(Title(), error, Severity::Warning);
+    }
+}
+
+void MainWindow::ExportBitmap() {
+    const QImage picture = ComposeExportPicture(
+        document_.Canvas(), QString::fromStdString(StageSummary(document_.Doc().properties)));
+    const std::string name = commands_->AskBitmapFileName();
+    if (name.empty()) {
+        return;
+    }
+    QString error;
+    if (!SaveBitmap(picture, QString::fromStdString(name), error)) {
+        services_.dialogs.Inform(Title(), error, Severity::Error);
+    }
+}
+
+void MainWindow::TestPlay() {
+    if (!testPlayDir_) {
+        testPlayDir_ = std::make_unique<QTemporaryDir>();
+    }
+    if (!testPlayDir_->isValid()) {
+        services_.dialogs.Inform(Title(),
+                                 QStringLiteral("テストプレイ用の一時フォルダを作れませんでした。"),
+                                 Severity::Error);
+        return;
+    }
+    const QString stagePath = testPlayDir_->filePath(QStringLiteral("testplay.tr2"));
+    if (auto problem = WriteStageFile(document_.Doc(), PathFromUtf8(stagePath.toStdString()))) {
+        services_.dialogs.Inform(Title(), QString::fromStdString(*problem), Severity::Error);
+        return;
+    }
+    const QString program = QDir(services_.programDir).filePath(QStringLiteral("TarnVer2"));
+    const QStringList arguments{QStringLiteral("--windowed"), QStringLiteral("--stage"), stagePath};
+    if (!services_.launcher.Start(program, arguments, services_.programDir)) {
+        services_.dialogs.Inform(
+            Title(),
+            QStringLiteral("ゲームを起動できませんでした。\nTarnVer2 "
+                           "がエディタと同じフォルダにあるか確かめてください。\n") +
+                program,
+            Severity::Error);
+    }
+}
+
+void MainWindow::Undo() {
+    document_.UndoStack().undo();
+}
+
+void MainWindow::Redo() {
+    document_.UndoStack().redo();
+}
+
+}  // namespace tarn::editor

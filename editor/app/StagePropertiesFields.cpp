@@ -1,0 +1,122 @@
+// Property fields at their places in the band above the canvas.
+#include "editor/app/StagePropertiesFields.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "editor/doc/StageProperties.h"
+
+namespace tarn::editor {
+namespace {
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, int x, int y, int width) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(x, y, width, 16);
+    return label;
+}
+
+QLineEdit* MakeLine(QWidget* parent, int x, int y, int width, int height) {
+    auto* line = new QLineEdit(parent);
+    line->setGeometry(x, y, width, height);
+    return line;
+}
+
+QComboBox* MakeList(QWidget* parent, int count, bool editable, int x, int y, int width) {
+    auto* list = new QComboBox(parent);
+    list->setEditable(editable);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    for (int i = 1; i <= count; ++i) {
+        list->addItem(QString::number(i));
+    }
+    list->setMaxVisibleItems(20);
+    list->setGeometry(x, y, width, 20);
+    return list;
+}
+
+}  // namespace
+
+StagePropertiesFields::StagePropertiesFields(StageProperties& properties, QWidget* parent)
+    : QObject(parent), properties_(properties) {
+    MakeLabel(QStringLiteral("ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞ："), parent, 2, 3, 74);
+    text1_ = MakeLine(parent, 76, 2, 121, 18);
+    MakeLabel(QStringLiteral("ステージ名："), parent, 2, 23, 74);
+    text2_ = MakeLine(parent, 76, 22, 121, 18);
+    MakeLabel(QStringLiteral("制限時間："), parent, 2, 44, 74);
+    times_ = new QComboBox(parent);
+    times_->setEditable(true);
+    times_->setInsertPolicy(QComboBox::NoInsert);
+    times_->addItems({"50", "100", "150", "200", "250", "300"});
+    times_->setGeometry(76, 42, 121, 20);
+
+    auto* goal1 = new QGroupBox(QStringLiteral("次のファイル名(ゴール１)"), parent);
+    goal1->setGeometry(4, 66, 169, 37);
+    text3_ = MakeLine(goal1, 6, 15, 157, 18);
+    auto* goal2 = new QGroupBox(QStringLiteral("次のファイル名(ゴール2)"), parent);
+    goal2->setGeometry(178, 66, 169, 37);
+    text4_ = MakeLine(goal2, 6, 15, 157, 18);
+
+    auto* start = new QGroupBox(QStringLiteral("スタート位置"), parent);
+    start->setGeometry(204, -2, 85, 57);
+    MakeLabel(QStringLiteral("X："), start, 6, 14, 18);
+    stx_ = MakeList(start, kStartColumnCount, false, 24, 12, 53);
+    MakeLabel(QStringLiteral("Y："), start, 6, 34, 18);
+    sty_ = MakeList(start, kStartRowCount, true, 24, 32, 53);
+
+    connect(text1_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { properties_.Text1 = text.toStdString(); });
+    connect(text2_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { properties_.Text2 = text.toStdString(); });
+    connect(text3_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { properties_.Text3 = text.toStdString(); });
+    connect(text4_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { properties_.Text4 = text.toStdString(); });
+    connect(stx_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!refreshing_ && index >= 0) {
+            properties_.STX = index;
+        }
+    });
+    connect(sty_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        if (!refreshing_) {
+            properties_.STYText = text.toStdString();
+        }
+    });
+    connect(times_, &QComboBox::editTextChanged, this, &StagePropertiesFields::TimesEdited);
+    Refresh();
+}
+
+void StagePropertiesFields::TimesEdited(const QString& text) {
+    if (refreshing_) {
+        return;
+    }
+    const QString normalised = QString::fromStdString(NormaliseTimeText(text.toStdString()));
+    properties_.Times = normalised.toStdString();
+    if (normalised != text) {
+        times_->setEditText(normalised);
+    }
+}
+
+void StagePropertiesFields::Refresh() {
+    refreshing_ = true;
+    text1_->setText(QString::fromStdString(properties_.Text1));
+    text2_->setText(QString::fromStdString(properties_.Text2));
+    text3_->setText(QString::fromStdString(properties_.Text3));
+    text4_->setText(QString::fromStdString(properties_.Text4));
+    stx_->setCurrentIndex(properties_.STX);
+    const int styIndex = properties_.STYIndex();
+    if (styIndex >= 0) {
+        sty_->setCurrentIndex(styIndex);
+    }
+    sty_->setEditText(QString::fromStdString(properties_.STYText));
+    const QString times = QString::fromStdString(properties_.Times);
+    const int timesIndex = times_->findText(times);
+    if (timesIndex >= 0) {
+        times_->setCurrentIndex(timesIndex);
+    }
+    times_->setEditText(times);
+    refreshing_ = false;
+}
+
+}  // namespace tarn::editor

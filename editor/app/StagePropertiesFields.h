@@ -1,0 +1,46 @@
+// The seven stage property fields above the canvas, kept in step with the document's
+// StageProperties: every edit goes straight into the document, Refresh() goes back.
+#pragma once
+
+#include <QObject>
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace tarn::editor {
+
+struct StageProperties;
+
+class StagePropertiesFields : public QObject {
+    Q_OBJECT
+  public:
+    // Creates the fields, their labels and frames as children of parent.
+    StagePropertiesFields(StageProperties& properties, QWidget* parent);
+
+    // Shows the document's values (after New and Open, and after a save wrote "NONE").
+    void Refresh();
+
+    QLineEdit* Text1() const { return text1_; }
+    QLineEdit* Text2() const { return text2_; }
+    QLineEdit* Text3() const { return text3_; }
+    QLineEdit* Text4() const { return text4_; }
+    QComboBox* STX() const { return stx_; }
+    QComboBox* STY() const { return sty_; }
+    QComboBox* Times() const { return times_; }
+
+  private:
+    void TimesEdited(const QString& text);
+
+    StageProperties& properties_;
+    QLineEdit* text1_;
+    QLineEdit* text2_;
+    QLineEdit* text3_;
+    QLineEdit* text4_;
+    QComboBox* stx_;
+    QComboBox* sty_;
+    QComboBox* times_;
+    bool refreshing_ = false;
+};
+
+}  // namespace tarn::editor

@@ -1,0 +1,67 @@
+// Qt forms of the editor's dialogs. The save dialog appends the filter's extension when
+// the typed name has none.
+#include "editor/app/UserDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace tarn::editor {
+namespace {
+
+QString SuffixOf(const QString& filter) {
+    const auto match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+}  // namespace
+
+PromptAnswer QtUserDialogs::AskYesNoCancel(const QString& title, const QString& text) {
+    const auto answer = QMessageBox::question(
+        parent_, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        return PromptAnswer::Yes;
+    }
+    return answer == QMessageBox::No ? PromptAnswer::No : PromptAnswer::Cancel;
+}
+
+void QtUserDialogs::Inform(const QString& title, const QString& text, Severity severity) {
+    switch (severity) {
+        case Severity::Information:
+            QMessageBox::information(parent_, title, text);
+            break;
+        case Severity::Warning:
+            QMessageBox::warning(parent_, title, text);
+            break;
+        case Severity::Error:
+            QMessageBox::critical(parent_, title, text);
+            break;
+    }
+}
+
+QString QtUserDialogs::GetOpenFileName(const QString& initialName, const QString& filter) {
+    QFileDialog dialog(parent_, QString(), initialName, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtUserDialogs::GetSaveFileName(const QString& initialName, const QString& filter) {
+    QFileDialog dialog(parent_, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(SuffixOf(filter));
+    if (!initialName.isEmpty()) {
+        dialog.selectFile(initialName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace tarn::editor

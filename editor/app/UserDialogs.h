@@ -1,0 +1,39 @@
+// Message boxes and file dialogs behind a small interface, so tests answer directly.
+#pragma once
+
+#include <QString>
+
+#include "editor/doc/FileCommands.h"
+
+class QWidget;
+
+namespace tarn::editor {
+
+enum class Severity { Information, Warning, Error };
+
+class UserDialogs {
+  public:
+    virtual ~UserDialogs() = default;
+    virtual PromptAnswer AskYesNoCancel(const QString& title, const QString& text) = 0;
+    virtual void Inform(const QString& title, const QString& text, Severity severity) = 0;
+    // Empty when cancelled. filter is a Qt name filter such as "BMP (*.bmp)".
+    virtual QString GetOpenFileName(const QString& initialName, const QString& filter) = 0;
+    virtual QString GetSaveFileName(const QString& initialName, const QString& filter) = 0;
+};
+
+// QMessageBox and QFileDialog, parented to the editor window.
+class QtUserDialogs : public UserDialogs {
+  public:
+    explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    PromptAnswer AskYesNoCancel(const QString& title, const QString& text) override;
+    void Inform(const QString& title, const QString& text, Severity severity) override;
+    QString GetOpenFileName(const QString& initialName, const QString& filter) override;
+    QString GetSaveFileName(const QString& initialName, const QString& filter) override;
+
+  private:
+    QWidget* parent_;
+};
+
+}  // namespace tarn::editor

@@ -1,0 +1,114 @@
+// Canvas addressing, label texts and layout arithmetic.
+#include "editor/doc/CanvasRules.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "support/StageText.h"
+
+namespace tarn::editor {
+
+const std::array<std::string_view, 24>& PaletteTexts() {
+    static constexpr std::array<std::string_view, 24> kTexts = {
+        "削除モード",   "潰れるﾌﾞﾛｯｸ",    "潰れないﾌﾞﾛｯｸ",      "ゴール1",        "針",
+        "聖水",         "横に動くリフト", "縦に動くリフト(上)", "横に動く針",     "縦に動く針(上)",
+        "隠しﾌﾞﾛｯｸ",    "斜めに動く敵",   "横に動く敵",         "縦に動く敵",     "歩く敵",
+        "歩く敵落下中", "落ちない歩く敵", "縦に動くリフト(下)", "縦に動く針(下)", "ゴール2",
+        "1UP",          "itemコイン",     "隠しブロック(1UP",   "item1UP",
+    };
+    return kTexts;
+}
+
+const std::array<std::string_view, 2>& DrawModeTexts() {
+    static constexpr std::array<std::string_view, 2> kTexts = {"通常", "範囲選択モード"};
+    return kTexts;
+}
+
+int RoundPixel(double position) {
+    return RoundHalfEven(position);
+}
+
+int CellIndex(double position) {
+    return RoundPixel(position) / kCellPixels;
+}
+
+std::string CursorCellText(int column, int row) {
+    return "X:" + std::to_string(column + 1) + "  Y:" + std::to_string(row + 1);
+}
+
+std::string HoverText(int code) {
+    if (code <= 0 || code >= static_cast<int>(PaletteTexts().size())) {
+        return std::string(kUndefinedText);
+    }
+    return std::string(PaletteTexts()[code]);
+}
+
+Band BandFromDrag(double anchorX, double anchorY, double x, double y) {
+    x = std::max(x, 0.0);
+    y = std::max(y, 0.0);
+    Band band;
+    if (x >= anchorX) {
+        band.left = anchorX;
+        band.width = x - anchorX;
+    } else {
+        band.left = x;
+        band.width = anchorX - x;
+    }
+    if (y >= anchorY) {
+        band.top = anchorY;
+        band.height = y - anchorY;
+    } else {
+        band.top = y;
+        band.height = anchorY - y;
+    }
+    return band;
+}
+
+CellRange BandCells(const Band& band) {
+    CellRange range;
+    range.firstColumn = RoundPixel(band.left) / kCellPixels;
+    range.firstRow = RoundPixel(band.top) / kCellPixels;
+    range.lastColumn = RoundPixel(band.left + band.width) / kCellPixels;
+    range.lastRow = RoundPixel(band.top + band.height) / kCellPixels;
+    return range;
+}
+
+std::string BandSizeText(const Band& band) {
+    const CellRange range = BandCells(band);
+    const int columns = range.lastColumn - range.firstColumn + 1;
+    const int rows = range.lastRow - range.firstRow + 1;
+    return "横幅： " + std::to_string(columns) + "　縦幅： " + std::to_string(rows);
+}
+
+namespace {
+
+int ToInt16(int value) {
+    return std::clamp(value, int(INT16_MIN), int(INT16_MAX));
+}
+
+}  // namespace
+
+CanvasLayout ComputeLayout(int clientWidth, int clientHeight) {
+    CanvasLayout layout;
+    layout.viewport = {4, 136, clientWidth - 17, clientHeight - 30 - 136};
+    layout.verticalBar = {layout.viewport.width + 4, layout.viewport.y, 17, layout.viewport.height};
+    layout.horizontalBar = {layout.viewport.x, layout.viewport.y + layout.viewport.height,
+                            layout.viewport.width, 17};
+    layout.cursorLabelTop = layout.horizontalBar.y + 17;
+    layout.verticalMaximum = ToInt16(layout.viewport.height - kCanvasHeight);
+    layout.horizontalMaximum = ToInt16(layout.viewport.width - kCanvasWidth);
+    return layout;
+}
+
+SnapSize SnapWindow(int clientWidth, int clientHeight) {
+    SnapSize snap;
+    if (clientWidth < 440) {
+        snap.width = 440;
+    }
+    if (clientHeight < 240) {
+        snap.height = 440;
+    }
+    return snap;
+}
+
+}  // namespace tarn::editor

@@ -1,0 +1,81 @@
+// The map canvas's rules without any toolkit: the palette texts, cell addressing, the
+// texts of the cursor, hover and range-size labels, and the window layout on resize.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tarn::editor {
+
+inline constexpr int kCellPixels = 10;
+inline constexpr int kCanvasWidth = 2000;
+inline constexpr int kCanvasHeight = 600;
+inline constexpr int kFallingWalkerCode = 15;
+inline constexpr int kWalkerCode = 14;
+inline constexpr std::string_view kFallingWalkerMessage =
+    "歩く敵を使用してください。空中に置くと自然に落下中になります。";
+inline constexpr std::string_view kUndefinedText = "未定義";
+
+// Palette entry texts by chip code.
+const std::array<std::string_view, 24>& PaletteTexts();
+// Draw mode list: "通常", "範囲選択モード".
+const std::array<std::string_view, 2>& DrawModeTexts();
+
+// A canvas pixel position to a cell index: rounded half to even, then divided by 10
+// truncating toward zero (so -0.5 < x < 10 all give 0, as does any x down to -9.5).
+int CellIndex(double position);
+// The same rounding for anchors and band edges.
+int RoundPixel(double position);
+
+// "X:" column + 1 "  Y:" row + 1.
+std::string CursorCellText(int column, int row);
+// Palette text of a code, or "未定義" for 0 (and for codes without an entry).
+std::string HoverText(int code);
+
+// The range band: anchor and the current pointer, negative pointer positions taken as 0.
+struct Band {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+};
+Band BandFromDrag(double anchorX, double anchorY, double x, double y);
+// "横幅：" columns "　縦幅：" rows, each number with one leading space.
+std::string BandSizeText(const Band& band);
+// First and last cells covered by a band (inclusive, not clipped to the map).
+struct CellRange {
+    int firstColumn = 0;
+    int firstRow = 0;
+    int lastColumn = 0;
+    int lastRow = 0;
+};
+CellRange BandCells(const Band& band);
+
+// Geometry of the controls below the property band for a client area, in pixels.
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+struct CanvasLayout {
+    Rect viewport;
+    Rect verticalBar;
+    Rect horizontalBar;
+    int cursorLabelTop = 0;
+    int verticalMaximum = 0;    // viewport height - 600, as a 16-bit value
+    int horizontalMaximum = 0;  // viewport width - 2000, as a 16-bit value
+};
+CanvasLayout ComputeLayout(int clientWidth, int clientHeight);
+
+// The outer size the window snaps to when its client area becomes too small: the width
+// becomes 440 when the client is narrower than 440, the height 440 when the client is
+// lower than 240. Zero means "leave this dimension alone".
+struct SnapSize {
+    int width = 0;
+    int height = 0;
+};
+SnapSize SnapWindow(int clientWidth, int clientHeight);
+
+}  // namespace tarn::editor

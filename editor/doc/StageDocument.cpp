@@ -1,0 +1,135 @@
+// Reading and writing stage files for the editor. Reads decipher in memory and are
+// checked in full before anything reaches the document; writes go through a temporary
+// file beside the target.
+#include "editor/doc/StageDocument.h"
+
+#include <system_error>
+#include <vector>
+
+namespace tarn::editor {
+namespace {
+
+std::string Problem(const std::string& path, const std::string& reason) {
+    return "ステージファイルを開けませんでした。\n" + path + "\n" + reason;
+}
+
+}  // namespace
+
+std::filesystem::path PathFromUtf8(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string StageDocument::Caption() const {
+    return std::string(kCaptionPrefix) +
+           (CurrentFile.empty() ? std::string(kUntitled) : CurrentFile);
+}
+
+void StageDocument::ResetForNew() {
+    const std::string keptGoal2 = properties.Text4;
+    properties = StageProperties{};
+    properties.Text4 = keptGoal2;
+    EditMap = StageMap{};
+    Modified = false;
+    CurrentFile.clear();
+}
+
+StageFields StageDocument::ToFields() const {
+    StageFields fields;
+    fields.background = properties.Text1;
+    fields.stageName = properties.Text2;
+    fields.startColumnIndex = properties.STX;
+    fields.startRowIndex = properties.STYIndex();
+    fields.timeText = properties.Times;
+    fields.map = EditMap;
+    fields.nextStage = properties.Text3;
+    fields.nextStage2 = properties.Text4;
+    return fields;
+}
+
+std::optional<std::string> ReadStageFile(const StageDocument& base,
+                                         const std::filesystem::path& path, StageDocument& out) {
+    const std::string shown(reinterpret_cast<const char*>(path.u8string().c_str()));
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return Problem(shown, "ファイルが見つかりません。");
+    }
+    std::vector<std::uint8_t> plain;
+    StageDocument scratch = base;
+    const ContainerStatus status = ReadEncipheredFile(scratch.container, path, plain);
+    if (status != ContainerStatus::Ok) {
+        return Problem(shown,
+                       "ファイルを読み込めません（" + std::string(Describe(status)) + "）。");
+    }
+    const std::string_view text(reinterpret_cast<const char*>(plain.data()), plain.size());
+    const EditorStageText stage = ReadEditorStage(text);
+    if (stage.lineCount < kStageLineCount) {
+        return Problem(shown, "ステージファイルの行数が足りません（" +
+                                  std::to_string(stage.lineCount) + " 行。96 行必要です）。");
+    }
+    if (stage.STX < 0 || stage.STX >= kStartColumnCount) {
+        return Problem(shown, "スタート位置 X が範囲外です（3 行目）。");
+    }
+    if (stage.STY < 0 || stage.STY >= kStartRowCount) {
+        return Problem(shown, "スタート位置 Y が範囲外です（4 行目）。");
+    }
+    for (int row = 0; row < kMapRows; ++row) {
+        const auto& cells = stage.rows[row];
+        for (std::size_t column = 0; column < cells.size() && column < kMapColumns; ++column) {
+            const std::int32_t code = cells[column];
+            if (code < 0 || code > kHighestChipCode) {
+                return Problem(shown, "マップに使えない文字があります（" + std::to_string(row + 6) +
+                                          " 行目、" + std::to_string(column + 1) + " 文字目）。");
+            }
+            scratch.SetCell(static_cast<int>(column), row, code);
+        }
+    }
+    scratch.properties.Text1 = stage.Text1;
+    scratch.properties.Text2 = stage.Text2;
+    scratch.properties.STX = stage.STX;
+    scratch.properties.STYText = std::to_string(stage.STY + 1);
+    scratch.properties.Times = stage.Times;
+    scratch.properties.Text4 = stage.Text4;
+    scratch.properties.Text3 = stage.Text3;
+    out = std::move(scratch);
+    return std::nullopt;
+}
+
+std::optional<std::string> OpenF(StageDocument& doc, const std::string& path) {
+    StageDocument loaded;
+    if (auto problem = ReadStageFile(doc, PathFromUtf8(path), loaded)) {
+        return problem;
+    }
+    loaded.CurrentFile = path;
+    loaded.Modified = doc.Modified;
+    doc = std::move(loaded);
+    return std::nullopt;
+}
+
+std::optional<std::string> WriteStageFile(const StageDocument& doc,
+                                          const std::filesystem::path& path) {
+    const std::string text = WriteStageText(doc.ToFields());
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const ContainerStatus status = WriteEncipheredFile(path, {bytes, text.size()});
+    if (status != ContainerStatus::Ok) {
+        const std::string shown(reinterpret_cast<const char*>(path.u8string().c_str()));
+        return "ファイルを保存できませんでした。\n" + shown + "\n（" +
+               std::string(Describe(status)) + "）";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> SaveF(StageDocument& doc, const std::string& path) {
+    if (doc.properties.Text3.empty()) {
+        doc.properties.Text3 = "NONE";
+    }
+    if (doc.properties.Text4.empty()) {
+        doc.properties.Text4 = "NONE";
+    }
+    if (auto problem = WriteStageFile(doc, PathFromUtf8(path))) {
+        return problem;
+    }
+    doc.CurrentFile = path;
+    return std::nullopt;
+}
+
+}  // namespace tarn::editor

@@ -1,0 +1,73 @@
+// The stage being edited: its map, its properties, the file it belongs to and whether
+// it was touched since the last new, open or save; plus reading and writing stage files.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "editor/doc/StageProperties.h"
+#include "support/BinAngsDL.h"
+#include "support/StageText.h"
+
+namespace tarn::editor {
+
+inline constexpr std::string_view kMessageTitle = "Tarn2 MapEditer";
+inline constexpr std::string_view kCaptionPrefix = "Tarn2 NapEditer - ";
+inline constexpr std::string_view kUntitled = "無題";
+inline constexpr int kHighestChipCode = kChipCodeCount - 1;
+
+constexpr bool InsideMap(int column, int row) {
+    return column >= 0 && column < kMapColumns && row >= 0 && row < kMapRows;
+}
+
+class StageDocument {
+  public:
+    StageMap EditMap{};       // [row][column], chip codes 0..23
+    std::string CurrentFile;  // UTF-8 path; empty while untitled
+    bool Modified = false;
+    StageProperties properties;
+
+    int Cell(int column, int row) const { return EditMap[row][column]; }
+    void SetCell(int column, int row, int code) {
+        EditMap[row][column] = static_cast<std::uint8_t>(code);
+    }
+
+    // "Tarn2 NapEditer - " followed by the file or "無題".
+    std::string Caption() const;
+
+    // The data part of New: empty map and properties, untitled, not modified.
+    // The goal-2 field keeps its text.
+    void ResetForNew();
+
+    // The document as the stage text writer wants it.
+    StageFields ToFields() const;
+
+    // The container instance the editor keeps for its lifetime (title left empty).
+    BinAngsDL container;
+};
+
+// Reads the stage at path into out, starting from a copy of base (so cells after the end
+// of a short map row keep base's codes). Returns a message for the user when the file is
+// missing, unreadable or damaged; out is then unspecified and base is untouched.
+// Nothing is written anywhere: the file is deciphered in memory.
+std::optional<std::string> ReadStageFile(const StageDocument& base,
+                                         const std::filesystem::path& path, StageDocument& out);
+
+// OpenF: loads path into doc only when the whole file reads cleanly; sets CurrentFile.
+// Modified is left alone. On failure doc is unchanged and the message is returned.
+std::optional<std::string> OpenF(StageDocument& doc, const std::string& path);
+
+// Writes the stage enciphered through a temporary file renamed over path; the target
+// never holds a plain or partial file. Document state is left alone.
+std::optional<std::string> WriteStageFile(const StageDocument& doc,
+                                          const std::filesystem::path& path);
+
+// SaveF: empty goal fields become "NONE", writes the file and sets CurrentFile.
+// Modified is left alone; on failure CurrentFile stays as it was.
+std::optional<std::string> SaveF(StageDocument& doc, const std::string& path);
+
+std::filesystem::path PathFromUtf8(const std::string& utf8);
+
+}  // namespace tarn::editor

@@ -1,0 +1,254 @@
+// Reading and writing stage files: the line formats, round trips with the game's reader
+// and with encoded stages, and damaged or missing files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "TempFolder.h"
+#include "editor/doc/StageDocument.h"
+
+namespace tarn::editor {
+namespace {
+
+using testing::ReadPlain;
+using testing::TempFolder;
+using testing::WriteEnciphered;
+using testing::WriteStage;
+
+StageFields SampleFields() {
+    StageFields fields;
+    fields.background = "sky.bmp";
+    fields.stageName = "はじまりの森";
+    fields.startColumnIndex = 12;
+    fields.startRowIndex = 40;
+    fields.timeText = "250";
+    fields.map[0][0] = 1;
+    fields.map[59][199] = 23;
+    fields.map[30][100] = 15;
+    fields.nextStage = "1-2";
+    fields.nextStage2 = "bonus";
+    return fields;
+}
+
+TEST(StageDocumentSave, FreshDocumentWritesDefaultLines) {
+    TempFolder folder;
+    StageDocument doc;
+    ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
+    const StageLines lines = SplitStageLines(ReadPlain(folder.File("a.tr2")));
+    ASSERT_EQ(lines.lines.size(), 96u);
+    EXPECT_EQ(lines.Line(3), " 0");
+    EXPECT_EQ(lines.Line(4), " 0");
+    EXPECT_EQ(lines.Line(5), "150");
+    for (int n = 6; n <= 65; ++n) {
+        EXPECT_EQ(lines.Line(n), std::string(200, '0'));
+    }
+    for (int n = 67; n <= 95; ++n) {
+        EXPECT_EQ(lines.Line(n), "0");
+    }
+}
+
+TEST(StageDocumentSave, EmptyGoalFieldsBecomeNoneInFileAndFields) {
+    TempFolder folder;
+    StageDocument doc;
+    ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
+    const StageLines lines = SplitStageLines(ReadPlain(folder.File("a.tr2")));
+    EXPECT_EQ(lines.Line(66), "NONE");
+    EXPECT_EQ(lines.Line(96), "NONE");
+    EXPECT_EQ(doc.properties.Text3, "NONE");
+    EXPECT_EQ(doc.properties.Text4, "NONE");
+}
+
+TEST(StageDocumentSave, SetsCurrentFileAndLeavesModified) {
+    TempFolder folder;
+    StageDocument doc;
+    doc.Modified = true;
+    ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
+    EXPECT_EQ(doc.CurrentFile, folder.File("a.tr2"));
+    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.Caption(), "Tarn2 NapEditer - " + folder.File("a.tr2"));
+}
+
+TEST(StageDocumentSave, TypedStartRowOutsideTheListIsSavedAsMinusOne) {
+    TempFolder folder;
+    StageDocument doc;
+    doc.properties.STYText = "61";
+    ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
+    EXPECT_EQ(SplitStageLines(ReadPlain(folder.File("a.tr2"))).Line(4), "-1");
+}
+
+TEST(StageDocumentSave, FailedSaveReportsAndKeepsTargetAndCurrentFile) {
+    TempFolder folder;
+    StageDocument doc;
+    doc.CurrentFile = "old.tr2";
+    const std::string target = folder.File("missing-folder/a.tr2");
+    const auto problem = SaveF(doc, target);
+    ASSERT_TRUE(problem);
+    EXPECT_NE(problem->find("保存できませんでした"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_EQ(doc.CurrentFile, "old.tr2");
+}
+
+TEST(StageDocumentSave, SavedStageLoadsInTheGameWithTheSameContent) {
+    TempFolder folder;
+    StageDocument doc;
+    doc.properties.STX = 12;
+    doc.properties.STYText = "41";
+    doc.properties.Times = "250";
+    doc.properties.Text3 = "1-2";
+    doc.properties.Text4 = "bonus";
+    doc.SetCell(5, 7, 21);
+    doc.SetCell(199, 59, 23);
+    ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
+    const GameStageText game = ReadGameStage(ReadPlain(folder.File("a.tr2")));
+    EXPECT_EQ(game.PlayerX, 12 * 16);
+    EXPECT_EQ(game.PlayerY, 40 * 16);
+    EXPECT_EQ(game.TimeLeft, 250.0);
+    EXPECT_EQ(game.NextStage, "1-2");
+    EXPECT_EQ(game.NextStage2, "bonus");
+    for (int row = 0; row < kMapRows; ++row) {
+        for (int column = 0; column < kMapColumns; ++column) {
+            ASSERT_EQ(game.rows[row][column], doc.Cell(column, row)) << column << "," << row;
+        }
+    }
+}
+
+TEST(StageDocumentOpen, EncodedStageOpensUnchanged) {
+    TempFolder folder;
+    const StageFields fields = SampleFields();
+    WriteStage(folder.File("s.tr2"), fields);
+    StageDocument doc;
+    ASSERT_FALSE(OpenF(doc, folder.File("s.tr2")));
+    EXPECT_EQ(doc.EditMap, fields.map);
+    EXPECT_EQ(doc.properties.Text1, "sky.bmp");
+    EXPECT_EQ(doc.properties.Text2, "はじまりの森");
+    EXPECT_EQ(doc.properties.STX, 12);
+    EXPECT_EQ(doc.properties.STYText, "41");
+    EXPECT_EQ(doc.properties.Times, "250");
+    EXPECT_EQ(doc.properties.Text3, "1-2");
+    EXPECT_EQ(doc.properties.Text4, "bonus");
+    EXPECT_EQ(doc.CurrentFile, folder.File("s.tr2"));
+}
+
+TEST(StageDocumentOpen, ReopenedSaveGivesTheSameText) {
+    TempFolder folder;
+    WriteStage(folder.File("s.tr2"), SampleFields());
+    StageDocument doc;
+    ASSERT_FALSE(OpenF(doc, folder.File("s.tr2")));
+    ASSERT_FALSE(SaveF(doc, folder.File("t.tr2")));
+    EXPECT_EQ(ReadPlain(folder.File("t.tr2")), ReadPlain(folder.File("s.tr2")));
+}
+
+TEST(StageDocumentOpen, GoalOneFieldIsCutAtTheFirstComma) {
+    TempFolder folder;
+    StageFields fields = SampleFields();
+    fields.nextStage = "2-1,extra";
+    WriteStage(folder.File("s.tr2"), fields);
+    StageDocument doc;
+    ASSERT_FALSE(OpenF(doc, folder.File("s.tr2")));
+    EXPECT_EQ(doc.properties.Text3, "2-1");
+}
+
+TEST(StageDocumentOpen, ShortRowKeepsTheCellsBeyondItsEnd) {
+    TempFolder folder;
+    StageLines lines = SplitStageLines(WriteStageText(SampleFields()));
+    lines.lines[5] = std::string(150, '2');  // row 0
+    lines.lines[6] = std::string(250, '3');  // row 1
+    std::string plain;
+    for (const auto& line : lines.lines) {
+        plain += line + "\r\n";
+    }
+    WriteEnciphered(folder.File("s.tr2"), plain);
+    StageDocument doc;
+    for (int column = 0; column < kMapColumns; ++column) {
+        doc.SetCell(column, 0, 5);
+    }
+    ASSERT_FALSE(OpenF(doc, folder.File("s.tr2")));
+    EXPECT_EQ(doc.Cell(149, 0), 2);
+    EXPECT_EQ(doc.Cell(150, 0), 5);
+    EXPECT_EQ(doc.Cell(199, 0), 5);
+    EXPECT_EQ(doc.Cell(199, 1), 3);
+}
+
+TEST(StageDocumentOpen, NormalisesTheTimeLimitText) {
+    TempFolder folder;
+    StageFields fields = SampleFields();
+    fields.timeText = "abc";
+    WriteStage(folder.File("s.tr2"), fields);
+    StageDocument doc;
+    ASSERT_FALSE(OpenF(doc, folder.File("s.tr2")));
+    EXPECT_EQ(doc.properties.Times, "0");
+}
+
+TEST(StageDocumentOpen, WritesNothingIntoTheFolders) {
+    TempFolder folder;
+    WriteStage(folder.File("s.tr2"), SampleFields());
+    const auto before = std::distance(std::filesystem::directory_iterator(folder.Path()), {});
+    StageDocument doc;
+    ASSERT_FALSE(OpenF(doc, folder.File("s.tr2")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), before);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::current_path() / "edi.tmp"));
+}
+
+// A damaged file is reported and the document stays as it was.
+class StageDocumentDamaged : public ::testing::Test {
+  protected:
+    void ExpectRejected(const std::string& plain, const std::string& reason) {
+        WriteEnciphered(folder.File("bad.tr2"), plain);
+        ExpectRejectedFile(folder.File("bad.tr2"), reason);
+    }
+    void ExpectRejectedFile(const std::string& path, const std::string& reason) {
+        StageDocument doc;
+        doc.SetCell(3, 3, 7);
+        doc.properties.Text2 = "kept";
+        doc.CurrentFile = "current.tr2";
+        doc.Modified = true;
+        const auto problem = OpenF(doc, path);
+        ASSERT_TRUE(problem);
+        EXPECT_NE(problem->find(reason), std::string::npos) << *problem;
+        EXPECT_EQ(doc.Cell(3, 3), 7);
+        EXPECT_EQ(doc.properties.Text2, "kept");
+        EXPECT_EQ(doc.CurrentFile, "current.tr2");
+        EXPECT_TRUE(doc.Modified);
+    }
+    std::string WithLine(int n, const std::string& text) {
+        StageLines lines = SplitStageLines(WriteStageText(SampleFields()));
+        lines.lines[n - 1] = text;
+        std::string plain;
+        for (const auto& line : lines.lines) {
+            plain += line + "\r\n";
+        }
+        return plain;
+    }
+    TempFolder folder;
+};
+
+TEST_F(StageDocumentDamaged, MissingFileIsReported) {
+    ExpectRejectedFile(folder.File("none.tr2"), "見つかりません");
+}
+
+TEST_F(StageDocumentDamaged, EmptyFileIsReported) {
+    std::ofstream(folder.File("empty.tr2")).flush();
+    ExpectRejectedFile(folder.File("empty.tr2"), "読み込めません");
+}
+
+TEST_F(StageDocumentDamaged, FileOfFewerThan96LinesIsReported) {
+    std::string plain = WriteStageText(SampleFields());
+    plain.resize(plain.rfind("0\r\n"));
+    ExpectRejected(plain, "行数");
+}
+
+TEST_F(StageDocumentDamaged, StartColumnOutsideTheListIsReported) {
+    ExpectRejected(WithLine(3, " 200"), "スタート位置 X");
+}
+
+TEST_F(StageDocumentDamaged, StartRowOutsideTheListIsReported) {
+    ExpectRejected(WithLine(4, "-1"), "スタート位置 Y");
+}
+
+TEST_F(StageDocumentDamaged, MapCodeAbove23IsReported) {
+    ExpectRejected(WithLine(10, std::string(50, '0') + "O"), "10 行目、51 文字目");
+}
+
+}  // namespace
+}  // namespace tarn::editor
