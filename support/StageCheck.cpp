@@ -79,6 +79,10 @@ void CheckStart(const StageLines& lines, int lineNumber, const char* what, int l
     }
 }
 
+std::string Counted(int count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
 // One message per kind of fault in a row, naming how many cells and the first of them.
 void CheckRow(std::string_view row, int lineNumber, std::vector<StageProblem>& problems) {
     const int rowNumber = lineNumber - kFirstRowLine + 1;
@@ -107,16 +111,15 @@ void CheckRow(std::string_view row, int lineNumber, std::vector<StageProblem>& p
         }
     }
     if (badCount > 0) {
-        problems.push_back({lineNumber, where + std::to_string(badCount) +
-                                            " characters that are no chip code, first at "
-                                            "position " +
-                                            std::to_string(firstBad + 1)});
+        problems.push_back(
+            {lineNumber, where + Counted(badCount, "character that is", "characters that are") +
+                             " no chip code, first at position " + std::to_string(firstBad + 1)});
     }
     if (highCount > 0) {
-        problems.push_back({lineNumber, where + std::to_string(highCount) +
-                                            " cells with codes above " + std::to_string(kLastCode) +
-                                            ", first at position " + std::to_string(firstHigh + 1) +
-                                            " (\"" + row[firstHigh] + "\")"});
+        problems.push_back(
+            {lineNumber, where + Counted(highCount, "cell with a code", "cells with codes") +
+                             " above " + std::to_string(kLastCode) + ", first at position " +
+                             std::to_string(firstHigh + 1) + " (\"" + row[firstHigh] + "\")"});
     }
 }
 

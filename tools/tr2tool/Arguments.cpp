@@ -1,0 +1,70 @@
+// Option parsing, usage errors, stage loading and message routing for tr2tool.
+#include "tools/tr2tool/Arguments.h"
+
+#include "support/BinAngsDL.h"
+
+namespace tarn::tr2tool {
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            const std::set<std::string>& known,
+                                            const std::string& command, std::ostream& err) {
+    CommandLine line;
+    bool optionsEnded = false;
+    for (const std::string& arg : args) {
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            line.operands.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            line.help = true;
+        } else if (known.contains(arg)) {
+            line.options.insert(arg);
+        } else {
+            ReportUsage(command, "unknown option '" + arg + "'", err);
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
+void ReportUsage(const std::string& command, const std::string& problem, std::ostream& err) {
+    const std::string full = command.empty() ? "tr2tool" : "tr2tool " + command;
+    err << full << ": " << problem << "\n"
+        << "Try '" << full << " --help' for more information.\n";
+}
+
+bool LoadStage(const std::filesystem::path& file, std::vector<std::uint8_t>& plain,
+               std::ostream& err) {
+    BinAngsDL container;
+    const ContainerStatus status = ReadEncipheredFile(container, file, plain);
+    if (status == ContainerStatus::Ok) {
+        return true;
+    }
+    // A missing file has already been reported through the message hook.
+    if (status != ContainerStatus::FileNotFound) {
+        err << "tr2tool: " << file.string() << ": " << Describe(status) << "\n";
+    }
+    return false;
+}
+
+MessagesTo::MessagesTo(std::ostream& err) {
+    previous_ =
+        SetMessageHandler([&err](const std::string& text, const std::string& title, MessageIcon) {
+            std::string oneLine;
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                    oneLine += ": ";
+                    ++i;
+                } else {
+                    oneLine += text[i];
+                }
+            }
+            err << "tr2tool: " << (title.empty() ? "" : title + ": ") << oneLine << "\n";
+        });
+}
+
+MessagesTo::~MessagesTo() {
+    SetMessageHandler(previous_);
+}
+
+}  // namespace tarn::tr2tool
