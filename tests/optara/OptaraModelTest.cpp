@@ -1,0 +1,143 @@
+// The toolkit-free state of Optara: opening, targets, configurations, capture and saving.
+#include "settings/optara/OptaraModel.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/optara/OptaraTestSupport.h"
+
+namespace tarn::optara {
+namespace {
+
+using testing::ProgramFolder;
+
+class OptaraModelTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_.WriteSettings(SettingsBuild::Normal, 65, 2, 1);  // "A".., 30 fps, 16 bits
+        ASSERT_EQ(model_.Open(), SettingsStatus::Ok);
+    }
+
+    ProgramFolder folder_;
+    OptaraModel model_{folder_.Path()};
+};
+
+TEST_F(OptaraModelTest, OpeningReadsTheNormalBuildsFile) {
+    EXPECT_EQ(model_.Target(), SettingsBuild::Normal);
+    EXPECT_EQ(model_.KeyTable()[1][2], 65 + 8);
+    EXPECT_EQ(model_.FrameRateIndex(), 2);
+    EXPECT_EQ(model_.ColorIndex(), 1);
+}
+
+TEST_F(OptaraModelTest, SlotNamesFollowTheChosenConfiguration) {
+    model_.ChooseConfig(2);
+    EXPECT_EQ(model_.ConfigNo(), 2);
+    EXPECT_EQ(model_.SlotName(0), "M");  // 65 + 12
+    EXPECT_EQ(model_.SlotName(5), "R");
+}
+
+TEST_F(OptaraModelTest, ChoosingAConfigurationReplacesCodesWithoutACharacterByA) {
+    // Configuration 1 holds 0, then the low bytes 0x81, 0xE5 and 0xFC of double-byte
+    // characters, none of which is a character on its own.
+    const std::string line = std::string(6, 'A') + std::string(1, '\0') +
+                             "\x81\x81\x88\xe5 \x88\xfc'" + std::string(18, 'A') + "\x23\x1e\r\n";
+    {
+        std::ofstream out(folder_.FileOf(SettingsBuild::Normal), std::ios::binary);
+        out << line;
+    }
+    ASSERT_EQ(model_.Open(), SettingsStatus::Ok);
+    EXPECT_EQ(model_.KeyTable()[1][0], 0);
+    EXPECT_EQ(model_.KeyTable()[1][1], 0x81);
+    model_.ChooseConfig(1);
+    const std::array<std::uint8_t, kSlotCount> expected{65, 65, 65, 32, 65, 39};
+    EXPECT_EQ(model_.KeyTable()[1], expected);
+    EXPECT_EQ(model_.SlotName(3), "SPACE");
+}
+
+TEST_F(OptaraModelTest, CaptureStoresTheCodeInTheCurrentConfiguration) {
+    model_.ChooseConfig(3);
+    EXPECT_TRUE(model_.Capture(kSlotJump, 32));
+    EXPECT_EQ(model_.KeyTable()[3][kSlotJump], 32);
+    EXPECT_EQ(model_.SlotName(kSlotJump), "SPACE");
+}
+
+TEST_F(OptaraModelTest, KeysTheFileCannotCarryAreRefusedAndTheTableKept) {
+    const KeyTableData before = model_.KeyTable();
+    for (const std::optional<int> code :
+         {std::optional<int>{}, std::optional<int>{13}, std::optional<int>{10},
+          std::optional<int>{144}, std::optional<int>{242}, std::optional<int>{0},
+          std::optional<int>{300}}) {
+        EXPECT_FALSE(model_.Capture(0, code));
+    }
+    EXPECT_EQ(model_.KeyTable(), before);
+}
+
+TEST_F(OptaraModelTest, ChoosingTheLowSpecTargetReadsItsFile) {
+    folder_.WriteSettings(SettingsBuild::LowSpec, 48, 8, 0);
+    ASSERT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec), SettingsStatus::Ok);
+    EXPECT_EQ(model_.Target(), SettingsBuild::LowSpec);
+    EXPECT_EQ(model_.KeyTable()[0][0], 48);
+    EXPECT_EQ(model_.FrameRateIndex(), 8);
+    EXPECT_EQ(model_.ColorIndex(), 0);
+    EXPECT_EQ(model_.TargetFile(), folder_.FileOf(SettingsBuild::LowSpec));
+}
+
+TEST_F(OptaraModelTest, MissingTargetFileChangesNothing) {
+    EXPECT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec), SettingsStatus::NotFound);
+    EXPECT_EQ(model_.Target(), SettingsBuild::Normal);
+    EXPECT_EQ(model_.KeyTable()[0][0], 65);
+}
+
+TEST_F(OptaraModelTest, OpeningWithoutTheNormalFileIsNotFound) {
+    std::filesystem::remove(folder_.FileOf(SettingsBuild::Normal));
+    OptaraModel model(folder_.Path());
+    EXPECT_EQ(model.Open(), SettingsStatus::NotFound);
+}
+
+TEST_F(OptaraModelTest, SaveWritesOnlyTheTargetsFile) {
+    folder_.WriteSettings(SettingsBuild::LowSpec, 48, 8, 0);
+    ASSERT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec), SettingsStatus::Ok);
+    const auto normalBefore =
+        std::filesystem::last_write_time(folder_.FileOf(SettingsBuild::Normal));
+    EXPECT_TRUE(model_.Capture(0, 90));
+    model_.SetFrameRateIndex(0);
+    ASSERT_EQ(model_.Save(), SettingsStatus::Ok);
+    GameSettings game;
+    ASSERT_EQ(ReadGameSettings(folder_.FileOf(SettingsBuild::LowSpec), game), SettingsStatus::Ok);
+    EXPECT_EQ(game.KeyTable[0][0], 90);
+    EXPECT_EQ(game.TargetFps, 10);
+    EXPECT_EQ(std::filesystem::last_write_time(folder_.FileOf(SettingsBuild::Normal)),
+              normalBefore);
+    ASSERT_EQ(ReadGameSettings(folder_.FileOf(SettingsBuild::Normal), game), SettingsStatus::Ok);
+    EXPECT_EQ(game.KeyTable[0][0], 65);
+}
+
+TEST_F(OptaraModelTest, SaveWritesCodesWithoutACharacterAsA) {
+    // Configuration 4 slot 0 reads back from the double-byte "\x88\x88" as 0x88, which
+    // has no character of its own; configuration 4 is never shown.
+    const std::string line =
+        "'%Z&QW" + std::string(18, 'B') + "\x88\x88" + "BBBBB" + "\x23\x1e\r\n";
+    {
+        std::ofstream out(folder_.FileOf(SettingsBuild::Normal), std::ios::binary);
+        out << line;
+    }
+    ASSERT_EQ(model_.Open(), SettingsStatus::Ok);
+    ASSERT_EQ(model_.KeyTable()[4][0], 0x88);
+    EXPECT_EQ(model_.Save(), SettingsStatus::Ok);
+    GameSettings game;
+    ASSERT_EQ(ReadGameSettings(folder_.FileOf(SettingsBuild::Normal), game), SettingsStatus::Ok);
+    EXPECT_EQ(game.KeyTable[4][0], 65);
+    EXPECT_EQ(game.KeyTable[4][1], 'B');
+    EXPECT_EQ(game.KeyTable[0][kSlotJump], 38);
+}
+
+TEST_F(OptaraModelTest, ListIndexesOutsideTheListsAreIgnored) {
+    model_.SetFrameRateIndex(9);
+    model_.SetColorIndex(-1);
+    EXPECT_EQ(model_.FrameRateIndex(), 2);
+    EXPECT_EQ(model_.ColorIndex(), 1);
+}
+
+}  // namespace
+}  // namespace tarn::optara
