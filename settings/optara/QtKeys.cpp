@@ -62,9 +62,11 @@ constexpr std::array kKeypadKeys{
     QtKeyRow{Qt::Key_Slash, 0xffaf},    QtKeyRow{Qt::Key_Enter, 0xff8d},
 };
 
+// Platforms whose native scan code is an XKB keycode (Linux input code + 8) and whose
+// native virtual key is an X11 keysym.
 bool HasNativeKeys() {
     const QString platform = QGuiApplication::platformName();
-    return platform == QLatin1String("xcb");
+    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace
@@ -97,7 +99,6 @@ std::uint32_t KeysymOfQtKey(int qtKey, bool keypad) {
 
 std::optional<int> VirtualKeyOf(const QKeyEvent& event) {
     if (HasNativeKeys()) {
-        // On X11 the scan code is the keycode, the Linux input code plus 8.
         const std::uint32_t keycode = event.nativeScanCode();
         const vk::PlatformKey native{.x11Keysym = event.nativeVirtualKey(),
                                      .evdevCode = keycode > 8 ? keycode - 8 : 0};
