@@ -1,0 +1,175 @@
+// The stage background tiles: sky, night, cave and castle. Every tile repeats without a
+// seam, and none of the sizes divides 3200 x 960, so the last column and row are cut.
+#include "assets/gen/Backgrounds.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarn::assetgen {
+namespace {
+
+int Wrap(int value, int size) {
+    return ((value % size) + size) % size;
+}
+
+// Draws a sprite so that whatever leaves one edge comes back in at the opposite one.
+void StampWrapped(Surface& tile, const Sprite& sprite, int x, int y) {
+    for (int sy = 0; sy < sprite.height; ++sy) {
+        for (int sx = 0; sx < sprite.width; ++sx) {
+            if (sprite.IsOpaque(sx, sy)) {
+                tile.SetPixel(Wrap(x + sx, tile.width()), Wrap(y + sy, tile.height()),
+                              sprite.Colour(sx, sy));
+            }
+        }
+    }
+}
+
+Surface Sky(const SpriteBook& book) {
+    Surface tile(208, 152, Rgb(140, 192, 236));
+    Dice dice(11);
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            if (dice.Below(23) == 0) {
+                tile.SetPixel(x, y, Rgb(148, 198, 238));
+            }
+        }
+    }
+    if (const Sprite* cloud = book.Find("scenery.cloud")) {
+        StampWrapped(tile, *cloud, 14, 22);
+        StampWrapped(tile, *cloud, 120, 96);
+        StampWrapped(tile, *cloud, 196, 40);
+    }
+    return tile;
+}
+
+Surface Night(const SpriteBook& book) {
+    Surface tile(224, 168, Rgb(20, 26, 58));
+    Dice dice(23);
+    for (int i = 0; i < 70; ++i) {
+        const int shade = 70 + dice.Below(110);
+        tile.SetPixel(dice.Below(tile.width()), dice.Below(tile.height()),
+                      Rgb(shade, shade, std::min(255, shade + 40)));
+    }
+    if (const Sprite* star = book.Find("scenery.star")) {
+        StampWrapped(tile, *star, 40, 30);
+        StampWrapped(tile, *star, 170, 118);
+        StampWrapped(tile, *star, 101, 76);
+    }
+    return tile;
+}
+
+// Cobbles: each pixel belongs to the nearest of a few points (measured around the edges,
+// so the pattern wraps); pixels near a border between two cobbles form the cracks.
+Surface Cave(const SpriteBook& book) {
+    Surface tile(96, 88);
+    Dice dice(37);
+    struct Seed {
+        int x, y, shade;
+    };
+    std::vector<Seed> seeds;
+    for (int i = 0; i < 14; ++i) {
+        seeds.push_back({dice.Below(tile.width()), dice.Below(tile.height()), dice.Below(3)});
+    }
+    const std::uint32_t shades[3] = {Rgb(58, 44, 60), Rgb(66, 50, 66), Rgb(50, 40, 56)};
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            double nearest = 1e9, second = 1e9;
+            int owner = 0;
+            for (std::size_t i = 0; i < seeds.size(); ++i) {
+                int dx = std::abs(x - seeds[i].x);
+                int dy = std::abs(y - seeds[i].y);
+                dx = std::min(dx, tile.width() - dx);
+                dy = std::min(dy, tile.height() - dy);
+                const double distance = std::sqrt(double(dx * dx + dy * dy));
+                if (distance < nearest) {
+                    second = nearest;
+                    nearest = distance;
+                    owner = int(i);
+                } else if (distance < second) {
+                    second = distance;
+                }
+            }
+            std::uint32_t colour = shades[seeds[std::size_t(owner)].shade];
+            if (second - nearest < 1.6) {
+                colour = Rgb(30, 22, 34);
+            } else if (second - nearest < 3.0) {
+                colour = Blend(colour, Rgb(30, 22, 34), 0.45);
+            }
+            tile.SetPixel(x, y, colour);
+        }
+    }
+    if (const Sprite* crystal = book.Find("scenery.crystal")) {
+        StampWrapped(tile, *crystal, 60, 30);
+    }
+    return tile;
+}
+
+// Large wall stones in courses of 22 pixels, every other course shifted by half a stone.
+Surface Castle(const SpriteBook& book) {
+    Surface tile(120, 88);
+    Dice dice(53);
+    const int stoneW = 30, stoneH = 22;
+    for (int course = 0; course < tile.height() / stoneH; ++course) {
+        const int shift = (course % 2) * (stoneW / 2);
+        for (int stone = 0; stone < tile.width() / stoneW; ++stone) {
+            const int variation = dice.Below(10);
+            const std::uint32_t face = Rgb(58 + variation, 52 + variation, 80 + variation);
+            for (int y = 0; y < stoneH; ++y) {
+                for (int x = 0; x < stoneW; ++x) {
+                    std::uint32_t colour = face;
+                    if (x == stoneW - 1 || y == stoneH - 1) {
+                        colour = Rgb(30, 26, 44);  // mortar
+                    } else if (x == 0 || y == 0) {
+                        colour = Blend(face, Rgb(120, 112, 150), 0.35);
+                    } else if (x == stoneW - 2 || y == stoneH - 2) {
+                        colour = Blend(face, Rgb(30, 26, 44), 0.4);
+                    } else if (dice.Below(17) == 0) {
+                        colour = Blend(face, Rgb(30, 26, 44), 0.25);
+                    }
+                    tile.SetPixel(Wrap(stone * stoneW + shift + x, tile.width()),
+                                  course * stoneH + y, colour);
+                }
+            }
+        }
+    }
+    if (const Sprite* window = book.Find("scenery.window")) {
+        StampWrapped(tile, *window, 7, 26);
+    }
+    if (const Sprite* torch = book.Find("scenery.torch")) {
+        StampWrapped(tile, *torch, 78, 30);
+    }
+    return tile;
+}
+
+}  // namespace
+
+std::uint32_t Dice::Next() {
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 17;
+    state_ ^= state_ << 5;
+    return state_;
+}
+
+std::uint32_t Blend(std::uint32_t a, std::uint32_t b, double t) {
+    auto channel = [&](int shift) {
+        const double from = double((a >> shift) & 0xFF);
+        const double to = double((b >> shift) & 0xFF);
+        return int(std::lround(from + (to - from) * t));
+    };
+    return Rgb(channel(16), channel(8), channel(0));
+}
+
+Surface StandardBackground() {
+    return Surface(kStageWidth, kStageHeight, Rgb(16, 16, 28));
+}
+
+std::vector<BackgroundTile> BackgroundTiles(const SpriteBook& book) {
+    return {
+        {"sky.bmp", "daylight sky", Sky(book)},
+        {"night.bmp", "starry night", Night(book)},
+        {"cave.bmp", "cave wall", Cave(book)},
+        {"castle.bmp", "castle wall", Castle(book)},
+    };
+}
+
+}  // namespace tarn::assetgen
