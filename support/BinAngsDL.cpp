@@ -72,7 +72,10 @@ ContainerStatus ReadWholeFile(const BinAngsDL& container, const std::filesystem:
     if (!in) {
         return ContainerStatus::ReadFailed;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    char chunk[16384];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+    }
     if (in.bad()) {
         bytes.clear();
         return ContainerStatus::ReadFailed;

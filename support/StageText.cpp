@@ -26,19 +26,27 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Plain ASCII reads the same in both encodings; only other texts need converting.
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 std::string Utf8(std::string_view cp932Text) {
-    return cp932::ToUtf8(cp932Text);
+    return IsAscii(cp932Text) ? std::string(cp932Text) : cp932::ToUtf8(cp932Text);
 }
 
 // The writer keeps one field per line whatever the field holds.
 std::string SingleLine(std::string_view utf8) {
-    std::string text = cp932::FromUtf8(utf8);
+    std::string text = IsAscii(utf8) ? std::string(utf8) : cp932::FromUtf8(utf8);
     std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
     return text;
 }
 
 std::string IndexText(int index) {
-    return index >= 0 ? " " + std::to_string(index) : std::to_string(index);
+    std::string text = index >= 0 ? std::string(" ") : std::string();
+    text += std::to_string(index);
+    return text;
 }
 
 std::string NextStageText(const std::string& name) {
@@ -93,6 +101,7 @@ std::string_view StageLines::Line(int n) const {
 
 StageLines SplitStageLines(std::string_view plain) {
     StageLines result;
+    result.lines.reserve(kStageLineCount);
     std::size_t pos = 0;
     while (pos < plain.size() && static_cast<int>(result.lines.size()) < kStageLineCount) {
         std::size_t end = pos;
@@ -183,6 +192,7 @@ int RoundHalfEven(double value) {
 
 std::vector<std::int32_t> DecodeMapRow(std::string_view row, int maxCells) {
     std::vector<std::int32_t> cells;
+    cells.reserve(std::min(row.size(), static_cast<std::size_t>(std::max(maxCells, 0))));
     std::size_t pos = 0;
     while (pos < row.size() && static_cast<int>(cells.size()) < maxCells) {
         const auto c = static_cast<unsigned char>(row[pos]);

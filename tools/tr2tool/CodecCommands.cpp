@@ -1,6 +1,5 @@
 // tr2tool decode and encode: between stage files and their plain text.
 #include <fstream>
-#include <iterator>
 
 #include "support/BinAngsDL.h"
 #include "support/Cp932.h"
@@ -37,8 +36,12 @@ bool ReadTextFile(const std::filesystem::path& file, std::string& text, std::ost
         return false;
     }
     std::ifstream in(file, std::ios::binary);
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in && !in.eof()) {
+    text.clear();
+    char chunk[16384];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) {
         err << "tr2tool: " << file.string() << ": cannot be read\n";
         return false;
     }
