@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFont>
+#include <QGuiApplication>
 #include <cstdio>
 
 #include "editor/app/GameLauncher.h"
@@ -35,51 +36,67 @@ int ExportBitmapOnly(const QString& stagePath, const QString& bitmapPath) {
     return 0;
 }
 
-bool WantsExport(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--export-bmp") {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The export draws text only; it needs fonts but no display.
-    if (WantsExport(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The command line is read before any window system is touched, so --help,
+    // --version and --export-bmp work without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gridsmith"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
-    QApplication::setFont(QFont(QStringLiteral("VL PGothic"), 9));
-
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tarn 2 stage editor"));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    parser.setApplicationDescription(QStringLiteral("Gridsmith, the Tarn 2 stage editor."));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Show this help and exit."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Show the version and exit."));
     const QCommandLineOption exportOption(
         QStringLiteral("export-bmp"),
-        QStringLiteral("Write the bitmap export of STAGE.tr2 to OUT.bmp and exit "
-                       "(the output file is the next argument)."),
+        QStringLiteral("Write the bitmap export of STAGE.tr2 to OUT.bmp (the next argument) "
+                       "and exit without opening a window."),
         QStringLiteral("STAGE.tr2"));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
     parser.addOption(exportOption);
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("File name the file dialogs propose first (not opened)."),
-        QStringLiteral("[file]"));
-    parser.process(app);
-
+        QStringLiteral("File name the file dialogs propose first (it is not opened)."),
+        QStringLiteral("[file | --export-bmp STAGE.tr2 OUT.bmp]"));
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "Gridsmith: %s\n", parser.errorText().toLocal8Bit().constData());
+        return 2;
+    }
+    if (parser.isSet(helpOption)) {
+        std::fputs(parser.helpText()
+                       .replace(QStringLiteral("<executable_name>"), QStringLiteral("Gridsmith"))
+                       .toLocal8Bit()
+                       .constData(),
+                   stdout);
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        std::puts("Gridsmith 2.0.0");
+        return 0;
+    }
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(exportOption)) {
         if (positional.size() != 1) {
             std::fprintf(stderr, "Gridsmith: usage: Gridsmith --export-bmp STAGE.tr2 OUT.bmp\n");
             return 2;
         }
+        // The export draws text only; it needs fonts but no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QGuiApplication app(argc, argv);
         return ExportBitmapOnly(parser.value(exportOption), positional.front());
     }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Gridsmith"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setFont(QFont(QStringLiteral("VL PGothic"), 9));
 
     QtUserDialogs dialogs;
     QtPagePrinter printer;

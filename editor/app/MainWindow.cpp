@@ -22,9 +22,10 @@ namespace tarn::editor {
 namespace {
 
 // The window's client area; reports its size so the window can lay itself out.
-class ClientArea : public QWidget {
+class ResizeReportingArea : public QWidget {
   public:
-    explicit ClientArea(std::function<void(int, int)> resized) : resized_(std::move(resized)) {}
+    explicit ResizeReportingArea(std::function<void(int, int)> resized)
+        : resized_(std::move(resized)) {}
 
   protected:
     void resizeEvent(QResizeEvent* event) override {
@@ -81,7 +82,8 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
                                                                     : Severity::Information);
         });
 
-    auto* client = new ClientArea([this](int width, int height) { ClientResized(width, height); });
+    auto* client =
+        new ResizeReportingArea([this](int width, int height) { ClientResized(width, height); });
     setCentralWidget(client);
     BuildMenus();
     BuildControls(client);
