@@ -1,0 +1,129 @@
+// Running the game behind the command line.
+#include "game/core/App.h"
+
+#include <memory>
+
+#include "assets/BuiltinArt.h"
+#include "game/core/Flow.h"
+#include "game/core/Replay.h"
+#include "game/core/Session.h"
+#include "game/core/Startup.h"
+#include "game/core/StateDump.h"
+#include "support/MessageHook.h"
+#include "support/PictureFile.h"
+
+namespace tarn::game {
+
+namespace {
+
+void Fail(const std::string& text) {
+    ShowMessage(text, "Tarn Ver2", MessageIcon::Error);
+}
+
+// --stage: a bare name is a stage of the first stage folder; a path to a .tr2 file sets
+// the stage folder to its folder.
+bool ResolveStage(Session& s, const std::string& stage, std::string& name) {
+    const std::filesystem::path path(stage);
+    if (path.extension() == ".tr2" || path.has_parent_path()) {
+        std::error_code error;
+        const auto absolute = std::filesystem::absolute(path, error);
+        if (error || !std::filesystem::is_regular_file(absolute, error)) {
+            Fail("The stage file " + path.string() + " does not exist.");
+            return false;
+        }
+        s.StageDir = absolute.parent_path() / "";
+        name = absolute.stem().string();
+        return true;
+    }
+    name = stage;
+    return true;
+}
+
+void StartWithStage(Session& s) {
+    GameState& st = s.state;
+    s.TitleStarted = true;
+    s.stageMode = true;
+    st.counters.Lives = 5;
+    s.status.LifeV = "5";
+    const auto& slots = st.KeyTable[std::size_t(st.ConfigNo)];
+    st.bindings = KeyBindings{slots[kSlotRight], slots[kSlotLeft],   slots[kSlotDash],
+                              slots[kSlotJump],  slots[kSlotGiveUp], slots[kSlotPower]};
+}
+
+}  // namespace
+
+int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& program,
+            std::ostream& out, const std::function<void(Session&)>& prepare) {
+    std::unique_ptr<ReplayPlatform> replay;
+    std::unique_ptr<RecordingPlatform> record;
+    Platform* platform = &realPlatform;
+    FrameObserver* observer = nullptr;
+    if (!options.replay.empty()) {
+        ReplayScript script;
+        std::string error;
+        if (!ReadReplayScript(options.replay, script, error)) {
+            Fail(error);
+            return 1;
+        }
+        replay = std::make_unique<ReplayPlatform>(realPlatform, std::move(script));
+        platform = replay.get();
+        observer = replay.get();
+    } else if (!options.record.empty()) {
+        record = std::make_unique<RecordingPlatform>(realPlatform, options.record);
+        if (!record->Ok()) {
+            Fail("Cannot write the recording " + options.record.string() + ".");
+            return 1;
+        }
+        platform = record.get();
+        observer = record.get();
+    }
+
+    Session s(*platform, art::Builtin(), options.root);
+    s.state.lowSpec = program.lowSpec;
+    s.observer = observer;
+    if (replay) {
+        replay->Attach(&s.framesRun);
+    }
+    if (record) {
+        record->Attach(&s.framesRun);
+    }
+    if (!Startup(s, program.lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal)) {
+        return 1;
+    }
+    if (options.frames) {
+        if (*options.frames == 0) {
+            s.stopAfterFirstLoad = true;
+        } else {
+            s.frameLimit = *options.frames;
+        }
+    }
+    Next first{Phase::Menu, {}};
+    if (!options.stage.empty()) {
+        std::string name;
+        if (!ResolveStage(s, options.stage, name)) {
+            return 1;
+        }
+        StartWithStage(s);
+        first = Next{Phase::Load, name};
+    }
+    if (prepare) {
+        prepare(s);
+    }
+    int status = RunFlow(s, first);
+    if (replay && replay->Diverged()) {
+        status = 3;
+    }
+    if (!options.screenshot.empty()) {
+        const Surface& shot = s.presented.empty() ? s.view.surface : s.presented;
+        if (SaveBmp(options.screenshot, shot) != PictureStatus::Ok) {
+            Fail("Cannot write the screenshot " + options.screenshot.string() + ".");
+            status = status == 0 ? 1 : status;
+        }
+    }
+    if (options.dumpState) {
+        DumpState(out, s.state, DumpExtras{s.framesRun, s.status.State});
+    }
+    return status;
+}
+
+}  // namespace tarn::game

@@ -1,0 +1,25 @@
+// The whole run of the game behind the command line, on any platform: start-up, the
+// flow of phases, and what is written at exit (state dump, screenshot).
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "game/core/CommandLine.h"
+#include "game/platform/Platform.h"
+
+namespace tarn::game {
+
+class Session;
+
+struct ProgramInfo {
+    bool lowSpec = false;
+};
+
+// Runs the game; returns the exit status (0 normal end, 1 a missing or unreadable file,
+// 3 a replay that diverged). `prepare` may adjust the session before the first phase.
+int RunGame(const Options& options, Platform& platform, const ProgramInfo& program,
+            std::ostream& out, const std::function<void(Session&)>& prepare = {});
+
+}  // namespace tarn::game

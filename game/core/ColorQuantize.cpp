@@ -1,0 +1,87 @@
+// Colour conversion for the 8- and 16-bit display modes, through lookup tables.
+#include "game/core/ColorQuantize.h"
+
+#include <array>
+#include <cstdlib>
+#include <vector>
+
+namespace tarn::game {
+
+namespace {
+
+constexpr int kRedLevels = 6, kGreenLevels = 7, kBlueLevels = 6;
+constexpr std::array<int, 4> kGreys = {32, 96, 160, 224};
+
+int Level(int value, int levels) {
+    return (value * (levels - 1) + 127) / 255;
+}
+int LevelValue(int level, int levels) {
+    return level * 255 / (levels - 1);
+}
+
+std::uint32_t NearestPaletteColor(int r, int g, int b) {
+    const int lr = Level(r, kRedLevels), lg = Level(g, kGreenLevels), lb = Level(b, kBlueLevels);
+    std::uint32_t best =
+        Rgb(LevelValue(lr, kRedLevels), LevelValue(lg, kGreenLevels), LevelValue(lb, kBlueLevels));
+    auto distance = [&](std::uint32_t c) {
+        const int dr = int((c >> 16) & 0xFF) - r, dg = int((c >> 8) & 0xFF) - g,
+                  db = int(c & 0xFF) - b;
+        return dr * dr + dg * dg + db * db;
+    };
+    for (const int grey : kGreys) {
+        const std::uint32_t c = Rgb(grey, grey, grey);
+        if (distance(c) < distance(best)) {
+            best = c;
+        }
+    }
+    return best;
+}
+
+// Indexed by the colour's top 5 bits of each channel.
+const std::vector<std::uint32_t>& PaletteTable() {
+    static const std::vector<std::uint32_t> table = [] {
+        std::vector<std::uint32_t> t(32 * 32 * 32);
+        for (int r = 0; r < 32; ++r) {
+            for (int g = 0; g < 32; ++g) {
+                for (int b = 0; b < 32; ++b) {
+                    t[std::size_t((r << 10) | (g << 5) | b)] =
+                        NearestPaletteColor((r << 3) | 4, (g << 3) | 4, (b << 3) | 4);
+                }
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+std::size_t TableIndex(std::uint32_t c) {
+    return ((c >> 9) & 0x7C00) | ((c >> 6) & 0x03E0) | ((c >> 3) & 0x001F);
+}
+
+}  // namespace
+
+std::uint32_t ToPalette8(std::uint32_t color) {
+    return PaletteTable()[TableIndex(color)];
+}
+
+void QuantizeToDepth(const Surface& src, Surface& dst, int depth) {
+    if (dst.width() != src.width() || dst.height() != src.height()) {
+        dst.Reset(src.width(), src.height());
+    }
+    const auto in = src.Pixels();
+    const auto out = dst.Pixels();
+    if (depth == 8) {
+        const std::uint32_t* table = PaletteTable().data();
+        for (std::size_t i = 0; i < in.size(); ++i) {
+            out[i] = table[TableIndex(in[i])];
+        }
+    } else if (depth == 16) {
+        for (std::size_t i = 0; i < in.size(); ++i) {
+            out[i] = ToRgb565(in[i]);
+        }
+    } else {
+        std::copy(in.begin(), in.end(), out.begin());
+    }
+}
+
+}  // namespace tarn::game

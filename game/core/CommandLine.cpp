@@ -1,0 +1,92 @@
+// Parsing the command line.
+#include "game/core/CommandLine.h"
+
+#include <charconv>
+
+namespace tarn::game {
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args, Options& options) {
+    const auto fail = [](std::string text) { return ParseResult{false, std::move(text)}; };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--windowed") {
+            options.windowed = true;
+        } else if (arg == "--fullscreen") {
+            options.windowed = false;
+        } else if (arg == "--headless") {
+            options.headless = true;
+        } else if (arg == "--dump-state") {
+            options.dumpState = true;
+        } else if (arg == "--root" || arg == "--stage" || arg == "--replay" || arg == "--record" ||
+                   arg == "--screenshot" || arg == "--frames") {
+            if (!value(text) || text.empty()) {
+                return fail("option " + arg + " needs a value");
+            }
+            if (arg == "--root") {
+                options.root = text;
+            } else if (arg == "--stage") {
+                options.stage = text;
+            } else if (arg == "--replay") {
+                options.replay = text;
+            } else if (arg == "--record") {
+                options.record = text;
+            } else if (arg == "--screenshot") {
+                options.screenshot = text;
+            } else {
+                std::uint64_t frames = 0;
+                const auto [end, error] =
+                    std::from_chars(text.data(), text.data() + text.size(), frames);
+                if (error != std::errc{} || end != text.data() + text.size()) {
+                    return fail("--frames needs a whole number, not \"" + text + "\"");
+                }
+                options.frames = frames;
+            }
+        } else {
+            return fail("unknown option \"" + arg + "\"");
+        }
+    }
+    if (!options.replay.empty() && !options.record.empty()) {
+        return fail("--replay and --record cannot be used together");
+    }
+    return ParseResult{};
+}
+
+void PrintHelp(std::ostream& out, const std::string& program) {
+    out << "Usage: " << program << " [options]\n"
+        << "A side-scrolling platform game.\n\n"
+        << "  --root DIR         program folder with data/, bmp/, sound/, me/ (default: the\n"
+        << "                     executable's folder)\n"
+        << "  --windowed         start in a window (Alt+Enter toggles full screen)\n"
+        << "  --fullscreen       start full screen (the default)\n"
+        << "  --stage NAME|FILE  skip the title menu and play that stage with 5 lives; a name\n"
+        << "                     is looked up in the first stage folder, a .tr2 path sets the\n"
+        << "                     stage folder to its folder; the run ends where the title\n"
+        << "                     menu would follow\n"
+        << "  --headless         no window and no sound; a virtual clock that never waits\n"
+        << "  --replay FILE      take the held keys from FILE (lines \"FRAME KEY...\": from\n"
+        << "                     that frame on exactly these virtual keys are held)\n"
+        << "  --record FILE      record the keys and clock readings of this run to FILE\n"
+        << "  --frames N         stop after N frames (0: once the first stage has loaded)\n"
+        << "  --dump-state       print the game state as JSON at exit\n"
+        << "  --screenshot FILE  save the 640x480 view as BMP at exit\n"
+        << "  --help             show this help\n"
+        << "  --version          show the version\n";
+}
+
+void PrintVersion(std::ostream& out, const std::string& program) {
+    out << program << " 2.0\n";
+}
+
+}  // namespace tarn::game

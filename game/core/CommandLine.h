@@ -1,0 +1,37 @@
+// The game's command line.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tarn::game {
+
+struct Options {
+    std::filesystem::path root;  // empty: the executable's folder
+    bool windowed = false;
+    std::string stage;  // --stage NAME or FILE.tr2
+    bool headless = false;
+    std::filesystem::path replay;
+    std::filesystem::path record;
+    std::optional<std::uint64_t> frames;
+    bool dumpState = false;
+    std::filesystem::path screenshot;
+    bool help = false;
+    bool version = false;
+};
+
+struct ParseResult {
+    bool ok = true;
+    std::string error;  // what was wrong, for the message pointing to --help
+};
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args, Options& options);
+
+void PrintHelp(std::ostream& out, const std::string& program);
+void PrintVersion(std::ostream& out, const std::string& program);
+
+}  // namespace tarn::game

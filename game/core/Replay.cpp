@@ -1,0 +1,282 @@
+// Reading, replaying and recording key scripts.
+#include "game/core/Replay.h"
+
+#include <algorithm>
+#include <charconv>
+#include <sstream>
+
+#include "game/core/StateDump.h"
+#include "support/MessageHook.h"
+
+namespace tarn::game {
+
+namespace {
+
+bool ParseNumber(const std::string& token, std::uint64_t& value) {
+    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+    return error == std::errc{} && end == token.data() + token.size();
+}
+
+bool ParseEvent(const std::string& token, InputEvent& event) {
+    std::uint64_t code = 0;
+    if (token == "click") {
+        event = {InputEvent::Type::Click, 0};
+    } else if (token == "quit") {
+        event = {InputEvent::Type::Quit, 0};
+    } else if (token.size() > 1 && (token[0] == '+' || token[0] == '-') &&
+               ParseNumber(token.substr(1), code) && code < 256) {
+        event = {token[0] == '+' ? InputEvent::Type::KeyDown : InputEvent::Type::KeyUp, int(code)};
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string EventText(const InputEvent& event) {
+    switch (event.type) {
+        case InputEvent::Type::KeyDown:
+            return "+" + std::to_string(event.code);
+        case InputEvent::Type::KeyUp:
+            return "-" + std::to_string(event.code);
+        case InputEvent::Type::Click:
+            return "click";
+        case InputEvent::Type::Quit:
+            return "quit";
+    }
+    return "";
+}
+
+}  // namespace
+
+bool ReadReplayScript(const std::filesystem::path& file, ReplayScript& script, std::string& error) {
+    std::ifstream in(file);
+    if (!in) {
+        error = "Cannot read the replay file " + file.string() + ".";
+        return false;
+    }
+    std::string raw;
+    int lineNo = 0;
+    std::uint64_t lastClock = 0;
+    const auto bad = [&](const std::string& why) {
+        error = file.string() + ":" + std::to_string(lineNo) + ": " + why;
+        return false;
+    };
+    while (std::getline(in, raw)) {
+        ++lineNo;
+        if (const auto hash = raw.find('#'); hash != std::string::npos) {
+            raw.erase(hash);
+        }
+        std::istringstream words(raw);
+        std::vector<std::string> tokens;
+        for (std::string t; words >> t;) {
+            tokens.push_back(t);
+        }
+        if (tokens.empty()) {
+            continue;
+        }
+        std::uint64_t value = 0;
+        if (tokens[0] == "c") {
+            for (std::size_t i = 1; i < tokens.size(); ++i) {
+                if (!ParseNumber(tokens[i], value)) {
+                    return bad("a clock difference must be a whole number");
+                }
+                lastClock += value;
+                script.clock.push_back(std::uint32_t(lastClock));
+            }
+        } else if (tokens[0] == "=") {
+            std::uint64_t sum = 0;
+            if (tokens.size() != 3 || !ParseNumber(tokens[1], value) ||
+                !ParseNumber(tokens[2], sum)) {
+                return bad("a checksum line is \"= FRAME SUM\"");
+            }
+            script.checksums.emplace_back(value, sum);
+        } else {
+            ReplayLine line;
+            if (!ParseNumber(tokens[0], line.frame) || line.frame == 0) {
+                return bad("a line starts with a frame number from 1 on");
+            }
+            std::size_t i = 1;
+            for (; i < tokens.size() && tokens[i] != ";"; ++i) {
+                if (!ParseNumber(tokens[i], value) || value > 255) {
+                    return bad("\"" + tokens[i] + "\" is no virtual-key code 0..255");
+                }
+                line.keys.push_back(int(value));
+            }
+            if (i < tokens.size()) {
+                InputEvent event;
+                if (i + 3 != tokens.size() || !ParseNumber(tokens[i + 1], value) ||
+                    !ParseEvent(tokens[i + 2], event)) {
+                    return bad("a recorded event is \"; POLL EVENT\"");
+                }
+                line.pump = value;
+                line.event = event;
+            }
+            if (!script.lines.empty() && line.frame < script.lines.back().frame) {
+                return bad("frame numbers must not go down");
+            }
+            script.lines.push_back(std::move(line));
+        }
+    }
+    return true;
+}
+
+ReplayPlatform::ReplayPlatform(Platform& inner, ReplayScript script)
+    : inner_(inner), script_(std::move(script)) {}
+
+std::uint32_t ReplayPlatform::Clock() {
+    if (script_.clock.empty()) {
+        return inner_.Clock();
+    }
+    if (clockIndex_ < script_.clock.size()) {
+        virtualClock_ = script_.clock[clockIndex_++];
+    }
+    return virtualClock_;
+}
+
+void ReplayPlatform::WaitUntil(std::uint32_t ms) {
+    if (script_.clock.empty()) {
+        inner_.WaitUntil(ms);
+        return;
+    }
+    // Recorded readings decide the run; the real clock only paces what is shown.
+    if (!innerOffset_) {
+        innerOffset_ = std::int64_t(inner_.Clock()) - std::int64_t(virtualClock_);
+    }
+    inner_.WaitUntil(std::uint32_t(std::int64_t(ms) + *innerOffset_));
+    if (clockIndex_ >= script_.clock.size()) {
+        virtualClock_ = std::max(virtualClock_, ms);
+    }
+}
+
+bool ReplayPlatform::InputPendingThisFrame() const {
+    const std::uint64_t nextFrame = (framesRun_ != nullptr ? *framesRun_ : 0) + 1;
+    return next_ < script_.lines.size() && script_.lines[next_].pump &&
+           script_.lines[next_].frame <= nextFrame;
+}
+
+void ReplayPlatform::Apply(const ReplayLine& line, std::vector<InputEvent>& events) {
+    if (line.event) {
+        events.push_back(*line.event);
+        held_ = line.keys;
+        return;
+    }
+    for (const int key : held_) {
+        if (std::find(line.keys.begin(), line.keys.end(), key) == line.keys.end()) {
+            events.push_back({InputEvent::Type::KeyUp, key});
+        }
+    }
+    for (const int key : line.keys) {
+        if (std::find(held_.begin(), held_.end(), key) == held_.end()) {
+            events.push_back({InputEvent::Type::KeyDown, key});
+        }
+    }
+    held_ = line.keys;
+}
+
+void ReplayPlatform::PollEvents(std::vector<InputEvent>& events) {
+    ++pumps_;
+    std::vector<InputEvent> real;
+    inner_.PollEvents(real);
+    for (const InputEvent& event : real) {
+        if (event.type == InputEvent::Type::Quit) {
+            events.push_back(event);  // closing the window still ends the run
+        }
+    }
+    const std::uint64_t nextFrame = (framesRun_ != nullptr ? *framesRun_ : 0) + 1;
+    while (next_ < script_.lines.size()) {
+        const ReplayLine& line = script_.lines[next_];
+        const bool due = line.pump ? *line.pump <= pumps_ : line.frame <= nextFrame;
+        if (!due) {
+            break;
+        }
+        Apply(line, events);
+        ++next_;
+    }
+}
+
+bool ReplayPlatform::AfterFrame(std::uint64_t frame, const GameState& state) {
+    while (checksumIndex_ < script_.checksums.size() &&
+           script_.checksums[checksumIndex_].first < frame) {
+        ++checksumIndex_;
+    }
+    if (checksumIndex_ < script_.checksums.size() &&
+        script_.checksums[checksumIndex_].first == frame) {
+        const std::uint64_t expected = script_.checksums[checksumIndex_].second;
+        const std::uint64_t actual = StateChecksum(state);
+        ++checksumIndex_;
+        if (actual != expected) {
+            diverged_ = true;
+            ShowMessage("The replay diverged from the recording at frame " + std::to_string(frame) +
+                            ": state checksum " + std::to_string(actual) + ", recorded " +
+                            std::to_string(expected) + ".",
+                        "Tarn Ver2", MessageIcon::Error);
+            return false;
+        }
+    }
+    return true;
+}
+
+RecordingPlatform::RecordingPlatform(Platform& inner, const std::filesystem::path& file)
+    : inner_(inner), out_(file, std::ios::trunc) {
+    out_ << "# Tarn Ver2 recording: FRAME KEY... ; POLL EVENT, c clock differences, "
+            "= FRAME checksum\n";
+}
+
+RecordingPlatform::~RecordingPlatform() {
+    FlushClock();
+    out_.flush();
+}
+
+void RecordingPlatform::FlushClock() {
+    if (pendingClock_.empty()) {
+        return;
+    }
+    out_ << "c";
+    for (const std::uint32_t d : pendingClock_) {
+        out_ << ' ' << d;
+    }
+    out_ << '\n';
+    pendingClock_.clear();
+}
+
+std::uint32_t RecordingPlatform::Clock() {
+    const std::uint32_t now = inner_.Clock();
+    pendingClock_.push_back(now - lastClock_);
+    lastClock_ = now;
+    if (pendingClock_.size() >= 32) {
+        FlushClock();
+    }
+    return now;
+}
+
+void RecordingPlatform::PollEvents(std::vector<InputEvent>& events) {
+    ++pumps_;
+    const std::size_t first = events.size();
+    inner_.PollEvents(events);
+    const std::uint64_t frame = (framesRun_ != nullptr ? *framesRun_ : 0) + 1;
+    for (std::size_t i = first; i < events.size(); ++i) {
+        const InputEvent& event = events[i];
+        if (event.type == InputEvent::Type::KeyDown &&
+            std::find(held_.begin(), held_.end(), event.code) == held_.end()) {
+            held_.push_back(event.code);
+        } else if (event.type == InputEvent::Type::KeyUp) {
+            std::erase(held_, event.code);
+        }
+        FlushClock();
+        out_ << frame;
+        for (const int key : held_) {
+            out_ << ' ' << key;
+        }
+        out_ << " ; " << pumps_ << ' ' << EventText(event) << '\n';
+    }
+}
+
+bool RecordingPlatform::AfterFrame(std::uint64_t frame, const GameState& state) {
+    if (frame % kChecksumEvery == 0) {
+        FlushClock();
+        out_ << "= " << frame << ' ' << StateChecksum(state) << '\n';
+    }
+    return true;
+}
+
+}  // namespace tarn::game

@@ -1,0 +1,125 @@
+// The session's own helpers: event handling, printing on the view, presenting.
+#include "game/core/Session.h"
+
+#include <utility>
+
+#include "assets/BuiltinArt.h"
+#include "game/core/ColorQuantize.h"
+#include "settings/VirtualKeys.h"
+
+namespace tarn::game {
+
+void View::Cls() {
+    if (picture.empty()) {
+        surface.Fill(kBlack);
+    } else {
+        surface.Fill(kBlack);
+        BitBlt(surface, 0, 0, picture.width(), picture.height(), picture, 0, 0);
+    }
+    CurrentX = 0;
+    CurrentY = 0;
+}
+
+Session::Session(Platform& platformRef, const art::BuiltinPictures& artRef,
+                 std::filesystem::path rootFolder)
+    : platform(platformRef), art(artRef), root(std::move(rootFolder)) {
+    strip_.Reset(kStripWidth, kStripHeight);
+}
+
+FrameContext Session::Frame() {
+    return FrameContext{state, layers, art, *this, &playerPictures};
+}
+
+bool Session::Pump() {
+    events_.clear();
+    platform.PollEvents(events_);
+    for (const InputEvent& event : events_) {
+        switch (event.type) {
+            case InputEvent::Type::KeyDown:
+                state.keys.Press(event.code, state.bindings);
+                [[fallthrough]];
+            case InputEvent::Type::Click:
+                if (!TitleStarted) {
+                    platform.Sound(SoundId::op, SoundOp::Stop);
+                    TitleStarted = true;
+                    menuRequested = true;
+                }
+                break;
+            case InputEvent::Type::KeyUp:
+                state.keys.Release(event.code);
+                if (event.code == vk::kF12) {
+                    quitRequested = true;
+                }
+                break;
+            case InputEvent::Type::Quit:
+                quitRequested = true;
+                break;
+        }
+    }
+    return !quitRequested && !menuRequested;
+}
+
+bool Session::FrameStarted() {
+    ++framesRun;
+    return true;
+}
+
+bool Session::FrameFinished() {
+    if (observer != nullptr && !observer->AfterFrame(framesRun, state)) {
+        exitCode = 3;
+        quitRequested = true;
+        return false;
+    }
+    return !FrameLimitReached();
+}
+
+void Session::SetPrintPosition(int x, int y) {
+    view.CurrentX = x;
+    view.CurrentY = y;
+}
+
+void Session::Print(std::string_view text) {
+    if (!text.empty()) {
+        platform.Text().Draw(view.surface, view.CurrentX, view.CurrentY, text, view.FontSize,
+                             kTextColor);
+    }
+    view.CurrentX = 0;
+    view.CurrentY += platform.Text().LineHeight(view.FontSize);
+}
+
+void Session::PrintOnLine(std::string_view text) {
+    view.CurrentX += platform.Text().Draw(view.surface, view.CurrentX, view.CurrentY, text,
+                                          view.FontSize, kTextColor);
+}
+
+void Session::PresentView() {
+    StretchBlt(view.surface, 0, 0, kViewWidth, kViewHeight, layers.PBuffer, state.loop.ViewX,
+               state.loop.ViewY, kViewWidth / 2, kViewHeight / 2);
+    status.PointV = std::to_string(state.counters.Score);
+    status.Label2 = platform.TimeOfDay();
+    Refresh();
+}
+
+void Session::Refresh() {
+    if (!stripDrawn_ || !(status == shownStatus_)) {
+        DrawStatusStrip(strip_, status, platform.Text(), art);
+        shownStatus_ = status;
+        stripDrawn_ = true;
+    }
+    QuantizeToDepth(view.surface, presented, state.ColorDepth);
+    platform.Present(strip_, presented);
+}
+
+void Session::WaitSince(std::uint32_t since, std::uint32_t ms) {
+    platform.WaitUntil(since + ms);
+}
+
+void Session::PrintOnPBuffer(int x, int y, std::string_view text) {
+    platform.Text().Draw(layers.PBuffer, x, y, text, kScoreTextFontPoints, kTextColor);
+}
+
+void Session::LivesChanged(std::int32_t lives) {
+    status.LifeV = std::to_string(lives);
+}
+
+}  // namespace tarn::game

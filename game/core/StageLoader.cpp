@@ -1,0 +1,240 @@
+// The stage loader: stage file, loading line, background, maps and moving objects.
+#include "game/core/StageLoader.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "assets/BuiltinArt.h"
+#include "game/core/Session.h"
+#include "support/MessageHook.h"
+#include "support/PictureFile.h"
+
+namespace tarn::game {
+
+namespace {
+
+constexpr int kMapPixelWidth = 3200;
+constexpr int kMapPixelHeight = 960;
+constexpr int kPBufferMargin = 100;
+constexpr int kPositionLimit = 1 << 16;
+constexpr double kTimeLimit = 99999.0;
+
+bool IsSolidCode(int code) {
+    return code == 1 || code == 2 || code == 21 || code == 23;
+}
+
+void Fail(const std::string& text) {
+    ShowMessage(text, "Tarn Ver2", MessageIcon::Error);
+}
+
+// Tiles the picture over the whole background; the last column and row overhang and are
+// clipped.
+void TileBackground(Surface& back, const Surface& tile) {
+    for (int i = 0; i <= back.width() / tile.width(); ++i) {
+        for (int j = 0; j <= back.height() / tile.height(); ++j) {
+            BitBlt(back, i * tile.width(), j * tile.height(), tile.width(), tile.height(), tile, 0,
+                   0);
+        }
+    }
+}
+
+bool BuildBackground(Session& s, const std::string& tileName) {
+    if (tileName.empty()) {
+        Fail("The stage names no background picture.");
+        return false;
+    }
+    if (tileName == s.LoadedBackground && !s.composedBackground.empty()) {
+        s.layers.BackPIC = s.composedBackground;
+        return true;
+    }
+    const auto stdPath = s.root / "bmp" / "std.bmp";
+    if (const auto status = LoadPicture(stdPath, s.layers.BackPIC); status != PictureStatus::Ok) {
+        Fail("Cannot load the picture " + stdPath.string() + " (" + Describe(status) + ").");
+        return false;
+    }
+    const auto tilePath = s.root / "bmp" / tileName;
+    if (const auto status = LoadPicture(tilePath, s.BackB); status != PictureStatus::Ok) {
+        Fail("Cannot load the background picture " + tilePath.string() + " (" + Describe(status) +
+             ").");
+        return false;
+    }
+    TileBackground(s.layers.BackPIC, s.BackB);
+    s.composedBackground = s.layers.BackPIC;
+    s.LoadedBackground = tileName;
+    return true;
+}
+
+}  // namespace
+
+bool ObjectOfCode(int code, bool lowSpec, ObjectStart& start) {
+    const int unit = lowSpec ? 2 : 1;
+    switch (code) {
+        case 6:
+            start = {0, 2, 0};
+            break;
+        case 7:
+            start = {1, 0, 2};
+            break;
+        case 8:
+            start = {2, 1, 0};
+            break;
+        case 9:
+            start = {3, 0, 2};
+            break;
+        case 11:
+            start = {5, 1, 1};
+            break;
+        case 12:
+            start = {6, 1, 0};
+            break;
+        case 13:
+            start = {7, 0, 2};
+            break;
+        case 14:
+            start = {8, 1, 0};
+            break;
+        case 15:
+            start = {9, 1, 0};
+            break;
+        case 16:
+            start = {10, 1, 0};
+            break;
+        case 17:
+            start = {1, 0, -2};
+            break;
+        case 18:
+            start = {3, 0, -2};
+            break;
+        default:
+            return false;
+    }
+    start.dx *= unit;
+    start.dy *= unit;
+    return true;
+}
+
+void FillStage(GameState& state, Layers& layers, const art::BuiltinPictures& art,
+               FrameServices& sounds, const GameStageText& text) {
+    Stage& st = state.stage;
+    for (int row = 0; row <= 60; ++row) {
+        for (int col = 0; col <= 200; ++col) {
+            st.ChipMap[std::size_t(row)][std::size_t(col)] = -1;
+            st.PassMap[std::size_t(row)][std::size_t(col)] = -1;
+        }
+    }
+    for (int row = 0; row < kMapRows; ++row) {
+        const auto& cells = text.rows[std::size_t(row)];
+        for (std::size_t i = 0; i < cells.size() && i <= 200; ++i) {
+            st.ChipMap[std::size_t(row)][i] = cells[i];
+        }
+    }
+    layers.MainV.Fill(kBlack);
+
+    // Both passes scan the same cells: each row up to its first end marker.
+    const auto scan = [&](auto&& visit) {
+        for (int row = 0; row <= 60; ++row) {
+            for (int col = 0; col <= 200; ++col) {
+                if (st.ChipMap[std::size_t(row)][std::size_t(col)] == -1) {
+                    break;
+                }
+                visit(col, row, st.ChipMap[std::size_t(row)][std::size_t(col)]);
+            }
+        }
+    };
+    int count = 0;
+    ObjectStart start;
+    scan([&](int, int, std::int32_t& code) {
+        if (code == 22) {
+            sounds.Sound(SoundId::oneUp, SoundOp::Play);
+        }
+        if (ObjectOfCode(code, state.lowSpec, start)) {
+            ++count;
+        }
+    });
+    const std::size_t size = std::size_t(count) + 2;
+    st.ObjKind.assign(size, 0);
+    st.ObjX.assign(size, 0);
+    st.ObjY.assign(size, 0);
+    st.ObjDX.assign(size, 0);
+    st.ObjDY.assign(size, 0);
+    st.ObjActive.assign(size, 0);
+    st.ObjCount = 0;
+    scan([&](int col, int row, std::int32_t& code) {
+        if (ObjectOfCode(code, state.lowSpec, start)) {
+            const auto i = std::size_t(st.ObjCount);
+            st.ObjKind[i] = std::uint8_t(start.kind);
+            st.ObjX[i] = col * 16;
+            st.ObjY[i] = row * 16;
+            st.ObjDX[i] = start.dx;
+            st.ObjDY[i] = start.dy;
+            st.ObjActive[i] = 0;
+            code = 0;
+            ++st.ObjCount;
+        }
+        if (code != 0) {
+            RedrawCell(layers, art, col, row, code);
+        }
+        if (IsSolidCode(code)) {
+            st.PassMap[std::size_t(row)][std::size_t(col)] = 0;
+        }
+    });
+}
+
+void NowLoading(Session& s, std::string_view title) {
+    s.Print("now loading...(" + std::string(title) + ")");
+    s.Refresh();
+}
+
+LoadResult ReadData(Session& s, const std::string& name, const std::string& title) {
+    s.state.stage.CurrentStage = title;
+    s.view.picture = Surface{};
+    s.view.Cls();
+    s.layers.BackPIC.Reset(kMapPixelWidth, kMapPixelHeight);
+    s.layers.MainV.Reset(kMapPixelWidth, kMapPixelHeight, kBlack);
+    s.layers.MainMask.Reset(kMapPixelWidth, kMapPixelHeight, kWhite);
+    s.layers.PBuffer.Reset(kMapPixelWidth, kMapPixelHeight);
+
+    std::vector<std::uint8_t> plain;
+    const auto path = s.StageDir / (name + ".tr2");
+    const ContainerStatus status = ReadEncipheredFile(s.container, path, plain);
+    if (status != ContainerStatus::Ok) {
+        if (status != ContainerStatus::FileNotFound) {
+            Fail("Cannot read the stage file " + path.string() + " (" + Describe(status) + ").");
+        }
+        return LoadResult::Failed;
+    }
+    const GameStageText text =
+        ReadGameStage(std::string_view(reinterpret_cast<const char*>(plain.data()), plain.size()));
+    if (text.lineCount == 0) {
+        Fail("The stage file " + path.string() + " holds no stage.");
+        return LoadResult::Failed;
+    }
+    s.status.STName = title + ":" + text.StageName;
+    NowLoading(s, title);
+    s.Pump();
+
+    if (!BuildBackground(s, text.BackgroundName)) {
+        return LoadResult::Failed;
+    }
+    Stage& st = s.state.stage;
+    st.BackgroundName = text.BackgroundName;
+    st.StageName = text.StageName;
+    st.NextStage = text.NextStage;
+    st.NextStage2 = text.NextStage2;
+    // A damaged file may hold any number; keep positions and time where arithmetic on
+    // them stays exact and every count-down ends.
+    s.state.player.PlayerX = std::clamp(text.PlayerX, -kPositionLimit, kPositionLimit);
+    s.state.player.PlayerY = std::clamp(text.PlayerY, -kPositionLimit, kPositionLimit);
+    s.state.counters.TimeLeft =
+        std::isnan(text.TimeLeft) ? 0.0 : std::clamp(text.TimeLeft, -kTimeLimit, kTimeLimit);
+    FillStage(s.state, s.layers, s.art, s, text);
+
+    s.layers.PBuffer.Reset(kMapPixelWidth + kPBufferMargin, kMapPixelHeight + kPBufferMargin);
+    BitBlt(s.layers.PBuffer, 0, 0, s.layers.BackPIC.width(), s.layers.BackPIC.height(),
+           s.layers.BackPIC, 0, 0);
+    return LoadResult::Loaded;
+}
+
+}  // namespace tarn::game

@@ -1,0 +1,20 @@
+// Start-up of the game window: settings, player pictures, surfaces, sounds, stage folders.
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "settings/SettingsFile.h"
+
+namespace tarn::game {
+
+class Session;
+
+// Runs the start-up steps up to the title menu; false after telling the user what is
+// missing.
+bool Startup(Session& session, SettingsBuild build);
+
+// The sub-folders of a folder, sorted by name, each path ending in a separator.
+std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path& dataFolder);
+
+}  // namespace tarn::game

@@ -1,0 +1,55 @@
+// The SDL2 platform: one window showing the status strip above the view, scaled with its
+// aspect kept (whole-number scaling where it fits), full screen or windowed (Alt+Enter
+// toggles), keys as virtual-key codes, a precise sleeping clock, and the audio device.
+#pragma once
+
+#include <SDL.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "game/platform/Platform.h"
+#include "game/sdl/SdlAudio.h"
+
+namespace tarn::game {
+
+class SdlPlatform : public Platform {
+  public:
+    explicit SdlPlatform(bool windowed);
+    ~SdlPlatform() override;
+    SdlPlatform(const SdlPlatform&) = delete;
+    SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+    // False when no window could be made (the reason is in Error()).
+    bool Ok() const { return renderer_ != nullptr; }
+    const std::string& Error() const { return error_; }
+    SDL_Window* Window() const { return window_; }
+
+    std::uint32_t Clock() override;
+    void WaitUntil(std::uint32_t ms) override;
+    void PollEvents(std::vector<InputEvent>& events) override;
+    std::string TimeOfDay() override;
+    bool LoadSounds(const std::filesystem::path& soundFolder) override;
+    void Sound(SoundId id, SoundOp op) override;
+    TextPainter& Text() override;
+    void SetColorDepth(int bits) override { colorDepth_ = bits; }
+    void Present(const Surface& statusStrip, const Surface& view) override;
+    bool Headless() const override { return false; }
+
+  private:
+    void ToggleFullscreen();
+    void Show();
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    std::unique_ptr<SdlAudio> audio_;
+    std::chrono::steady_clock::time_point start_;
+    std::string error_;
+    int colorDepth_ = 16;
+    bool fullscreen_ = true;
+    bool swallowReturnUp_ = false;
+};
+
+}  // namespace tarn::game
