@@ -106,7 +106,9 @@ TEST(Tr2ToolCodec, DecodeUtf8ConvertsFromCodePage932) {
 
 TEST(Tr2ToolCodec, EncodeUtf8AndCrLfNormaliseTheSource) {
     ScratchDir dir;
-    WriteFile(dir / "s.txt", "bg\nテスト\n");
+    WriteFile(dir / "s.txt",
+              "\xEF\xBB\xBF"
+              "bg\nテスト\n");
     ASSERT_EQ(
         RunTool({"encode", "--utf8", "--crlf", (dir / "s.txt").string(), (dir / "s.tr2").string()})
             .code,

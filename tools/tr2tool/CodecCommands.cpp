@@ -23,8 +23,8 @@ constexpr const char* kEncodeHelp =
     "Enciphers the plain stage text in TEXT into the stage file OUT.tr2, which ends up\n"
     "exactly one byte longer than the text it holds. OUT.tr2 is replaced as a whole.\n"
     "\n"
-    "  --utf8      TEXT is UTF-8; convert it to code page 932 first (fails on characters\n"
-    "              that code page 932 cannot hold)\n"
+    "  --utf8      TEXT is UTF-8 (a byte order mark is dropped); convert it to code page\n"
+    "              932 first, failing on characters that code page 932 cannot hold\n"
     "  --crlf      end every line with CR LF, as the editor does\n"
     "  --check     refuse to write a stage that has problems (see 'tr2tool check')\n"
     "  -h, --help  show this help\n";
@@ -115,6 +115,9 @@ int Encode(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitFailed;
     }
     if (line->options.contains("--utf8")) {
+        if (text.starts_with("\xEF\xBB\xBF")) {
+            text.erase(0, 3);  // a byte order mark that some editors put first
+        }
         auto converted = cp932::FromUtf8Strict(text);
         if (!converted) {
             err << "tr2tool: " << source.string()
