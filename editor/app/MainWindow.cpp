@@ -148,7 +148,8 @@ void MainWindow::BuildControls(QWidget* client) {
     }
 
     auto* modeLabel = new QLabel(QStringLiteral("DrawMode："), client);
-    modeLabel->setGeometry(6, 108, 60, 16);
+    modeLabel->setGeometry(0, 108, 66, 16);
+    modeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     drawMode_ = new QComboBox(client);
     drawMode_->setGeometry(66, 105, 106, 20);
     for (std::string_view text : DrawModeTexts()) {

@@ -15,6 +15,7 @@ namespace {
 QLabel* MakeLabel(const QString& text, QWidget* parent, int x, int y, int width) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(x, y, width, 16);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
 
