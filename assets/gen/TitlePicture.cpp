@@ -64,9 +64,9 @@ void Lake(Surface& title) {
     }
     Dice dice(19);
     // The moon's light on the water, and a few ripples elsewhere.
-    for (int y = kLakeTop + 4; y < kGroundY - 2; y += 5) {
-        const int width = 10 + dice.Below(22);
-        title.FillRect(584 - width / 2 + dice.Below(9) - 4, y, width, 1, Rgb(220, 216, 180));
+    for (int y = kLakeTop + 3; y < kLakeTop + 30; y += 4) {
+        const int width = 6 + dice.Below(16);
+        title.FillRect(596 - width / 2 + dice.Below(9) - 4, y, width, 1, Rgb(120, 118, 150));
     }
     for (int i = 0; i < 26; ++i) {
         title.FillRect(dice.Below(kTitleWidth - 40), kLakeTop + 3 + dice.Below(46),
@@ -79,16 +79,16 @@ void Scene(Surface& title, const SpriteBook& book) {
         Put(title, book, ChipName(2), x, kGroundY);
     }
     const int row = kGroundY - kCell;
-    Put(title, book, ChipName(1), 416, 320);
-    Put(title, book, ChipName(21), 448, 320);
-    Put(title, book, ChipName(1), 480, 320);
-    Put(title, book, ChipName(5), 448, 280);
-    Put(title, book, WalkName(0), 392, row);
-    Put(title, book, ObjectName(8), 500, row);
-    Put(title, book, ChipName(4), 544, row);
-    Put(title, book, ChipName(3), 600, row);
-    Put(title, book, ObjectName(0), 210, 368);
-    Put(title, book, ObjectName(5), 276, 300);
+    Put(title, book, ChipName(1), 48, 356);
+    Put(title, book, ChipName(21), 80, 356);
+    Put(title, book, ChipName(1), 112, 356);
+    Put(title, book, ChipName(5), 80, 318);
+    Put(title, book, ObjectName(5), 196, 330);
+    Put(title, book, ObjectName(0), 232, 404);
+    Put(title, book, WalkName(0), 360, row);
+    Put(title, book, ObjectName(8), 456, row);
+    Put(title, book, ChipName(4), 512, row);
+    Put(title, book, ChipName(3), 590, row);
 }
 
 }  // namespace
@@ -96,18 +96,18 @@ void Scene(Surface& title, const SpriteBook& book) {
 Surface TitlePicture(const SpriteBook& book, const PixelFont& font) {
     Surface title(kTitleWidth, kTitleHeight, kBlack);
     Sky(title);
-    Put(title, book, "scenery.moon", 560, 140, 3);
+    Put(title, book, "scenery.moon", 572, 28, 3);
     Ridge(title,
-          {{0, 340},
-           {70, 318},
-           {150, 352},
-           {250, 300},
-           {330, 250},
-           {420, 320},
-           {500, 230},
-           {580, 330},
-           {640, 300}},
-          Rgb(46, 40, 86), Rgb(200, 200, 232), 14);
+          {{0, 330},
+           {70, 306},
+           {150, 340},
+           {250, 292},
+           {330, 262},
+           {420, 318},
+           {500, 246},
+           {580, 320},
+           {640, 296}},
+          Rgb(66, 56, 112), Rgb(206, 204, 236), 8);
     Ridge(title,
           {{0, 372},
            {90, 350},
@@ -117,14 +117,15 @@ Surface TitlePicture(const SpriteBook& book, const PixelFont& font) {
            {470, 350},
            {560, 380},
            {640, 356}},
-          Rgb(28, 24, 56), 0, 0);
+          Rgb(34, 28, 66), 0, 0);
     Lake(title);
+    // The menu prints its lines over the upper left, so the name sits low on the right.
     if (const Sprite* logo = book.Find("title.logo")) {
         const int scale = 5;
-        Stamp(title, *logo, kTitleWidth - logo->width * scale - 6, 26, scale);
+        Stamp(title, *logo, kTitleWidth - logo->width * scale - 6, 256, scale);
     }
     const std::string tagline = "A LITTLE PLATFORM QUEST";
-    font.DrawShadowed(title, kTitleWidth - PixelFont::Width(tagline, 2) - 16, 116, tagline,
+    font.DrawShadowed(title, kTitleWidth - PixelFont::Width(tagline, 2) - 16, 336, tagline,
                       Rgb(248, 228, 150), Rgb(16, 12, 30), 2);
     Scene(title, book);
     return title;
