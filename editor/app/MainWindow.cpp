@@ -10,6 +10,8 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
+#include <cstdlib>
 #include <functional>
 
 #include "editor/app/ChipTiles.h"
@@ -176,6 +178,8 @@ void MainWindow::BuildControls(QWidget* client) {
     connect(vs_, &QScrollBar::valueChanged, this,
             [this](int y) { canvas_->move(canvas_->x(), y); });
     cursor_ = new QLabel(client);
+    viewport_->installEventFilter(this);
+    canvas_->installEventFilter(this);
 
     connect(palette_, &QComboBox::currentIndexChanged, this, &MainWindow::PaletteChosen);
     connect(drawMode_, &QComboBox::currentIndexChanged, this,
@@ -233,6 +237,22 @@ QAction* MainWindow::FindAction(const QString& text) const {
         }
     }
     return nullptr;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == viewport_ || watched == canvas_) && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const bool sideways = wheel->modifiers().testFlag(Qt::ShiftModifier) ||
+                              std::abs(wheel->angleDelta().x()) > std::abs(wheel->angleDelta().y());
+        QScrollBar* bar = sideways ? hs_ : vs_;
+        const int delta = sideways && wheel->angleDelta().x() != 0 ? wheel->angleDelta().x()
+                                                                   : wheel->angleDelta().y();
+        // One notch (120) moves three small steps; turning the wheel towards you (a negative
+        // delta) shifts the canvas up or left, showing more of the map below or to the right.
+        bar->setValue(bar->value() + delta * 3 * bar->singleStep() / 120);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -69,6 +69,8 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Wheel turns over the canvas scroll it through the bars.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     class Ui;

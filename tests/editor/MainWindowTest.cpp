@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QUndoStack>
+#include <QWheelEvent>
 
 #include "EditorWindowFixture.h"
 #include "editor/app/ChipTiles.h"
@@ -148,6 +149,14 @@ TEST_F(MainWindowTest, ViewportLaysOutAndBarsScrollTheCanvas) {
     window.HorizontalBar()->setValue(-320);
     window.VerticalBar()->setValue(-16);
     EXPECT_EQ(Canvas()->pos(), QPoint(-320, -16));
+}
+
+TEST_F(MainWindowTest, WheelOverTheCanvasScrollsDown) {
+    QWheelEvent wheel(QPointF(50, 50), Canvas()->mapToGlobal(QPointF(50, 50)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Canvas(), &wheel);
+    EXPECT_EQ(window.VerticalBar()->value(), -48);
+    EXPECT_EQ(Canvas()->y(), -48);
 }
 
 TEST_F(MainWindowTest, BitmapExportHasMapAboveAndSummaryAtY600) {
