@@ -71,6 +71,10 @@ Surface Cave(const SpriteBook& book) {
         seeds.push_back({dice.Below(tile.width()), dice.Below(tile.height()), dice.Below(3)});
     }
     const std::uint32_t shades[3] = {Rgb(58, 44, 60), Rgb(66, 50, 66), Rgb(50, 40, 56)};
+    const std::uint32_t crack = Rgb(30, 22, 34);
+    // Gap between the distances to the nearest and the second nearest point, per pixel.
+    std::vector<double> gap(std::size_t(tile.width() * tile.height()));
+    std::vector<int> owners(gap.size());
     for (int y = 0; y < tile.height(); ++y) {
         for (int x = 0; x < tile.width(); ++x) {
             double nearest = 1e9, second = 1e9;
@@ -89,11 +93,24 @@ Surface Cave(const SpriteBook& book) {
                     second = distance;
                 }
             }
-            std::uint32_t colour = shades[seeds[std::size_t(owner)].shade];
-            if (second - nearest < 1.6) {
-                colour = Rgb(30, 22, 34);
-            } else if (second - nearest < 3.0) {
-                colour = Blend(colour, Rgb(30, 22, 34), 0.45);
+            gap[std::size_t(y * tile.width() + x)] = second - nearest;
+            owners[std::size_t(y * tile.width() + x)] = owner;
+        }
+    }
+    auto gapAt = [&](int x, int y) {
+        return gap[std::size_t(Wrap(y, tile.height()) * tile.width() + Wrap(x, tile.width()))];
+    };
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            const double here = gapAt(x, y);
+            std::uint32_t colour =
+                shades[seeds[std::size_t(owners[std::size_t(y * tile.width() + x)])].shade];
+            if (here < 1.6) {
+                colour = crack;
+            } else if (gapAt(x, y - 2) < 1.6 || gapAt(x - 2, y) < 1.6) {
+                colour = Blend(colour, Rgb(132, 110, 140), 0.3);  // lit upper left edge
+            } else if (here < 3.0) {
+                colour = Blend(colour, crack, 0.45);
             }
             tile.SetPixel(x, y, colour);
         }

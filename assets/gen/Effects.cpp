@@ -52,7 +52,7 @@ Mix Tune(int rate, double bpm, const char* melody, const Instrument& voice,
     if (second != nullptr) {
         PlayMelody(mix, second, {bpm, 0}, *secondVoice, ok);
     }
-    mix.Normalise(0.8);
+    mix.Normalise(0.7);
     return mix;
 }
 
@@ -63,7 +63,7 @@ Mix JumpSound(int rate) {
     Note note = Tone(Wave::Square, 0, 0.15, 280, 880, 0.6, {0.003, 0.12, 0.4, 0.04});
     note.duty = 0.25;
     mix.Add(note);
-    mix.Normalise(0.75);
+    mix.Normalise(0.6);
     return mix;
 }
 
@@ -88,7 +88,7 @@ Mix GameOverTune(int rate) {
     voice.vibratoRate = 4.5;
     voice.vibratoDepth = 0.2;
     const Instrument bass = Soft(0.6, {0.01, 0.3, 0.7, 0.2}, 0.9);
-    return Tune(rate, 90, "o4 l8 g f+ f e4 r8 c d+4 d4 c+4 c2", voice, "o2 l4 c <b- a- g >c2 <c2",
+    return Tune(rate, 116, "o4 l8 g f+ f e4 r8 c d+4 d4 c+4 c2", voice, "o2 l4 c <b- a- g >c2 <c2",
                 &bass);
 }
 
@@ -99,7 +99,7 @@ Mix FallSound(int rate) {
     note.vibratoRate = 12;
     note.vibratoDepth = 0.6;
     mix.Add(note);
-    mix.Normalise(0.75);
+    mix.Normalise(0.6);
     return mix;
 }
 
@@ -111,14 +111,14 @@ Mix DeathSting(int rate) {
 Mix ClearFanfare(int rate) {
     const Instrument lead = Pulse(0.25, 0.45, {0.004, 0.1, 0.6, 0.05}, 0.85);
     const Instrument bass = Soft(0.6, {0.004, 0.1, 0.8, 0.05});
-    return Tune(rate, 160, "o5 l8 c e g >c4 <g16 >c16 e4. d16 e16 g4", lead,
-                "o3 l4 c e g c8 c8 <g >c2", &bass);
+    return Tune(rate, 220, "o5 l8 c e g >c4 <g16 >c16 e4. d16 e16 g4", lead, "o3 l4 c e g >c <g >c",
+                &bass);
 }
 
 Mix AllClearFanfare(int rate) {
     const Instrument lead = Pulse(0.25, 0.45, {0.004, 0.12, 0.6, 0.08}, 0.85);
     const Instrument bass = Soft(0.6, {0.004, 0.1, 0.8, 0.08});
-    return Tune(rate, 132,
+    return Tune(rate, 210,
                 "o5 l8 g e g >c4 <b a g4 e c d4 e f g2 | a f a >d4 c <b a4 g f+ g4 a b >c2.", lead,
                 "o3 l4 c e g e f a g g d f+ g g g g c2. r4", &bass);
 }
@@ -131,7 +131,7 @@ Mix CoinSound(int rate) {
     first.duty = second.duty = 0.5;
     mix.Add(first);
     mix.Add(second);
-    mix.Normalise(0.75);
+    mix.Normalise(0.6);
     return mix;
 }
 
@@ -147,7 +147,9 @@ Mix TimeTick(int rate) {
 
 Mix ExtraLifeSound(int rate) {
     const Instrument voice = Pulse(0.25, 0.5, {0.002, 0.04, 0.8, 0.02}, 0.9);
-    return Tune(rate, 150, "o5 l16 e g >e c d g8", voice);
+    Mix mix = Tune(rate, 150, "o5 l16 e g >e c d g8", voice);
+    mix.Scale(0.8);  // a thin pulse is loud for its peak
+    return mix;
 }
 
 Mix OpeningTune(int rate) {
@@ -162,7 +164,7 @@ Mix StompSound(int rate) {
     drop.duty = 0.5;
     mix.Add(drop);
     mix.Add(Tone(Wave::Noise, 0, 0.03, 8000, 0, 0.3, {0.001, 0.025, 0.0, 0.005}));
-    mix.Normalise(0.75);
+    mix.Normalise(0.6);
     return mix;
 }
 
