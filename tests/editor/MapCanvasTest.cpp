@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QUndoStack>
 
 #include "EditorWindowFixture.h"
@@ -33,6 +34,17 @@ TEST_F(MapCanvasTest, LeftPressPaintsThePaletteCode) {
     EXPECT_EQ(Doc().Cell(2, 3), 2);
     ExpectCellShows(window.Document(), 2, 3, 2);
     EXPECT_TRUE(Doc().Modified);
+}
+
+TEST_F(MapCanvasTest, PaintingReportsOnlyTheStampedCellForRepaint) {
+    window.Palette()->setCurrentIndex(1);
+    QSignalSpy changed(&window.Document(), &MapDocument::cellsChanged);
+    Press(Qt::LeftButton, {25, 35});
+    Move({135, 45}, Qt::LeftButton);
+    Release(Qt::LeftButton, {135, 45});
+    ASSERT_EQ(changed.size(), 2);
+    EXPECT_EQ(changed[0][0].toRect(), QRect(20, 30, 10, 10));
+    EXPECT_EQ(changed[1][0].toRect(), QRect(130, 40, 10, 10));
 }
 
 TEST_F(MapCanvasTest, RightPressErasesWhateverThePaletteShows) {
