@@ -82,12 +82,23 @@ std::size_t Utf8SequenceLength(std::string_view rest) {
     return valid;
 }
 
+// Opening a converter costs more than most conversions, so each thread keeps one.
+Converter& ToUtf8Converter() {
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
+Converter& FromUtf8Converter() {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
 }  // namespace
 
 std::string ToUtf8(std::string_view text) {
     std::string output;
     output.reserve(text.size());
-    Converter converter("UTF-8", "CP932");
+    Converter& converter = ToUtf8Converter();
     const bool done = converter.Convert(text, output, [](std::string_view, std::string& out) {
         out += "\xEF\xBF\xBD";
         return std::size_t{1};
@@ -101,7 +112,7 @@ std::string ToUtf8(std::string_view text) {
 std::string FromUtf8(std::string_view text) {
     std::string output;
     output.reserve(text.size());
-    Converter converter("CP932", "UTF-8");
+    Converter& converter = FromUtf8Converter();
     const bool done = converter.Convert(text, output, [](std::string_view rest, std::string& out) {
         out += '?';
         return Utf8SequenceLength(rest);
@@ -114,7 +125,7 @@ std::string FromUtf8(std::string_view text) {
 
 std::optional<std::string> ToUtf8Strict(std::string_view text) {
     std::string output;
-    Converter converter("UTF-8", "CP932");
+    Converter& converter = ToUtf8Converter();
     if (!converter.Convert(text, output,
                            [](std::string_view, std::string&) { return std::size_t{0}; })) {
         return std::nullopt;
@@ -124,7 +135,7 @@ std::optional<std::string> ToUtf8Strict(std::string_view text) {
 
 std::optional<std::string> FromUtf8Strict(std::string_view text) {
     std::string output;
-    Converter converter("CP932", "UTF-8");
+    Converter& converter = FromUtf8Converter();
     if (!converter.Convert(text, output,
                            [](std::string_view, std::string&) { return std::size_t{0}; })) {
         return std::nullopt;
