@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "assets/BuiltinArt.h"
 #include "assets/gen/DefaultSettings.h"
@@ -23,8 +22,11 @@ fs::path ProgramDir() {
 }
 
 std::vector<std::uint8_t> ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    std::vector<std::uint8_t> bytes(in ? std::size_t(in.tellg()) : 0);
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+    return bytes;
 }
 
 struct SoundRow {
