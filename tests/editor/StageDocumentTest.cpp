@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "TempFolder.h"
 #include "editor/doc/StageDocument.h"
@@ -248,6 +249,37 @@ TEST_F(StageDocumentDamaged, StartRowOutsideTheListIsReported) {
 
 TEST_F(StageDocumentDamaged, MapCodeAbove23IsReported) {
     ExpectRejected(WithLine(10, std::string(50, '0') + "O"), "10 行目、51 文字目");
+}
+
+TEST_F(StageDocumentDamaged, MangledStagesEitherLoadCleanlyOrLeaveTheDocument) {
+    const std::string good = WriteStageText(SampleFields());
+    std::mt19937 random(1234);
+    for (int round = 0; round < 150; ++round) {
+        std::string plain = good;
+        const int edits = 1 + int(random() % 8);
+        for (int i = 0; i < edits; ++i) {
+            plain[random() % plain.size()] = char(random() % 256);
+        }
+        if (round % 3 == 0) {
+            plain.resize(random() % plain.size() + 1);
+        }
+        WriteEnciphered(folder.File("m.tr2"), plain);
+        StageDocument doc;
+        doc.SetCell(0, 0, 9);
+        doc.properties.Text2 = "before";
+        if (OpenF(doc, folder.File("m.tr2"))) {
+            EXPECT_EQ(doc.Cell(0, 0), 9);
+            EXPECT_EQ(doc.properties.Text2, "before");
+        } else {
+            for (const auto& row : doc.EditMap) {
+                for (std::uint8_t code : row) {
+                    ASSERT_LE(code, kHighestChipCode);
+                }
+            }
+            EXPECT_GE(doc.properties.STX, 0);
+            EXPECT_GE(doc.properties.STYIndex(), 0);
+        }
+    }
 }
 
 }  // namespace
