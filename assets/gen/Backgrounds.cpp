@@ -108,7 +108,7 @@ Surface Cave(const SpriteBook& book) {
             if (here < 1.6) {
                 colour = crack;
             } else if (gapAt(x, y - 2) < 1.6 || gapAt(x - 2, y) < 1.6) {
-                colour = Blend(colour, Rgb(132, 110, 140), 0.3);  // lit upper left edge
+                colour = Blend(colour, Rgb(132, 110, 140), 0.18);  // lit upper left edge
             } else if (here < 3.0) {
                 colour = Blend(colour, crack, 0.45);
             }

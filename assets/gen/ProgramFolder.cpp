@@ -1,6 +1,8 @@
 // Writes every generated file of the program folder.
 #include "assets/gen/ProgramFolder.h"
 
+#include "assets/gen/ScenePreview.h"
+
 #include "assets/gen/ArtCatalog.h"
 #include "assets/gen/Backgrounds.h"
 #include "assets/gen/DefaultSettings.h"
@@ -87,8 +89,13 @@ bool WriteProgramFolder(const SpriteBook& book, const fs::path& folder, std::str
 SheetSection PictureSection(const SpriteBook& book) {
     SheetSection section;
     section.heading = "PICTURES OF THE PROGRAM FOLDER";
-    for (BackgroundTile& tile : BackgroundTiles(book)) {
-        section.entries.push_back({"BMP/" + tile.file, tile.label, std::move(tile.picture), {}});
+    std::vector<BackgroundTile> tiles = BackgroundTiles(book);
+    for (const BackgroundTile& tile : tiles) {
+        section.entries.push_back({"BMP/" + tile.file, tile.label, tile.picture, {}});
+    }
+    for (const BackgroundTile& tile : tiles) {
+        section.entries.push_back(
+            {"PREVIEW", "a stage over " + tile.file, ScenePreview(book, tile.picture), {}});
     }
     const PixelFont font(book);
     section.entries.push_back({"BG.JPG", "title picture", TitlePicture(book, font), {}});
