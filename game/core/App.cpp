@@ -53,7 +53,8 @@ void StartWithStage(Session& s) {
 }  // namespace
 
 int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& program,
-            std::ostream& out, const std::function<void(Session&)>& prepare) {
+            std::ostream& out, const std::function<void(Session&)>& prepare,
+            const std::function<void(Session&)>& finish) {
     std::unique_ptr<ReplayPlatform> replay;
     std::unique_ptr<RecordingPlatform> record;
     Platform* platform = &realPlatform;
@@ -122,6 +123,9 @@ int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& p
     }
     if (options.dumpState) {
         DumpState(out, s.state, DumpExtras{s.framesRun, s.status.State});
+    }
+    if (finish) {
+        finish(s);
     }
     return status;
 }

@@ -18,8 +18,10 @@ struct ProgramInfo {
 };
 
 // Runs the game; returns the exit status (0 normal end, 1 a missing or unreadable file,
-// 3 a replay that diverged). `prepare` may adjust the session before the first phase.
+// 3 a replay that diverged). `prepare` may adjust the session before the first phase;
+// `finish` sees it once the run has ended.
 int RunGame(const Options& options, Platform& platform, const ProgramInfo& program,
-            std::ostream& out, const std::function<void(Session&)>& prepare = {});
+            std::ostream& out, const std::function<void(Session&)>& prepare = {},
+            const std::function<void(Session&)>& finish = {});
 
 }  // namespace tarn::game

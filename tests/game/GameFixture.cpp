@@ -1,0 +1,169 @@
+// The scratch program folder and the headless run helpers.
+#include "GameFixture.h"
+
+#include <cmath>
+#include <fstream>
+#include <random>
+
+#include "settings/SettingsFile.h"
+#include "support/BinAngsDL.h"
+#include "support/MessageHook.h"
+#include "support/PictureFile.h"
+
+namespace tarn::game::testing {
+
+namespace {
+
+void WriteWave(const std::filesystem::path& file, int rate, int samples) {
+    std::vector<unsigned char> bytes;
+    const auto u32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            bytes.push_back(static_cast<unsigned char>(v >> (8 * i)));
+        }
+    };
+    const auto u16 = [&](std::uint16_t v) {
+        bytes.push_back(static_cast<unsigned char>(v & 0xFF));
+        bytes.push_back(static_cast<unsigned char>(v >> 8));
+    };
+    const auto tag = [&](const char* t) { bytes.insert(bytes.end(), t, t + 4); };
+    tag("RIFF");
+    u32(std::uint32_t(36 + samples));
+    tag("WAVE");
+    tag("fmt ");
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(std::uint32_t(rate));
+    u32(std::uint32_t(rate));
+    u16(1);
+    u16(8);
+    tag("data");
+    u32(std::uint32_t(samples));
+    for (int i = 0; i < samples; ++i) {
+        bytes.push_back(static_cast<unsigned char>(128 + 60 * std::sin(double(i) / 4.0)));
+    }
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+}  // namespace
+
+Scratch::Scratch() {
+    std::random_device device;
+    path_ = std::filesystem::temp_directory_path() /
+            ("tarn-game-" + std::to_string(device()) + std::to_string(device()));
+    std::filesystem::create_directories(path_);
+}
+
+Scratch::~Scratch() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+}
+
+StageFields FloorStage(double time) {
+    StageFields f;
+    f.background = "tile.bmp";
+    f.stageName = "Floor";
+    f.startColumnIndex = 2;
+    f.startRowIndex = 55;
+    f.timeText = PlainNumberText(time);
+    for (int row = 56; row < 60; ++row) {
+        f.map[std::size_t(row)].fill(2);
+    }
+    f.nextStage = "NONE";
+    f.nextStage2 = "NONE";
+    return f;
+}
+
+ProgramFolder::ProgramFolder() {
+    const auto& r = root();
+    for (const char* dir : {"me", "bmp", "sound", "data"}) {
+        std::filesystem::create_directories(r / dir);
+    }
+    WriteSettings(60, 16);
+    WriteSettings(60, 16, true);
+    for (int i = 0; i < 8; ++i) {
+        Surface figure(16, 16, Rgb(10 * i, 200, 40));
+        (void)SaveBmp(r / "me" / ("---" + std::to_string(i) + ".bmp"), figure);
+    }
+    (void)SaveBmp(r / "me" / "---a.bmp", Surface(16, 16, Rgb(250, 250, 0)));
+    (void)SaveBmp(r / "bmp" / "std.bmp", Surface(320, 240));
+    Surface tile(32, 32, Rgb(40, 90, 200));
+    tile.FillRect(0, 0, 16, 16, Rgb(200, 120, 40));
+    (void)SaveBmp(r / "bmp" / "tile.bmp", tile);
+    Surface title(640, 480, Rgb(30, 60, 90));
+    title.FillRect(100, 100, 200, 100, Rgb(220, 200, 10));
+    (void)SaveJpeg(r / "bg.jpg", title);
+    for (int i = 0; i < kSoundCount; ++i) {
+        WriteWave(r / "sound" / (std::string(SoundFileName(SoundId(i))) + ".wav"), 22050, 64);
+    }
+}
+
+void ProgramFolder::AddStageFolder(const std::string& folder) {
+    std::filesystem::create_directories(root() / "data" / folder);
+}
+
+void ProgramFolder::AddStage(const std::string& folder, const std::string& name,
+                             const StageFields& fields) {
+    AddStageFolder(folder);
+    const std::string text = WriteStageText(fields);
+    const std::vector<std::uint8_t> plain(text.begin(), text.end());
+    (void)WriteEncipheredFile(root() / "data" / folder / (name + ".tr2"), plain);
+}
+
+void ProgramFolder::WriteSettings(int fps, int depth, bool lowSpec) {
+    ToolSettings settings;
+    for (auto& config : settings.KeyTable) {
+        config = {39, 37, 90, 38, 71, 80};  // right, left, Z, up, G, P
+    }
+    settings.frameRateIndex = fps / 10 - 1;
+    settings.colorIndex = depth == 8 ? 0 : 1;
+    (void)WriteSettingsFile(
+        root() / SettingsFileName(lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal),
+        settings);
+}
+
+void ProgramFolder::Remove(const std::filesystem::path& relative) {
+    std::filesystem::remove_all(root() / relative);
+}
+
+MessageLog::MessageLog() {
+    SetMessageHandler([this](const std::string& text, const std::string&, MessageIcon) {
+        messages.push_back(text);
+    });
+}
+
+MessageLog::~MessageLog() {
+    SetMessageHandler({});
+}
+
+std::string MessageLog::All() const {
+    std::string all;
+    for (const auto& m : messages) {
+        all += m + "\n";
+    }
+    return all;
+}
+
+RunResult RunHeadless(const ProgramFolder& folder, Options options, Platform* platform,
+                      const std::function<void(Session&)>& prepare,
+                      const std::function<void(Session&)>& finish, bool lowSpec) {
+    options.root = folder.root();
+    options.headless = true;
+    HeadlessPlatform headless;
+    std::ostringstream out;
+    RunResult result;
+    result.status = RunGame(options, platform != nullptr ? *platform : headless,
+                            ProgramInfo{lowSpec}, out, prepare, finish);
+    result.dump = out.str();
+    return result;
+}
+
+std::filesystem::path WriteReplay(const ProgramFolder& folder, const std::string& text) {
+    static int counter = 0;
+    const auto path = folder.root() / ("replay" + std::to_string(++counter) + ".txt");
+    std::ofstream(path) << text;
+    return path;
+}
+
+}  // namespace tarn::game::testing

@@ -1,0 +1,71 @@
+// A thousand deaths and retries in one run leave the call stack and the memory flat.
+#include <gtest/gtest.h>
+
+#if defined(__has_include)
+#if __has_include(<sanitizer/allocator_interface.h>) && defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/allocator_interface.h>
+#define TARN_HAVE_ALLOCATOR_STATS 1
+#endif
+#endif
+#include <malloc.h>
+
+#include "GameFixture.h"
+
+namespace tarn::game::testing {
+namespace {
+
+std::size_t AllocatedBytes() {
+#ifdef TARN_HAVE_ALLOCATOR_STATS
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+TEST(SoakTest, AThousandRetriesKeepStackDepthAndMemoryFlat) {
+    ProgramFolder folder;
+    StageFields f = FloorStage(0);  // time is up at the first frame
+    f.startRowIndex = 59;           // the death figure starts at the bottom of the view
+    for (int row = 56; row < 60; ++row) {
+        f.map[std::size_t(row)].fill(0);
+    }
+    folder.AddStage("a", "1-1", f);
+
+    constexpr int kDeaths = 1000;
+    ScriptedPlatform platform;
+    const std::uint64_t* frames = nullptr;
+    std::uintptr_t deepest = UINTPTR_MAX;
+    std::uintptr_t deepestAfterTen = 0;
+    std::size_t bytesAfterTen = 0;
+    std::size_t bytesAtEnd = 0;
+    std::uintptr_t deepestAtEnd = 0;
+    platform.onClock = [&] {
+        int probe = 0;
+        deepest = std::min(deepest, reinterpret_cast<std::uintptr_t>(&probe));
+    };
+    Options options;
+    options.stage = "1-1";
+    RunHeadless(
+        folder, options, &platform,
+        [&](Session& s) {
+            s.state.counters.Lives = kDeaths;
+            frames = &s.framesRun;
+            s.phaseProbe = [&] {
+                if (*frames == 10 && deepestAfterTen == 0) {
+                    deepestAfterTen = deepest;
+                    bytesAfterTen = AllocatedBytes();
+                }
+                if (*frames == kDeaths) {
+                    bytesAtEnd = AllocatedBytes();
+                    deepestAtEnd = deepest;
+                }
+            };
+        },
+        [&](Session& s) { EXPECT_EQ(s.framesRun, std::uint64_t(kDeaths) + 1); });
+    ASSERT_NE(deepestAfterTen, 0u);
+    EXPECT_EQ(deepestAtEnd, deepestAfterTen);
+    EXPECT_LT(bytesAtEnd, bytesAfterTen + 1024 * 1024);
+}
+
+}  // namespace
+}  // namespace tarn::game::testing
