@@ -34,7 +34,9 @@ void Sky(Surface& title) {
     for (int i = 0; i < 140; ++i) {
         const int x = dice.Below(kTitleWidth);
         const int y = dice.Below(330);
-        const int shade = 90 + dice.Below(120);
+        // Stars behind the menu's lines stay dim so that the text reads.
+        const bool behindMenu = x < 320 && y < 250;
+        const int shade = behindMenu ? 60 + dice.Below(50) : 90 + dice.Below(120);
         title.SetPixel(x, y, Rgb(shade, shade, std::min(255, shade + 30)));
     }
 }
