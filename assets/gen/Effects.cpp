@@ -1,4 +1,8 @@
 // The short sounds: effects, signals and fanfares.
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
 #include "assets/gen/Sequencer.h"
 #include "assets/gen/Sounds.h"
 
@@ -37,15 +41,24 @@ Instrument Soft(double volume, Envelope envelope, double gate = 0.9) {
     return instrument;
 }
 
+// Stops the generator with a clear message; the melodies are fixed texts, so a fault
+// is a mistake in this file.
+void CheckMelody(bool ok, const char* melody) {
+    if (!ok) {
+        throw std::invalid_argument(std::string("unreadable melody: ") + melody);
+    }
+}
+
 // A melody with an optional second voice, normalised; the mix is as long as the longer
 // part plus a short tail.
 Mix Tune(int rate, double bpm, const char* melody, const Instrument& voice,
          const char* second = nullptr, const Instrument* secondVoice = nullptr) {
-    Mix measure(rate, std::size_t(1), false);
     bool ok = true;
-    double beats = PlayMelody(measure, melody, {bpm, 0}, voice, ok);
+    double beats = MelodyBeats(melody, ok);
+    CheckMelody(ok, melody);
     if (second != nullptr) {
-        beats = std::max(beats, PlayMelody(measure, second, {bpm, 0}, *secondVoice, ok));
+        beats = std::max(beats, MelodyBeats(second, ok));
+        CheckMelody(ok, second);
     }
     Mix mix(rate, beats * 60.0 / bpm + 0.02, false);
     PlayMelody(mix, melody, {bpm, 0}, voice, ok);

@@ -1,5 +1,6 @@
 // The stage music (also played faster as the hurry-up music) and the table of all sounds.
 #include <cmath>
+#include <stdexcept>
 
 #include "assets/gen/Sequencer.h"
 #include "assets/gen/Sounds.h"
@@ -40,6 +41,9 @@ Mix StageMusic(int rate, double bpm) {
     lead.vibratoDepth = 0.12;
     bool ok = true;
     PlayMelody(mix, kLead, timing, lead, ok);
+    if (!ok) {
+        throw std::invalid_argument("unreadable stage melody");
+    }
 
     Instrument bass;
     bass.wave = Wave::Triangle;
@@ -61,8 +65,8 @@ Mix StageMusic(int rate, double bpm) {
     return mix;
 }
 
-const std::vector<SoundSpec>& SoundTable() {
-    static const std::vector<SoundSpec> table = {
+const std::vector<SoundDefinition>& SoundTable() {
+    static const std::vector<SoundDefinition> table = {
         {"jump01", 11025, 8, JumpSound},
         {"bgn", 44100, 16, [](int rate) { return StageMusic(rate, kStageTempo); }},
         {"bg", 44100, 16, [](int rate) { return StageMusic(rate, kHurryTempo); }},

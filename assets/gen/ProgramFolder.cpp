@@ -60,7 +60,7 @@ bool WriteBackgrounds(const SpriteBook& book, const fs::path& folder, std::strin
 }
 
 bool WriteSounds(const fs::path& folder, std::string& error) {
-    for (const SoundSpec& sound : SoundTable()) {
+    for (const SoundDefinition& sound : SoundTable()) {
         const Mix mix = sound.make(sound.rate);
         if (!WriteWave(folder / (sound.name + ".wav"), mix.samples(), sound.rate, sound.bits,
                        error)) {

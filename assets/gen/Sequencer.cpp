@@ -59,7 +59,10 @@ void AddTone(Mix& mix, double noteNumber, double startBeat, double beats, const 
 
 }  // namespace
 
-double PlayMelody(Mix& mix, const std::string& text, const Timing& timing,
+namespace {
+
+// Reads the melody, adding its notes to the mix when there is one; returns its beats.
+double WalkMelody(Mix* mix, const std::string& text, const Timing& timing,
                   const Instrument& instrument, bool& ok) {
     ok = true;
     int octave = 4;
@@ -107,12 +110,23 @@ double PlayMelody(Mix& mix, const std::string& text, const Timing& timing,
             beats *= 1.5;
             ++at;
         }
-        if (c != 'r') {
-            AddTone(mix, 12 * (octave + 1) + pitch, beat, beats, timing, instrument, volume);
+        if (c != 'r' && mix != nullptr) {
+            AddTone(*mix, 12 * (octave + 1) + pitch, beat, beats, timing, instrument, volume);
         }
         beat += beats;
     }
     return beat;
+}
+
+}  // namespace
+
+double PlayMelody(Mix& mix, const std::string& text, const Timing& timing,
+                  const Instrument& instrument, bool& ok) {
+    return WalkMelody(&mix, text, timing, instrument, ok);
+}
+
+double MelodyBeats(const std::string& text, bool& ok) {
+    return WalkMelody(nullptr, text, Timing{}, Instrument{}, ok);
 }
 
 std::vector<int> ChordTones(const std::string& name) {

@@ -38,6 +38,9 @@ double PlayMelody(Mix& mix, const std::string& text, const Timing& timing,
 // Semitones (0 = C) of a chord's tones from its name: "C", "F#m", "Bb", "D7", "Em".
 std::vector<int> ChordTones(const std::string& name);
 
+// The length of a melody in beats, without playing it.
+double MelodyBeats(const std::string& text, bool& ok);
+
 // One chord per bar of four beats: root and octave pulses in eighths.
 void PlayBass(Mix& mix, const std::vector<std::string>& chords, const Timing& timing,
               const Instrument& instrument, int octave);

@@ -10,14 +10,14 @@
 
 namespace tarn::assetgen {
 
-struct SoundSpec {
+struct SoundDefinition {
     std::string name;  // base name of sound/<name>.wav
     int rate;
     int bits;
     std::function<Mix(int rate)> make;
 };
 
-const std::vector<SoundSpec>& SoundTable();
+const std::vector<SoundDefinition>& SoundTable();
 
 // The stage music at a tempo: 16 bars that loop seamlessly.
 Mix StageMusic(int rate, double bpm);

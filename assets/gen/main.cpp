@@ -3,6 +3,7 @@
 //
 //   tarn_assetgen --sprites <assets/sprites> [--program <folder>] [--contact-sheet <png>]
 #include <cstdio>
+#include <exception>
 #include <string>
 
 #include "assets/gen/ArtCatalog.h"
@@ -48,8 +49,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tarn_assetgen: %s\n", error.c_str());
         return 1;
     }
-    if (!programDir.empty() && !WriteProgramFolder(book, programDir, error)) {
-        std::fprintf(stderr, "tarn_assetgen: %s\n", error.c_str());
+    try {
+        if (!programDir.empty() && !WriteProgramFolder(book, programDir, error)) {
+            std::fprintf(stderr, "tarn_assetgen: %s\n", error.c_str());
+            return 1;
+        }
+    } catch (const std::exception& fault) {
+        std::fprintf(stderr, "tarn_assetgen: %s\n", fault.what());
         return 1;
     }
     if (!sheetFile.empty()) {

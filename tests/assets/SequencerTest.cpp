@@ -69,6 +69,15 @@ TEST(Melody, OctaveSharpAndFlatChangeThePitch) {
     EXPECT_NEAR(frequency("o4 b-4"), 466, 2);
 }
 
+TEST(Melody, BeatsAreMeasuredWithoutPlaying) {
+    bool ok = false;
+    EXPECT_DOUBLE_EQ(MelodyBeats("o5 l8 c d e4 r2", ok), 4.0);
+    EXPECT_TRUE(ok);
+    EXPECT_DOUBLE_EQ(MelodyBeats("", ok), 0.0);
+    MelodyBeats("c4 q", ok);
+    EXPECT_FALSE(ok);
+}
+
 TEST(Melody, UnknownCharacterIsReported) {
     Mix mix(8000, 1.0);
     bool ok = true;
