@@ -12,7 +12,6 @@
 
 #include "EditorWindowFixture.h"
 #include "editor/app/ChipTiles.h"
-#include "editor/app/StagePicture.h"
 #include "editor/app/StagePropertiesFields.h"
 
 namespace tarn::editor::testing {
@@ -207,15 +206,16 @@ TEST_F(MainWindowTest, PrintWithoutPrinterTellsTheUser) {
     EXPECT_TRUE(dialogs.messages.front().endsWith(QStringLiteral("no printer")));
 }
 
-TEST_F(MainWindowTest, PdfPrinterWritesAPage) {
+TEST_F(MainWindowTest, PrintCommandWritesAPdfPageThroughQPrinter) {
     const QString pdf = QString::fromStdString(folder.File("page.pdf"));
     QtPagePrinter pdfPrinter(pdf);
-    QString error;
-    ASSERT_TRUE(pdfPrinter.PrintPage(
-        ComposePrintPicture(window.Document().Canvas(), QStringLiteral("s"), QString()), error));
+    MainWindow printing(EditorServices{dialogs, pdfPrinter, launcher, QString(), {}});
+    printing.PrintStage();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(4), QByteArray("%PDF"));
+    EXPECT_GT(file.size(), 1000);
 }
 
 TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
