@@ -132,6 +132,18 @@ TEST_F(MainWindowTest, PropertyEditsDoNotMarkModified) {
     EXPECT_FALSE(Doc().Modified);
 }
 
+TEST_F(MainWindowTest, StartsWithAClientAreaOf683By471) {
+    EXPECT_EQ(window.ClientArea()->size(), QSize(683, 471));
+    EXPECT_EQ(window.Viewport()->geometry(), QRect(4, 136, 666, 305));
+}
+
+TEST_F(MainWindowTest, LowWindowSnapsBackTo440High) {
+    window.resize(600, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(window.height(), 440);
+    EXPECT_EQ(window.width(), 600);
+}
+
 TEST_F(MainWindowTest, NarrowWindowSnapsBackTo440) {
     window.resize(300, 500);
     QApplication::processEvents();
