@@ -12,13 +12,13 @@ KeyTableData DefaultKeyTable() {
         {std::uint8_t(kRight), std::uint8_t(kLeft), std::uint8_t(Letter('Z')), std::uint8_t(kUp),
          std::uint8_t(kBack), std::uint8_t(Letter('X'))},
         {std::uint8_t(Letter('D')), std::uint8_t(Letter('A')), std::uint8_t(kShift),
-         std::uint8_t(Letter('W')), std::uint8_t(kBack), std::uint8_t(Letter('E'))},
+         std::uint8_t(Letter('W')), std::uint8_t(kBack), std::uint8_t(kTab)},
         {std::uint8_t(Letter('F')), std::uint8_t(Letter('S')), std::uint8_t(Letter('J')),
-         std::uint8_t(Letter('K')), std::uint8_t(kBack), std::uint8_t(Letter('L'))},
+         std::uint8_t(Letter('K')), std::uint8_t(kBack), std::uint8_t(Letter('P'))},
         {std::uint8_t(kNumpad0 + 6), std::uint8_t(kNumpad0 + 4), std::uint8_t(kNumpad0),
-         std::uint8_t(kNumpad0 + 8), std::uint8_t(kDivide), std::uint8_t(kNumpad0 + 5)},
+         std::uint8_t(kNumpad0 + 8), std::uint8_t(kDivide), std::uint8_t(kAdd)},
         {std::uint8_t(kRight), std::uint8_t(kLeft), std::uint8_t(kShift), std::uint8_t(kSpace),
-         std::uint8_t(kBack), std::uint8_t(kControl)},
+         std::uint8_t(kBack), std::uint8_t(Letter('C'))},
     }};
 }
 
