@@ -1,4 +1,4 @@
-// The stage background tiles: sky, night, cave and castle. Every tile repeats without a
+// The stage background tiles: sky, night, cave, castle and lake. Every tile repeats without a
 // seam, and none of the sizes divides 3200 x 960, so the last column and row are cut.
 #include "assets/gen/Backgrounds.h"
 
@@ -158,6 +158,33 @@ Surface Castle(const SpriteBook& book) {
     return tile;
 }
 
+// Under the water of a mountain lake: calm teal with slow wave lines of light and a few
+// rising bubbles. The waves' period divides the tile's width, so they join at the edges.
+Surface Lake(const SpriteBook& book) {
+    Surface tile(144, 100, Rgb(24, 70, 96));
+    Dice dice(71);
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            if (dice.Below(19) == 0) {
+                tile.SetPixel(x, y, Rgb(28, 76, 102));
+            }
+        }
+    }
+    for (const int base : {14, 48, 82}) {
+        for (int x = 0; x < tile.width(); ++x) {
+            if ((x + base) % 24 < 15) {
+                const double wave = std::sin(2 * 3.14159265358979 * (x + base) / 72.0);
+                tile.SetPixel(x, base + int(std::lround(3 * wave)), Rgb(44, 104, 132));
+            }
+        }
+    }
+    if (const Sprite* bubble = book.Find("scenery.bubble")) {
+        StampWrapped(tile, *bubble, 30, 60);
+        StampWrapped(tile, *bubble, 100, 26);
+    }
+    return tile;
+}
+
 }  // namespace
 
 std::uint32_t Dice::Next() {
@@ -182,10 +209,9 @@ Surface StandardBackground() {
 
 std::vector<BackgroundTile> BackgroundTiles(const SpriteBook& book) {
     return {
-        {"sky.bmp", "daylight sky", Sky(book)},
-        {"night.bmp", "starry night", Night(book)},
-        {"cave.bmp", "cave wall", Cave(book)},
-        {"castle.bmp", "castle wall", Castle(book)},
+        {"sky.bmp", "daylight sky", Sky(book)},     {"night.bmp", "starry night", Night(book)},
+        {"cave.bmp", "cave wall", Cave(book)},      {"castle.bmp", "castle wall", Castle(book)},
+        {"lake.bmp", "under the lake", Lake(book)},
     };
 }
 
