@@ -3,10 +3,10 @@
 #include "support/BinAngsDL.h"
 
 #include <chrono>
-#include <fstream>
 #include <random>
 #include <system_error>
 
+#include "support/FileBytes.h"
 #include "support/MessageHook.h"
 
 namespace tarn {
@@ -65,34 +65,27 @@ ContainerStatus ReadWholeFile(const BinAngsDL& container, const std::filesystem:
         return ContainerStatus::FileNotFound;
     }
     YieldToWindowSystem();
-    if (std::filesystem::is_directory(path, error)) {
-        return ContainerStatus::ReadFailed;
+    switch (ReadFileBytes(path, bytes, kMaxContainerFileBytes)) {
+        case FileStatus::Ok:
+            return bytes.empty() ? ContainerStatus::EmptyFile : ContainerStatus::Ok;
+        case FileStatus::NotFound:
+            ReportMissingFile(container, path);
+            return ContainerStatus::FileNotFound;
+        case FileStatus::TooLarge:
+            return ContainerStatus::TooLarge;
+        case FileStatus::NotAFile:
+        case FileStatus::ReadFailed:
+        case FileStatus::WriteFailed:
+            break;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return ContainerStatus::ReadFailed;
-    }
-    char chunk[16384];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
-    }
-    if (in.bad()) {
-        bytes.clear();
-        return ContainerStatus::ReadFailed;
-    }
-    return bytes.empty() ? ContainerStatus::EmptyFile : ContainerStatus::Ok;
+    return ContainerStatus::ReadFailed;
 }
 
 ContainerStatus WriteWholeFile(const std::filesystem::path& path,
                                std::span<const std::uint8_t> bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return ContainerStatus::WriteFailed;
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return out ? ContainerStatus::Ok : ContainerStatus::WriteFailed;
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return WriteFileAtomically(path, text) == FileStatus::Ok ? ContainerStatus::Ok
+                                                             : ContainerStatus::WriteFailed;
 }
 
 }  // namespace
@@ -117,6 +110,8 @@ const char* Describe(ContainerStatus status) {
             return "enciphered data too short";
         case ContainerStatus::BadDigit:
             return "character that is no hexadecimal digit";
+        case ContainerStatus::TooLarge:
+            return "file too large for a stage file";
     }
     return "unknown error";
 }
@@ -156,9 +151,6 @@ ContainerStatus BinAngsDL::SaveBin(const std::filesystem::path& Bflename, std::s
         }
         bytes[i] = static_cast<std::uint8_t>((high << 4) | low);
     }
-    // Removing first keeps no tail of an older, longer file, whatever its attributes.
-    std::error_code error;
-    std::filesystem::remove(Bflename, error);
     return WriteWholeFile(Bflename, bytes);
 }
 
@@ -254,23 +246,7 @@ ContainerStatus WriteEncipheredFile(const std::filesystem::path& path,
     std::mt19937 engine = FreshEngine();
     const int key = DrawKey(engine);
     const int noise = DrawNoise(engine);
-    const std::vector<std::uint8_t> stored = EncipherBytes(plain, noise, key);
-
-    // A name of our own beside the target, so the rename stays on one file system.
-    std::filesystem::path temporary = path;
-    temporary += ".tmp" + std::to_string(std::uniform_int_distribution<int>(0, 999999)(engine));
-    const ContainerStatus status = WriteWholeFile(temporary, stored);
-    std::error_code error;
-    if (status != ContainerStatus::Ok) {
-        std::filesystem::remove(temporary, error);
-        return status;
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return ContainerStatus::WriteFailed;
-    }
-    return ContainerStatus::Ok;
+    return WriteWholeFile(path, EncipherBytes(plain, noise, key));
 }
 
 }  // namespace tarn

@@ -25,7 +25,11 @@ enum class [[nodiscard]] ContainerStatus{
     EmptyText,     // empty hexadecimal text where bytes were expected
     TooShort,      // enciphered text shorter than its two leading digits
     BadDigit,      // a character that is no hexadecimal digit
+    TooLarge,      // the input file is larger than any stage file can be
 };
+
+// Files above this size are refused unread: a stage file is about 12 KB.
+inline constexpr std::uintmax_t kMaxContainerFileBytes = std::uintmax_t{64} << 20;
 
 // A short English description, for command-line tools and logs.
 const char* Describe(ContainerStatus status);
@@ -37,13 +41,15 @@ class BinAngsDL {
 
     // Reads the whole file as hexadecimal text. A missing file shows
     // "ファイルが見つかりません" with the path and gives FileNotFound; an empty file gives
-    // EmptyFile. Yields once to the window system before reading.
+    // EmptyFile, one above kMaxContainerFileBytes TooLarge, a folder or a pipe ReadFailed.
+    // Yields once to the window system before reading.
     ContainerStatus OpenBin(const std::filesystem::path& BFileName, std::string& hexText);
 
     static std::string BinToHex2(std::uint8_t BinData);
 
-    // Writes the bytes of the hexadecimal text, replacing any older file completely.
-    // Odd-length text shows "KVXﾊﾞｲﾅﾘｻｰﾊﾞｰ ｴﾗｰ" and writes nothing; empty text writes nothing.
+    // Writes the bytes of the hexadecimal text, replacing any older file completely (a
+    // failed write leaves the older file as it was). Odd-length text shows
+    // "KVXﾊﾞｲﾅﾘｻｰﾊﾞｰ ｴﾗｰ" and writes nothing; empty text writes nothing.
     ContainerStatus SaveBin(const std::filesystem::path& Bflename, std::string_view Texts);
 
     // Enciphers hexadecimal text with a freshly drawn key (1..14) and noise (1..15).
@@ -68,6 +74,7 @@ ContainerStatus ReadEncipheredFile(BinAngsDL& container, const std::filesystem::
 
 // Enciphers plain bytes with a fresh key and writes them through a temporary file beside
 // the target that is renamed over it, so the target never holds a plain or partial file.
+// A replaced file keeps its permissions.
 ContainerStatus WriteEncipheredFile(const std::filesystem::path& path,
                                     std::span<const std::uint8_t> plain);
 

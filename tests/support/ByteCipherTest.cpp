@@ -1,5 +1,6 @@
 // The byte-level cipher and the enciphered file reader and writer.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <random>
 
@@ -139,11 +140,25 @@ TEST(EncipheredFile, ReadingAnEmptyFileIsAnError) {
     EXPECT_EQ(ReadEncipheredFile(container, dir / "e.tr2", plain), ContainerStatus::EmptyFile);
 }
 
-TEST(EncipheredFile, ReadingAFolderFails) {
+TEST(EncipheredFile, FileLargerThanAnyStageIsRefusedUnread) {
+    ScratchDir dir;
+    WriteFile(dir / "big.tr2", "");
+    std::filesystem::resize_file(dir / "big.tr2", kMaxContainerFileBytes + 1);
+    BinAngsDL container;
+    std::vector<std::uint8_t> plain;
+    EXPECT_EQ(ReadEncipheredFile(container, dir / "big.tr2", plain), ContainerStatus::TooLarge);
+    std::string hex;
+    EXPECT_EQ(container.OpenBin(dir / "big.tr2", hex), ContainerStatus::TooLarge);
+    EXPECT_TRUE(hex.empty());
+}
+
+TEST(EncipheredFile, ReadingAFolderOrAPipeFailsWithoutWaiting) {
     ScratchDir dir;
     BinAngsDL container;
     std::vector<std::uint8_t> plain;
     EXPECT_EQ(ReadEncipheredFile(container, dir.path(), plain), ContainerStatus::ReadFailed);
+    ASSERT_EQ(::mkfifo((dir / "pipe.tr2").c_str(), 0600), 0);
+    EXPECT_EQ(ReadEncipheredFile(container, dir / "pipe.tr2", plain), ContainerStatus::ReadFailed);
 }
 
 }  // namespace
