@@ -1,17 +1,10 @@
 // Reading, decoding and writing the settings line shared by the game and Optara.
 #include "settings/SettingsFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 #include <vector>
 
 #include "support/Cp932.h"
+#include "support/FileBytes.h"
 #include "support/MessageHook.h"
 
 namespace tarn {
@@ -40,24 +33,22 @@ std::vector<int> FirstLineCharacters(std::string_view contents) {
     return codes;
 }
 
+// A settings line is 34 bytes; anything near this size is some other file.
+constexpr std::uintmax_t kMaxSettingsFileBytes = std::uintmax_t{1} << 20;
+
 SettingsStatus ReadWholeFile(const std::filesystem::path& file, std::string& contents) {
-    std::error_code error;
-    const auto status = std::filesystem::status(file, error);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        return SettingsStatus::NotFound;
+    switch (ReadFileBytes(file, contents, kMaxSettingsFileBytes)) {
+        case FileStatus::Ok:
+            return SettingsStatus::Ok;
+        case FileStatus::NotFound:
+            return SettingsStatus::NotFound;
+        case FileStatus::NotAFile:
+        case FileStatus::TooLarge:
+        case FileStatus::ReadFailed:
+        case FileStatus::WriteFailed:
+            break;
     }
-    if (error || !std::filesystem::is_regular_file(status)) {
-        return SettingsStatus::Unreadable;
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return SettingsStatus::Unreadable;
-    }
-    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return SettingsStatus::Unreadable;
-    }
-    return SettingsStatus::Ok;
+    return SettingsStatus::Unreadable;
 }
 
 SettingsStatus ReadLine(const std::filesystem::path& file, SettingsLine& line) {
@@ -79,21 +70,6 @@ void ReportBadFrameRate(const std::filesystem::path& file) {
 
 void ReportBadColorDepth(const std::filesystem::path& file) {
     ShowMessage("DrBitの値が不正です\n8bitに設定します", MessageTitle(file), MessageIcon::Error);
-}
-
-// Writes all of text to fd, retrying short writes.
-bool WriteAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 }  // namespace
@@ -226,25 +202,8 @@ SettingsStatus WriteSettingsFile(const std::filesystem::path& file, const ToolSe
         return status;
     }
     // The old file stays whole until the new one is complete on disk.
-    const std::filesystem::path directory =
-        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    std::string pattern = (directory / ("." + file.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        return SettingsStatus::WriteFailed;
-    }
-    mode_t mode = 0644;
-    struct stat existing {};
-    if (::stat(file.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    }
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, line) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(pattern.c_str(), file.c_str()) == 0) {
-        return SettingsStatus::Ok;
-    }
-    ::unlink(pattern.c_str());
-    return SettingsStatus::WriteFailed;
+    return WriteFileAtomically(file, line) == FileStatus::Ok ? SettingsStatus::Ok
+                                                             : SettingsStatus::WriteFailed;
 }
 
 }  // namespace tarn

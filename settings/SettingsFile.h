@@ -27,7 +27,7 @@ const char* SettingsFileName(SettingsBuild build);
 enum class [[nodiscard]] SettingsStatus{
     Ok,
     NotFound,        // no such file
-    Unreadable,      // the file exists but cannot be read
+    Unreadable,      // the file exists but cannot be read, or is over 1 MiB
     TooShort,        // the first line holds fewer than 31 characters
     KeyNotStorable,  // a key code the line cannot carry (10, 13, a lead byte)
     WriteFailed,

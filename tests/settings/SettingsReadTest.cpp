@@ -169,6 +169,12 @@ TEST_F(ReadFailureTest, FolderInPlaceOfTheFileIsUnreadable) {
     EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::Unreadable);
 }
 
+TEST_F(ReadFailureTest, FileFarLargerThanASettingsLineIsUnreadable) {
+    WriteBytes(file_, SettingsLineText("", 35, 31));
+    std::filesystem::resize_file(file_, std::uintmax_t{1} << 30);
+    EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::Unreadable);
+}
+
 TEST_F(ReadFailureTest, FailureLeavesTheSettingsUntouched) {
     settings_.TargetFps = 70;
     settings_.KeyTable[2][3] = 99;
