@@ -4,11 +4,11 @@
 #include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
 
-#include <fstream>
-#include <iterator>
+#include <cstdint>
 #include <string>
-#include <system_error>
 #include <vector>
+
+#include "support/FileBytes.h"
 
 namespace tarn {
 
@@ -27,14 +27,20 @@ const char* Describe(PictureStatus status) {
 }
 
 PictureStatus DecodePicture(const void* data, std::size_t size, Surface& picture) {
-    if (size == 0 || size > std::size_t(0x7FFFFFFF)) {
+    if (size == 0 || size > kMaxPictureFileBytes) {
         return PictureStatus::Unreadable;
     }
     int width = 0;
     int height = 0;
     int channels = 0;
-    stbi_uc* pixels = stbi_load_from_memory(static_cast<const stbi_uc*>(data), int(size), &width,
-                                            &height, &channels, 3);
+    const auto* bytes = static_cast<const stbi_uc*>(data);
+    // A header can claim any size, and some formats decode a short file as if the
+    // missing pixels were black: look at the size before memory is set aside for it.
+    if (stbi_info_from_memory(bytes, int(size), &width, &height, &channels) == 0 || width <= 0 ||
+        height <= 0 || std::uint64_t(width) * std::uint64_t(height) > kMaxPicturePixels) {
+        return PictureStatus::Unreadable;
+    }
+    stbi_uc* pixels = stbi_load_from_memory(bytes, int(size), &width, &height, &channels, 3);
     if (pixels == nullptr || width <= 0 || height <= 0) {
         if (pixels != nullptr) {
             stbi_image_free(pixels);
@@ -52,20 +58,19 @@ PictureStatus DecodePicture(const void* data, std::size_t size, Surface& picture
 }
 
 PictureStatus LoadPicture(const std::filesystem::path& path, Surface& picture) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return PictureStatus::NotFound;
+    std::vector<std::uint8_t> bytes;
+    switch (ReadFileBytes(path, bytes, kMaxPictureFileBytes)) {
+        case FileStatus::Ok:
+            return DecodePicture(bytes.data(), bytes.size(), picture);
+        case FileStatus::NotFound:
+        case FileStatus::NotAFile:
+            return PictureStatus::NotFound;
+        case FileStatus::TooLarge:
+        case FileStatus::ReadFailed:
+        case FileStatus::WriteFailed:
+            break;
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return PictureStatus::Unreadable;
-    }
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
-                                  std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        return PictureStatus::Unreadable;
-    }
-    return DecodePicture(bytes.data(), bytes.size(), picture);
+    return PictureStatus::Unreadable;
 }
 
 namespace {
@@ -86,13 +91,8 @@ void AppendToString(void* context, void* data, int size) {
 }
 
 PictureStatus WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        return PictureStatus::WriteFailed;
-    }
-    file.write(bytes.data(), std::streamsize(bytes.size()));
-    file.close();
-    return file ? PictureStatus::Ok : PictureStatus::WriteFailed;
+    return WriteFileAtomically(path, bytes) == FileStatus::Ok ? PictureStatus::Ok
+                                                              : PictureStatus::WriteFailed;
 }
 
 template <class Encode>

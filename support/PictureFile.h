@@ -1,6 +1,8 @@
-// Picture files: BMP, JPEG and PNG in, BMP and PNG out.
+// Picture files: BMP, JPEG and PNG in; BMP, PNG and JPEG out.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 
 #include "support/Surface.h"
@@ -11,10 +13,15 @@ enum class [[nodiscard]] PictureStatus{Ok, NotFound, Unreadable, WriteFailed};
 
 const char* Describe(PictureStatus status);
 
+// Larger files and pictures are refused as unreadable: the largest the programs use is
+// 3200 x 960 pixels.
+inline constexpr std::size_t kMaxPictureFileBytes = std::size_t{256} << 20;
+inline constexpr std::uint64_t kMaxPicturePixels = std::uint64_t{1} << 26;
+
 PictureStatus LoadPicture(const std::filesystem::path& path, Surface& picture);
 // Decodes a picture held in memory (any format LoadPicture reads).
 PictureStatus DecodePicture(const void* data, std::size_t size, Surface& picture);
-// 24-bit BMP.
+// The savers replace the file as a whole. 24-bit BMP.
 PictureStatus SaveBmp(const std::filesystem::path& path, const Surface& picture);
 PictureStatus SavePng(const std::filesystem::path& path, const Surface& picture);
 PictureStatus SaveJpeg(const std::filesystem::path& path, const Surface& picture, int quality = 90);

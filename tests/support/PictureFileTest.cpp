@@ -67,6 +67,35 @@ TEST_F(PictureFiles, DamagedFileIsUnreadable) {
     EXPECT_EQ(LoadPicture(dir_, loaded), PictureStatus::NotFound);  // a folder is no picture
 }
 
+// A 54-byte BMP whose header claims 20000 x 20000 pixels and holds none of them.
+std::string BmpHeaderOnly(std::int32_t width, std::int32_t height) {
+    std::string bmp = "BM";
+    const auto put32 = [&bmp](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            bmp.push_back(static_cast<char>(v >> (8 * i)));
+        }
+    };
+    put32(54);  // file size
+    put32(0);
+    put32(54);  // pixel data offset
+    put32(40);  // info header size
+    put32(static_cast<std::uint32_t>(width));
+    put32(static_cast<std::uint32_t>(height));
+    bmp += std::string("\x01\x00\x18\x00", 4);  // one plane, 24 bits
+    for (int i = 0; i < 6; ++i) {
+        put32(0);
+    }
+    return bmp;
+}
+
+TEST_F(PictureFiles, HeaderClaimingAHugePictureIsUnreadable) {
+    const std::string bmp = BmpHeaderOnly(20000, 20000);
+    ASSERT_EQ(bmp.size(), 54u);
+    Surface loaded;
+    EXPECT_EQ(DecodePicture(bmp.data(), bmp.size(), loaded), PictureStatus::Unreadable);
+    EXPECT_TRUE(loaded.empty());
+}
+
 TEST_F(PictureFiles, UnwritablePathReportsFailure) {
     EXPECT_EQ(SaveBmp(dir_ / "no" / "such" / "p.bmp", Surface(1, 1)), PictureStatus::WriteFailed);
 }
