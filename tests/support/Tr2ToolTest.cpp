@@ -135,6 +135,16 @@ TEST(Tr2ToolCodec, EncodeOfAnEmptyOrMissingTextWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir / "s.tr2"));
 }
 
+TEST(Tr2ToolCodec, EncodeOfATextLargerThanAnyStageWritesNothing) {
+    ScratchDir dir;
+    WriteFile(dir / "big.txt", "");
+    std::filesystem::resize_file(dir / "big.txt", kMaxContainerFileBytes + 1);
+    const Result result = RunTool({"encode", (dir / "big.txt").string(), (dir / "s.tr2").string()});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("too large"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "s.tr2"));
+}
+
 TEST(Tr2ToolCodec, DecodeOfAMissingFileFailsWithTheContainersMessage) {
     ScratchDir dir;
     const Result result = RunTool({"decode", (dir / "none.tr2").string()});

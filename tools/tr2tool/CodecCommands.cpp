@@ -1,8 +1,7 @@
 // tr2tool decode and encode: between stage files and their plain text.
-#include <fstream>
-
 #include "support/BinAngsDL.h"
 #include "support/Cp932.h"
+#include "support/FileBytes.h"
 #include "support/StageText.h"
 #include "tools/tr2tool/Arguments.h"
 #include "tools/tr2tool/Commands.h"
@@ -30,22 +29,22 @@ constexpr const char* kEncodeHelp =
     "  -h, --help  show this help\n";
 
 bool ReadTextFile(const std::filesystem::path& file, std::string& text, std::ostream& err) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
-        err << "tr2tool: " << file.string() << ": no such file\n";
-        return false;
+    switch (ReadFileBytes(file, text, kMaxContainerFileBytes)) {
+        case FileStatus::Ok:
+            return true;
+        case FileStatus::NotFound:
+        case FileStatus::NotAFile:
+            err << "tr2tool: " << file.string() << ": no such file\n";
+            return false;
+        case FileStatus::TooLarge:
+            err << "tr2tool: " << file.string() << ": too large for a stage text\n";
+            return false;
+        case FileStatus::ReadFailed:
+        case FileStatus::WriteFailed:
+            break;
     }
-    std::ifstream in(file, std::ios::binary);
-    text.clear();
-    char chunk[16384];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        text.append(chunk, static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad()) {
-        err << "tr2tool: " << file.string() << ": cannot be read\n";
-        return false;
-    }
-    return true;
+    err << "tr2tool: " << file.string() << ": cannot be read\n";
+    return false;
 }
 
 std::string WithCrLf(std::string_view text) {
