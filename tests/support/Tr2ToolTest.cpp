@@ -127,6 +127,16 @@ TEST(Tr2ToolCodec, EncodeCheckRefusesADamagedStage) {
     EXPECT_FALSE(std::filesystem::exists(dir / "s.tr2"));
 }
 
+TEST(Tr2ToolCodec, EncodeCheckNamesWholeFileProblemsWithoutALineNumber) {
+    ScratchDir dir;
+    WriteFile(dir / "s.txt", "bg\r\nName\r\n");
+    const Result result =
+        RunTool({"encode", "--check", (dir / "s.txt").string(), (dir / "s.tr2").string()});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("s.txt: the text has 2 lines instead of 96"), std::string::npos)
+        << result.err;
+}
+
 TEST(Tr2ToolCodec, EncodeOfAnEmptyOrMissingTextWritesNothing) {
     ScratchDir dir;
     WriteFile(dir / "empty.txt", "");

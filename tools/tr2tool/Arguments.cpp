@@ -47,6 +47,17 @@ bool LoadStage(const std::filesystem::path& file, std::vector<std::uint8_t>& pla
     return false;
 }
 
+void PrintProblems(const std::string& file, const std::vector<StageProblem>& problems,
+                   std::ostream& out) {
+    for (const StageProblem& problem : problems) {
+        out << file;
+        if (problem.line > 0) {
+            out << ":" << problem.line;
+        }
+        out << ": " << problem.message << "\n";
+    }
+}
+
 MessagesTo::MessagesTo(std::ostream& err) {
     previous_ =
         SetMessageHandler([&err](const std::string& text, const std::string& title, MessageIcon) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/MessageHook.h"
+#include "support/StageText.h"
 
 namespace tarn::tr2tool {
 
@@ -32,6 +33,10 @@ void ReportUsage(const std::string& command, const std::string& problem, std::os
 // Reads and deciphers a stage file; failures are reported on `err`.
 bool LoadStage(const std::filesystem::path& file, std::vector<std::uint8_t>& plain,
                std::ostream& err);
+
+// Prints one "FILE:LINE: message" line per problem ("FILE: message" for the whole file).
+void PrintProblems(const std::string& file, const std::vector<StageProblem>& problems,
+                   std::ostream& out);
 
 // Sends the container's messages to `err` while it lives.
 class MessagesTo {

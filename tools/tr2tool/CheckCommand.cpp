@@ -84,13 +84,7 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
             continue;
         }
         anyProblem = true;
-        for (const StageProblem& problem : problems) {
-            out << file;
-            if (problem.line > 0) {
-                out << ":" << problem.line;
-            }
-            out << ": " << problem.message << "\n";
-        }
+        PrintProblems(file, problems, out);
     }
     return anyProblem ? kExitFailed : kExitOk;
 }

@@ -134,9 +134,7 @@ int Encode(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (line->options.contains("--check")) {
         const auto problems = CheckStageText(text);
-        for (const auto& problem : problems) {
-            err << source.string() << ":" << problem.line << ": " << problem.message << "\n";
-        }
+        PrintProblems(source.string(), problems, err);
         if (!problems.empty()) {
             err << "tr2tool: " << target.string() << " not written\n";
             return kExitFailed;
