@@ -26,8 +26,11 @@ void Surface::FillRect(int x, int y, int w, int h, std::uint32_t color) {
     const int top = std::max(y, 0);
     const int right = std::min<long long>(static_cast<long long>(x) + w, width_);
     const int bottom = std::min<long long>(static_cast<long long>(y) + h, height_);
+    if (left >= right) {
+        return;
+    }
     for (int row = top; row < bottom; ++row) {
-        std::fill(Row(row) + left, Row(row) + std::max(left, right), color);
+        std::fill(Row(row) + left, Row(row) + right, color);
     }
 }
 
@@ -161,8 +164,11 @@ void StretchBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, in
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) {
         return;
     }
-    const bool inside = x >= 0 && y >= 0 && x + w <= dst.width() && y + h <= dst.height() &&
-                        sx >= 0 && sy >= 0 && sx + sw <= src.width() && sy + sh <= src.height();
+    const auto fits = [](int start, int length, int size) {
+        return start >= 0 && static_cast<long long>(start) + length <= size;
+    };
+    const bool inside = fits(x, w, dst.width()) && fits(y, h, dst.height()) &&
+                        fits(sx, sw, src.width()) && fits(sy, sh, src.height());
     if (op == RasterOp::SrcCopy && inside && w == 2 * sw && h == 2 * sh && &dst != &src) {
         StretchDouble(dst, x, y, src, sx, sy, sw, sh);
         return;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tarn {
 namespace {
 
@@ -107,6 +109,15 @@ TEST(StretchBlt, ClipsAtBothSurfaces) {
     StretchBlt(other, 0, 0, 4, 4, src, 2, 2, 4, 4);  // half of the source lies outside
     EXPECT_EQ(other.Pixel(0, 0), src.Pixel(2, 2));
     EXPECT_EQ(other.Pixel(3, 3), 0u);
+}
+
+TEST(StretchBlt, RectanglesReachingPastTheIntRangeAreClippedAway) {
+    const Surface src = Numbered(4, 4);
+    Surface dst(4, 4, 0);
+    const int far = std::numeric_limits<int>::max() - 1;
+    StretchBlt(dst, far, 0, 8, 8, src, 0, 0, 4, 4);
+    StretchBlt(dst, 0, 0, 8, 8, src, far, far, 4, 4);
+    EXPECT_EQ(dst, Surface(4, 4, 0));
 }
 
 TEST(Surface, FillRectIsClipped) {
