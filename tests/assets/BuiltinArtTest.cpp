@@ -45,6 +45,13 @@ Surface AsSmallChip(const Surface& picture, const Surface& mask) {
     return cell;
 }
 
+// The picture alone shrunk to 10 x 10, transparent parts black.
+Surface Shrunk(const Surface& picture) {
+    Surface cell(10, 10, kBlack);
+    StretchBlt(cell, 0, 0, 10, 10, picture, 0, 0, 16, 16);
+    return cell;
+}
+
 TEST(BuiltinArt, EveryPictureIsSixteenBySixteen) {
     const BuiltinPictures& art = Builtin();
     std::vector<const Surface*> all = {&art.MyMask, &art.DedMe, &art.WhiteP, &art.LifeIcon,
@@ -112,7 +119,9 @@ TEST(BuiltinArt, ChipsDifferFromEachOtherAtBothSizes) {
                 << "chips " << a << " and " << b;
             EXPECT_NE(AsSmallChip(art.BrTip[a], art.BrMask[a]),
                       AsSmallChip(art.BrTip[b], art.BrMask[b]))
-                << "chips " << a << " and " << b << " at 10 x 10";
+                << "chips " << a << " and " << b << " at 10 x 10 through their masks";
+            EXPECT_NE(Shrunk(art.BrTip[a]), Shrunk(art.BrTip[b]))
+                << "chips " << a << " and " << b << " at 10 x 10 on black";
         }
     }
 }
