@@ -97,6 +97,15 @@ TEST(StageMapRows, DoubleByteCharacterIsOneCellOfZero) {
               (std::vector<std::int32_t>{1, 0, 2}));
 }
 
+TEST(StageMapRows, NulAndALoneLeadByteAtTheEndFollowTheSingleByteRule) {
+    EXPECT_EQ(DecodeMapRow(std::string("1\0"
+                                       "2",
+                                       3),
+                           10),
+              (std::vector<std::int32_t>{1, 0, 2}));
+    EXPECT_EQ(DecodeMapRow("1\x82", 10), (std::vector<std::int32_t>{1, 0x82 - 55}));
+}
+
 TEST(StageMapRows, RowIsCutAtTheGivenCellCount) {
     EXPECT_EQ(DecodeMapRow("12345", 3), (std::vector<std::int32_t>{1, 2, 3}));
 }
@@ -124,6 +133,27 @@ TEST(GameStageReading, StartPositionRoundsHalfToEven) {
     EXPECT_EQ(ReadGameStage(StageWith({{3, "0.03125"}})).PlayerX, 0);  // 0.5
     EXPECT_EQ(ReadGameStage(StageWith({{3, "0.09375"}})).PlayerX, 2);  // 1.5
     EXPECT_EQ(ReadGameStage(StageWith({{4, "0.15625"}})).PlayerY, 2);  // 2.5
+}
+
+TEST(GameStageReading, SignedAndBareFractionStartsAreScaledAndRounded) {
+    EXPECT_EQ(ReadGameStage(StageWith({{3, "  -0.5"}})).PlayerX, -8);
+    EXPECT_EQ(ReadGameStage(StageWith({{3, "+3"}})).PlayerX, 48);
+    EXPECT_EQ(ReadGameStage(StageWith({{4, ".5"}})).PlayerY, 8);
+}
+
+TEST(GameStageReading, OverflowingNumbersSaturate) {
+    const GameStageText stage = ReadGameStage(StageWith({{3, "1e999"}, {5, "1e999"}}));
+    EXPECT_EQ(stage.PlayerX, std::numeric_limits<int>::max());
+    EXPECT_EQ(stage.TimeLeft, std::numeric_limits<double>::max());
+}
+
+TEST(GameStageReading, LinesEndedByCrAloneAreLinesToo) {
+    std::string text = StageWith({{3, "2"}, {96, "1-2"}});
+    std::erase(text, '\n');
+    const GameStageText stage = ReadGameStage(text);
+    EXPECT_EQ(stage.lineCount, 96);
+    EXPECT_EQ(stage.PlayerX, 32);
+    EXPECT_EQ(stage.NextStage, "1-2");
 }
 
 TEST(GameStageReading, TimeLeftKeepsItsFraction) {
@@ -175,6 +205,8 @@ TEST(EditorStageReading, StartIndexesRoundHalfToEven) {
     EXPECT_EQ(stage.STX, 2);
     EXPECT_EQ(stage.STY, 4);
     EXPECT_EQ(ReadEditorStage(StageWith({{3, "-1"}})).STX, -1);
+    EXPECT_EQ(ReadEditorStage(StageWith({{3, "  -0.5"}})).STX, 0);
+    EXPECT_EQ(ReadEditorStage(StageWith({{4, "-1.5"}})).STY, -2);
 }
 
 TEST(EditorStageReading, TimeBecomesThePlainDecimalOfItsValue) {
