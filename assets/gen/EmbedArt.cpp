@@ -10,11 +10,13 @@
 namespace tarn::assetgen {
 namespace {
 
-void WritePicture(std::ostringstream& out, const Sprite& sprite) {
+// A missing picture (a book that failed CheckCatalog) is written fully transparent.
+void WritePicture(std::ostringstream& out, const Sprite* sprite) {
     out << "    {{";
-    for (int i = 0; i < sprite.width * sprite.height; ++i) {
-        const std::uint32_t word = sprite.opaque[std::size_t(i)] != 0
-                                       ? sprite.colours[std::size_t(i)]
+    for (int i = 0; i < art::data::kSide * art::data::kSide; ++i) {
+        const bool present = sprite != nullptr && i < int(sprite->opaque.size());
+        const std::uint32_t word = present && sprite->opaque[std::size_t(i)] != 0
+                                       ? sprite->colours[std::size_t(i)]
                                        : art::data::kTransparent;
         char text[16];
         std::snprintf(text, sizeof text, "0x%08X", unsigned(word));
@@ -27,7 +29,7 @@ void WriteGroup(std::ostringstream& out, const char* name, int count,
                 const std::vector<const Sprite*>& sprites) {
     out << "const EmbeddedPicture " << name << "[" << count << "] = {\n";
     for (const Sprite* sprite : sprites) {
-        WritePicture(out, *sprite);
+        WritePicture(out, sprite);
     }
     out << "};\n\n";
 }

@@ -133,6 +133,8 @@ TEST(TitlePicture, LeavesTheMenuCornerDarkForTheMenuText) {
 }
 
 TEST(EmbeddedArt, SourceDefinesEveryArrayWithOnePictureEach) {
+    std::string error;
+    ASSERT_TRUE(CheckCatalog(Sources(), error)) << error;
     const std::string source = EmbeddedArtSource(Sources());
     for (const char* name : {"kChips[24]", "kObjects[12]", "kPlayerMask[1]", "kDead[1]",
                              "kLifeIcon[1]", "kCoinIcon[1]"}) {
@@ -145,6 +147,12 @@ TEST(EmbeddedArt, SourceDefinesEveryArrayWithOnePictureEach) {
         ++pictures;
     }
     EXPECT_EQ(pictures, 24u + 12 + 4);
+}
+
+TEST(EmbeddedArt, MissingPicturesBecomeTransparentInsteadOfFailing) {
+    const std::string source = EmbeddedArtSource(SpriteBook());
+    EXPECT_NE(source.find("kChips[24]"), std::string::npos);
+    EXPECT_EQ(source.find("0x00"), std::string::npos);  // no opaque pixel anywhere
 }
 
 }  // namespace
