@@ -7,7 +7,6 @@ namespace tarn {
 
 namespace {
 
-constexpr int kFirstRowLine = 6;
 constexpr int kLastCode = kChipCodeCount - 1;
 
 bool IsBlank(char c) {

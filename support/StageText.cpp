@@ -13,10 +13,7 @@ namespace tarn {
 
 namespace {
 
-constexpr int kFirstRowLine = 6;
-constexpr int kNextStage2Line = 66;
-constexpr int kFirstReservedLine = 67;
-constexpr int kNextStageLine = 96;
+constexpr int kFirstReservedLine = kNextStage2Line + 1;
 constexpr int kGameRowCells = 201;
 
 bool IsBlank(char c) {

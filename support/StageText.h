@@ -22,6 +22,10 @@ inline constexpr int kMapColumns = 200;
 inline constexpr int kMapRows = 60;
 inline constexpr int kStageLineCount = 96;
 inline constexpr int kChipCodeCount = 24;  // chip codes 0..23
+// 1-based line numbers of the fields that readers and checkers name.
+inline constexpr int kFirstRowLine = 6;
+inline constexpr int kNextStage2Line = 66;
+inline constexpr int kNextStageLine = 96;
 
 // The lines of a plain stage text, undecoded (code page 932), without line ends.
 // Lines end at CR LF, at a lone LF or at a lone CR; nothing after line 96 is kept.

@@ -17,9 +17,6 @@ constexpr const char* kCheckHelp =
     "\n"
     "  -h, --help  show this help\n";
 
-constexpr int kNextStage2Line = 66;
-constexpr int kNextStageLine = 96;
-
 void CheckNextStage(const std::filesystem::path& folder, const std::string& name, int line,
                     const char* goal, std::vector<StageProblem>& problems) {
     if (name == "NONE") {
