@@ -86,9 +86,10 @@ bool WriteAll(int fd, std::string_view bytes) {
 int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temporary) {
     std::random_device device;
     const std::filesystem::path folder = target.parent_path();
+    // Short enough that the longest name a folder takes still leaves room for the suffix.
+    const std::string stem = target.filename().string().substr(0, 200);
     for (int attempt = 0; attempt < 16; ++attempt) {
-        temporary = folder / ("." + target.filename().string() + "." +
-                              std::to_string(device() % 1000000000u) + ".tmp");
+        temporary = folder / ("." + stem + "." + std::to_string(device() % 1000000000u) + ".tmp");
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;

@@ -60,6 +60,14 @@ TEST(WriteFileAtomically, ReplacesTheFileAndLeavesNothingElse) {
     EXPECT_EQ(EntriesIn(dir.path()), 1);
 }
 
+TEST(WriteFileAtomically, NameOfTheLongestLengthCanBeWritten) {
+    ScratchDir dir;
+    const std::string name(255, 'n');
+    ASSERT_EQ(WriteFileAtomically(dir / name, "new"), FileStatus::Ok);
+    EXPECT_EQ(ReadFile(dir / name), "new");
+    EXPECT_EQ(EntriesIn(dir.path()), 1);
+}
+
 TEST(WriteFileAtomically, ReplacedFileKeepsItsPermissions) {
     ScratchDir dir;
     WriteFile(dir / "f", "old");
