@@ -35,8 +35,8 @@ Mix StageMusic(int rate, double bpm) {
     lead.wave = Wave::Square;
     lead.duty = 0.25;
     lead.volume = 0.22;
-    lead.envelope = {0.004, 0.08, 0.65, 0.04};
-    lead.gate = 0.85;
+    lead.envelope = {0.004, 0.08, 0.65, 0.03};
+    lead.gate = 0.97;
     lead.vibratoRate = 5.5;
     lead.vibratoDepth = 0.12;
     bool ok = true;
@@ -48,8 +48,8 @@ Mix StageMusic(int rate, double bpm) {
     Instrument bass;
     bass.wave = Wave::Triangle;
     bass.volume = 0.45;
-    bass.envelope = {0.003, 0.05, 0.8, 0.02};
-    bass.gate = 0.7;
+    bass.envelope = {0.003, 0.12, 0.55, 0.02};
+    bass.gate = 0.95;
     PlayBass(mix, kChords, timing, bass, 2);
 
     Instrument arp;
@@ -57,7 +57,7 @@ Mix StageMusic(int rate, double bpm) {
     arp.duty = 0.125;
     arp.volume = 0.07;
     arp.envelope = {0.002, 0.04, 0.3, 0.01};
-    arp.gate = 0.6;
+    arp.gate = 0.9;
     PlayArpeggio(mix, kChords, timing, arp, 4);
 
     PlayDrums(mix, kDrums, kStageBars, timing, 0.18);
