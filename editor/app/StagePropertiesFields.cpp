@@ -29,6 +29,10 @@ QComboBox* MakeList(QWidget* parent, int count, bool editable, int x, int y, int
     auto* list = new QComboBox(parent);
     list->setEditable(editable);
     list->setInsertPolicy(QComboBox::NoInsert);
+    if (editable) {
+        // Typed text stays as typed, without inline completion from the list.
+        list->setCompleter(nullptr);
+    }
     for (int i = 1; i <= count; ++i) {
         list->addItem(QString::number(i));
     }
@@ -49,6 +53,7 @@ StagePropertiesFields::StagePropertiesFields(StageProperties& properties, QWidge
     times_ = new QComboBox(parent);
     times_->setEditable(true);
     times_->setInsertPolicy(QComboBox::NoInsert);
+    times_->setCompleter(nullptr);  // "30" must not become "300"
     times_->addItems({"50", "100", "150", "200", "250", "300"});
     times_->setGeometry(76, 42, 121, 20);
 

@@ -125,6 +125,16 @@ TEST_F(MainWindowTest, ZeroTimeLimitBecomesZeroAndLettersDoNotCrash) {
     EXPECT_FALSE(Doc().properties.Times.empty());
 }
 
+TEST_F(MainWindowTest, TypedTimeLimitIsNotCompletedFromTheList) {
+    QComboBox* times = window.Fields().Times();
+    window.activateWindow();
+    times->setFocus();
+    times->lineEdit()->selectAll();
+    QTest::keyClicks(times->lineEdit(), QStringLiteral("30"));
+    EXPECT_EQ(times->currentText(), QStringLiteral("30"));
+    EXPECT_EQ(Doc().properties.Times, "30");
+}
+
 TEST_F(MainWindowTest, PropertyEditsDoNotMarkModified) {
     window.Fields().Text1()->setText(QStringLiteral("bg.bmp"));
     window.Fields().STX()->setCurrentIndex(5);
