@@ -7,23 +7,23 @@
 namespace tarn {
 namespace {
 
-using testing::MessageCapture;
-using testing::ScratchFolder;
+using testing::MessageRecorder;
+using testing::ScratchDir;
 using testing::SettingsLineText;
-using testing::WriteBytes;
+using testing::WriteFile;
 
 class GameReadTest : public ::testing::Test {
   protected:
     GameSettings Read(const std::string& bytes) {
-        WriteBytes(file_, bytes);
+        WriteFile(file_, bytes);
         GameSettings settings;
         EXPECT_EQ(ReadGameSettings(file_, settings), SettingsStatus::Ok);
         return settings;
     }
 
-    ScratchFolder folder_;
+    ScratchDir folder_;
     std::filesystem::path file_ = folder_ / "morva2.cfh";
-    MessageCapture capture_;
+    MessageRecorder capture_;
 };
 
 TEST_F(GameReadTest, QuotePercentZAmpersandBindArrowsAndDashInConfigurationZero) {
@@ -136,23 +136,23 @@ TEST_F(GameReadTest, LineOfThirtyOneCharactersTakesColourFromTheFrameCharacter) 
 
 class ReadFailureTest : public ::testing::Test {
   protected:
-    ScratchFolder folder_;
+    ScratchDir folder_;
     std::filesystem::path file_ = folder_ / "morva2.cf";
     GameSettings settings_;
 };
 
 TEST_F(ReadFailureTest, LineOfThirtyCharactersIsTooShort) {
-    WriteBytes(file_, std::string(30, 'A') + "\r\n" + std::string(40, 'A'));
+    WriteFile(file_, std::string(30, 'A') + "\r\n" + std::string(40, 'A'));
     EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::TooShort);
 }
 
 TEST_F(ReadFailureTest, LeadBytePairCountsAsOneCharacterTowardsTheLength) {
-    WriteBytes(file_, "\x82\xa0" + std::string(29, 'A') + "\r\n");  // 31 bytes, 30 characters
+    WriteFile(file_, "\x82\xa0" + std::string(29, 'A') + "\r\n");  // 31 bytes, 30 characters
     EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::TooShort);
 }
 
 TEST_F(ReadFailureTest, EmptyFileIsTooShort) {
-    WriteBytes(file_, "");
+    WriteFile(file_, "");
     EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::TooShort);
     ToolSettings tool;
     EXPECT_EQ(ReadToolSettings(file_, tool), SettingsStatus::TooShort);
@@ -170,7 +170,7 @@ TEST_F(ReadFailureTest, FolderInPlaceOfTheFileIsUnreadable) {
 }
 
 TEST_F(ReadFailureTest, FileFarLargerThanASettingsLineIsUnreadable) {
-    WriteBytes(file_, SettingsLineText("", 35, 31));
+    WriteFile(file_, SettingsLineText("", 35, 31));
     std::filesystem::resize_file(file_, std::uintmax_t{1} << 30);
     EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::Unreadable);
 }
@@ -178,7 +178,7 @@ TEST_F(ReadFailureTest, FileFarLargerThanASettingsLineIsUnreadable) {
 TEST_F(ReadFailureTest, FailureLeavesTheSettingsUntouched) {
     settings_.TargetFps = 70;
     settings_.KeyTable[2][3] = 99;
-    WriteBytes(file_, "short\r\n");
+    WriteFile(file_, "short\r\n");
     EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::TooShort);
     EXPECT_EQ(settings_.TargetFps, 70);
     EXPECT_EQ(settings_.KeyTable[2][3], 99);
@@ -205,15 +205,15 @@ TEST(SettingsFileNameTest, EachBuildHasItsOwnFile) {
 class ToolReadTest : public ::testing::Test {
   protected:
     ToolSettings Read(const std::string& bytes) {
-        WriteBytes(file_, bytes);
+        WriteFile(file_, bytes);
         ToolSettings settings;
         EXPECT_EQ(ReadToolSettings(file_, settings), SettingsStatus::Ok);
         return settings;
     }
 
-    ScratchFolder folder_;
+    ScratchDir folder_;
     std::filesystem::path file_ = folder_ / "morva2.cfh";
-    MessageCapture capture_;
+    MessageRecorder capture_;
 };
 
 TEST_F(ToolReadTest, CodesGiveListIndexes) {

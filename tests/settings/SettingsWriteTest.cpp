@@ -12,10 +12,10 @@
 namespace tarn {
 namespace {
 
-using testing::MessageCapture;
-using testing::ReadBytes;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using testing::MessageRecorder;
+using testing::ReadFile;
+using testing::ScratchDir;
+using testing::WriteFile;
 
 ToolSettings ArrowSettings() {
     ToolSettings settings;
@@ -71,9 +71,9 @@ TEST(FormatSettingsLineTest, LineIsThirtyKeysFrameColourAndCrLf) {
 
 class WriteTest : public ::testing::Test {
   protected:
-    ScratchFolder folder_;
+    ScratchDir folder_;
     std::filesystem::path file_ = folder_ / "morva2.cfh";
-    MessageCapture capture_;
+    MessageRecorder capture_;
 };
 
 TEST_F(WriteTest, EveryStorableCodeReadsBackUnchangedByBothReaders) {
@@ -116,12 +116,12 @@ TEST_F(WriteTest, EveryFrameRateAndColourReadsBackUnchanged) {
 }
 
 TEST_F(WriteTest, UnstorableKeyIsRefusedAndTheOldFileKept) {
-    WriteBytes(file_, "old contents\r\n");
+    WriteFile(file_, "old contents\r\n");
     for (const int code : {10, 13, 0x81, 0x9F, 0xE0, 0xFC}) {
         ToolSettings settings = ArrowSettings();
         settings.KeyTable[3][4] = static_cast<std::uint8_t>(code);
         EXPECT_EQ(WriteSettingsFile(file_, settings), SettingsStatus::KeyNotStorable) << code;
-        EXPECT_EQ(ReadBytes(file_), "old contents\r\n");
+        EXPECT_EQ(ReadFile(file_), "old contents\r\n");
     }
 }
 
@@ -129,38 +129,38 @@ TEST_F(WriteTest, RefusalCreatesNoFile) {
     ToolSettings settings = ArrowSettings();
     settings.KeyTable[0][0] = 13;
     EXPECT_EQ(WriteSettingsFile(file_, settings), SettingsStatus::KeyNotStorable);
-    EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
 }
 
 TEST_F(WriteTest, IndexesOutsideTheListsAreRefused) {
-    WriteBytes(file_, "old");
+    WriteFile(file_, "old");
     for (const auto& [frame, colour] : {std::pair{-1, 0}, {9, 0}, {0, -1}, {0, 2}}) {
         ToolSettings settings = ArrowSettings();
         settings.frameRateIndex = frame;
         settings.colorIndex = colour;
         EXPECT_EQ(WriteSettingsFile(file_, settings), SettingsStatus::ValueOutOfRange);
-        EXPECT_EQ(ReadBytes(file_), "old");
+        EXPECT_EQ(ReadFile(file_), "old");
     }
 }
 
 TEST_F(WriteTest, WriteReplacesTheFileByRenameLeavingNoTemporaryFile) {
-    WriteBytes(file_, "old contents\r\n");
+    WriteFile(file_, "old contents\r\n");
     // A second name for the old file: an in-place rewrite would change what it shows.
     const auto oldLink = folder_ / "old-link";
     std::filesystem::create_hard_link(file_, oldLink);
     ASSERT_EQ(WriteSettingsFile(file_, ArrowSettings()), SettingsStatus::Ok);
-    EXPECT_EQ(ReadBytes(oldLink), "old contents\r\n");
-    EXPECT_EQ(ReadBytes(file_).size(), 34u);
+    EXPECT_EQ(ReadFile(oldLink), "old contents\r\n");
+    EXPECT_EQ(ReadFile(file_).size(), 34u);
     std::filesystem::remove(oldLink);
     int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_.Path())) {
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
         ++entries;
     }
     EXPECT_EQ(entries, 1);
 }
 
 TEST_F(WriteTest, WriteKeepsThePermissionsOfTheReplacedFile) {
-    WriteBytes(file_, "old");
+    WriteFile(file_, "old");
     ::chmod(file_.c_str(), 0640);
     ASSERT_EQ(WriteSettingsFile(file_, ArrowSettings()), SettingsStatus::Ok);
     struct stat info {};
@@ -177,7 +177,7 @@ TEST_F(WriteTest, FolderInPlaceOfTheFileFailsAndLeavesNoTemporaryFile) {
     std::filesystem::create_directories(file_ / "inner");
     EXPECT_EQ(WriteSettingsFile(file_, ArrowSettings()), SettingsStatus::WriteFailed);
     int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_.Path())) {
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
         ++entries;
     }
     EXPECT_EQ(entries, 1);
@@ -187,11 +187,11 @@ TEST_F(WriteTest, ReadOnlyFolderFailsAndKeepsTheOldFile) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "the superuser writes into read-only folders";
     }
-    WriteBytes(file_, "old");
-    ::chmod(folder_.Path().c_str(), 0555);
+    WriteFile(file_, "old");
+    ::chmod(folder_.path().c_str(), 0555);
     EXPECT_EQ(WriteSettingsFile(file_, ArrowSettings()), SettingsStatus::WriteFailed);
-    ::chmod(folder_.Path().c_str(), 0755);
-    EXPECT_EQ(ReadBytes(file_), "old");
+    ::chmod(folder_.path().c_str(), 0755);
+    EXPECT_EQ(ReadFile(file_), "old");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Scratch folders and file helpers shared by the container and stage tests.
+// Scratch folders, file helpers and message capture shared by the support and settings tests.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +24,9 @@ class ScratchDir {
     }
     ~ScratchDir() {
         std::error_code error;
+        // A test may have made the folder read-only.
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, error);
         std::filesystem::remove_all(path_, error);
     }
     ScratchDir(const ScratchDir&) = delete;
@@ -53,6 +56,7 @@ inline std::vector<std::uint8_t> Bytes(const std::string& text) {
 struct ShownMessage {
     std::string text;
     std::string title;
+    MessageIcon icon = MessageIcon::None;
 };
 
 // Collects the messages shown while it lives, instead of printing them.
@@ -60,8 +64,8 @@ class MessageRecorder {
   public:
     MessageRecorder() {
         previous_ = SetMessageHandler(
-            [this](const std::string& text, const std::string& title, MessageIcon) {
-                messages.push_back({text, title});
+            [this](const std::string& text, const std::string& title, MessageIcon icon) {
+                messages.push_back({text, title, icon});
             });
     }
     ~MessageRecorder() { SetMessageHandler(previous_); }
