@@ -246,11 +246,5 @@ TEST(BinAngsDLFiles, StageFileOnDiskIsOneByteLongerThanItsPlainText) {
     EXPECT_EQ(ReadFile(dir / "op"), plain);
 }
 
-TEST(BinAngsDLFiles, StatusesHaveDescriptions) {
-    EXPECT_STREQ(Describe(ContainerStatus::Ok), "ok");
-    EXPECT_STREQ(Describe(ContainerStatus::FileNotFound), "file not found");
-    EXPECT_STRNE(Describe(ContainerStatus::TooShort), Describe(ContainerStatus::BadDigit));
-}
-
 }  // namespace
 }  // namespace tarn
