@@ -1,0 +1,90 @@
+// Repairing the composition picture and redrawing changed cells.
+#include <gtest/gtest.h>
+
+#include "Scenario.h"
+
+namespace tarn::game::testing {
+namespace {
+
+constexpr std::uint32_t kSky = 0x102030;
+constexpr std::uint32_t kBrick = 0xA05020;
+
+Layers SmallLayers() {
+    Layers layers;
+    layers.BackPIC.Reset(64, 64, kSky);
+    layers.MainV.Reset(64, 64, kBlack);
+    layers.MainMask.Reset(64, 64, kWhite);
+    layers.PBuffer.Reset(64, 64, 0xFF00FF);
+    layers.MainV.FillRect(16, 16, 16, 16, kBrick);
+    layers.MainMask.FillRect(16, 16, 16, 16, kBlack);
+    return layers;
+}
+
+TEST(RestoreArea, ShowsBackgroundThenMapChipsInsideTheArea) {
+    Layers layers = SmallLayers();
+    RestoreArea(layers, 8, 8, 32, 32);
+    EXPECT_EQ(layers.PBuffer.Pixel(8, 8), kSky);
+    EXPECT_EQ(layers.PBuffer.Pixel(20, 20), kBrick);
+    EXPECT_EQ(layers.PBuffer.Pixel(39, 39), kSky);
+    EXPECT_EQ(layers.PBuffer.Pixel(40, 40), 0xFF00FFu);
+    EXPECT_EQ(layers.PBuffer.Pixel(7, 7), 0xFF00FFu);
+}
+
+TEST(RestoreArea, AreasReachingPastTheEdgesAreClipped) {
+    Layers layers = SmallLayers();
+    RestoreArea(layers, -32, -32, 80, 80);
+    RestoreArea(layers, 40, 40, 80, 80);
+    EXPECT_EQ(layers.PBuffer.Pixel(0, 0), kSky);
+    EXPECT_EQ(layers.PBuffer.Pixel(63, 63), kSky);
+}
+
+TEST(RedrawCell, WritesPictureAndMaskOfTheCode) {
+    Layers layers = SmallLayers();
+    const art::BuiltinPictures pictures = TestPictures();
+    RedrawCell(layers, pictures, 1, 1, 0);
+    EXPECT_EQ(layers.MainV.Pixel(20, 20), kBlack);
+    EXPECT_EQ(layers.MainMask.Pixel(20, 20), kWhite);
+    RedrawCell(layers, pictures, 2, 0, 5);
+    EXPECT_EQ(layers.MainV.Pixel(32, 0), pictures.BrTip[5].Pixel(0, 0));
+    EXPECT_EQ(layers.MainMask.Pixel(47, 15), kBlack);
+}
+
+TEST(RedrawCell, CodesWithoutAPictureAreIgnored) {
+    Layers layers = SmallLayers();
+    const Layers before = layers;
+    const art::BuiltinPictures pictures = TestPictures();
+    RedrawCell(layers, pictures, 1, 1, -1);
+    RedrawCell(layers, pictures, 1, 1, 24);
+    EXPECT_EQ(layers.MainV, before.MainV);
+    EXPECT_EQ(layers.MainMask, before.MainMask);
+}
+
+TEST(Drawing, PlayerIsDrawnWithItsPictureAndThePowerPictureInPowerMode) {
+    Scenario game({"", "", "", "", "", "", "", "", "", "", std::string(200, '2')});
+    PlayerPictures figures;
+    for (std::size_t i = 0; i < figures.MyPic.size(); ++i) {
+        figures.MyPic[i] = Surface(16, 16, Rgb(0, 0, int(i) * 20 + 20));
+    }
+    figures.MyPicAt = Surface(16, 16, Rgb(250, 250, 0));
+    game.PlaceAtCell(5, 9);
+    FrameContext frame{game.state, game.layers, game.pictures, game.services, &figures};
+    MoveAndDrawPlayer(frame);
+    EXPECT_EQ(game.layers.PBuffer.Pixel(85, 150), figures.MyPic[2].Pixel(0, 0));
+    game.Hold(kPower);
+    MoveAndDrawPlayer(frame);
+    EXPECT_EQ(game.layers.PBuffer.Pixel(85, 150), figures.MyPicAt.Pixel(0, 0));
+}
+
+TEST(Drawing, ErasingThePlayerRestoresItsSurroundings) {
+    Scenario game({"", "", "", "", "", "", "", "", "", "", std::string(200, '2')});
+    game.PlaceAtCell(5, 9);
+    game.layers.PBuffer.Fill(0xFF00FF);
+    FrameContext frame{game.state, game.layers, game.pictures, game.services};
+    ErasePlayer(frame);
+    EXPECT_EQ(game.layers.PBuffer.Pixel(48, 112), game.layers.BackPIC.Pixel(48, 112));
+    EXPECT_EQ(game.layers.PBuffer.Pixel(127, 191), game.layers.BackPIC.Pixel(127, 191));
+    EXPECT_EQ(game.layers.PBuffer.Pixel(128, 192), 0xFF00FFu);
+}
+
+}  // namespace
+}  // namespace tarn::game::testing
