@@ -84,4 +84,52 @@ void QuantizeToDepth(const Surface& src, Surface& dst, int depth) {
     }
 }
 
+namespace {
+
+template <typename Convert>
+void StretchRows(const Surface& src, int x, int y, Surface& view, Surface& presented,
+                 Convert convert) {
+    constexpr int kWidth = 320, kHeight = 240;
+    for (int r = 0; r < kHeight; ++r) {
+        const std::uint32_t* in = src.Row(y + r) + x;
+        std::uint32_t* v = view.Row(2 * r);
+        std::uint32_t* p = presented.Row(2 * r);
+        for (int c = 0; c < kWidth; ++c) {
+            const std::uint32_t color = in[c];
+            const std::uint32_t shown = convert(color);
+            v[2 * c] = color;
+            v[2 * c + 1] = color;
+            p[2 * c] = shown;
+            p[2 * c + 1] = shown;
+        }
+        std::copy(v, v + 2 * kWidth, view.Row(2 * r + 1));
+        std::copy(p, p + 2 * kWidth, presented.Row(2 * r + 1));
+    }
+}
+
+}  // namespace
+
+void StretchViewAndQuantize(const Surface& src, int x, int y, Surface& view, Surface& presented,
+                            int depth) {
+    const bool inside = x >= 0 && y >= 0 && x + 320 <= src.width() && y + 240 <= src.height() &&
+                        view.width() == 640 && view.height() == 480;
+    if (!inside) {
+        StretchBlt(view, 0, 0, 640, 480, src, x, y, 320, 240);
+        QuantizeToDepth(view, presented, depth);
+        return;
+    }
+    if (presented.width() != 640 || presented.height() != 480) {
+        presented.Reset(640, 480);
+    }
+    if (depth == 8) {
+        const std::uint32_t* table = PaletteTable().data();
+        StretchRows(src, x, y, view, presented,
+                    [table](std::uint32_t c) { return table[TableIndex(c)]; });
+    } else if (depth == 16) {
+        StretchRows(src, x, y, view, presented, [](std::uint32_t c) { return ToRgb565(c); });
+    } else {
+        StretchRows(src, x, y, view, presented, [](std::uint32_t c) { return c; });
+    }
+}
+
 }  // namespace tarn::game

@@ -23,4 +23,9 @@ std::uint32_t ToPalette8(std::uint32_t color);
 // anything else: unchanged).
 void QuantizeToDepth(const Surface& src, Surface& dst, int depth);
 
+// Stretches the 320 x 240 area at (x, y) of src to 640 x 480 into view, and the same as
+// the display of that depth shows it into presented, in one pass.
+void StretchViewAndQuantize(const Surface& src, int x, int y, Surface& view, Surface& presented,
+                            int depth);
+
 }  // namespace tarn::game

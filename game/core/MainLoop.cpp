@@ -1,5 +1,6 @@
 // The main loop `MO`: one life on one loaded stage, frame by frame at the target rate,
 // until a goal is reached or the life is lost.
+#include "assets/BuiltinArt.h"
 #include "game/core/Flow.h"
 #include "game/core/Pacing.h"
 #include "game/core/Session.h"
@@ -12,6 +13,22 @@ namespace {
 
 constexpr int kMapComposeWidth = 3216;
 constexpr int kMapComposeHeight = 976;
+
+// Puts the whole map onto PBuffer: MainV through MainMask, 3216 x 976 at (0, 0). Right
+// after a load, MainV is black and MainMask white wherever the loader drew no chip, so
+// only the drawn cells change anything.
+void ComposeMap(Session& s) {
+    const Stage& st = s.state.stage;
+    for (int row = 0; row < kMapComposeHeight / 16; ++row) {
+        for (int col = 0; col < kMapComposeWidth / 16; ++col) {
+            const std::int32_t code = st.Chip(col, row);
+            if (code > 0 && code < std::int32_t(s.art.BrTip.size())) {
+                HEXRNDData::MaskBilt(s.layers.PBuffer, s.layers.MainV, s.layers.MainMask, 16, 16,
+                                     col * 16, row * 16, col * 16, row * 16);
+            }
+        }
+    }
+}
 
 void StartLoop(Session& s) {
     GameState& st = s.state;
@@ -28,8 +45,7 @@ void StartLoop(Session& s) {
     s.LivesChanged(st.counters.Lives);
     st.loop.SecondStart = s.Clock();
     st.loop.FrameCount = 1;
-    HEXRNDData::MaskBilt(s.layers.PBuffer, s.layers.MainV, s.layers.MainMask, kMapComposeWidth,
-                         kMapComposeHeight, 0, 0, 0, 0);
+    ComposeMap(s);
     s.Sound(SoundId::bgn, SoundOp::Rewind);
     s.Sound(SoundId::bgn, SoundOp::PlayLooping);
 }

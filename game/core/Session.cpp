@@ -93,8 +93,9 @@ void Session::PrintOnLine(std::string_view text) {
 }
 
 void Session::PresentView() {
-    StretchBlt(view.surface, 0, 0, kViewWidth, kViewHeight, layers.PBuffer, state.loop.ViewX,
-               state.loop.ViewY, kViewWidth / 2, kViewHeight / 2);
+    StretchViewAndQuantize(layers.PBuffer, state.loop.ViewX, state.loop.ViewY, view.surface,
+                           presented, state.ColorDepth);
+    presentedFresh_ = true;
     status.PointV = std::to_string(state.counters.Score);
     status.Label2 = platform.TimeOfDay();
     Refresh();
@@ -106,7 +107,10 @@ void Session::Refresh() {
         shownStatus_ = status;
         stripDrawn_ = true;
     }
-    QuantizeToDepth(view.surface, presented, state.ColorDepth);
+    if (!presentedFresh_) {
+        QuantizeToDepth(view.surface, presented, state.ColorDepth);
+    }
+    presentedFresh_ = false;
     platform.Present(strip_, presented);
 }
 

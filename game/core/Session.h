@@ -83,8 +83,9 @@ class Session : public FrameServices {
     std::filesystem::path StageDir;
     bool TitleStarted = false;
     BinAngsDL container;
-    std::string LoadedBackground;  // tile name of the composed background kept below
-    Surface composedBackground;
+    std::string LoadedBackground;  // tile name of the background composed in BackPIC
+    int backgroundWidth = 0;       // the size of bmp/std.bmp, read once
+    int backgroundHeight = 0;
 
     // Run control.
     bool quitRequested = false;  // F12, F2, END or the window closed
@@ -129,6 +130,7 @@ class Session : public FrameServices {
     Surface strip_;
     StatusStrip shownStatus_;
     bool stripDrawn_ = false;
+    bool presentedFresh_ = false;  // `presented` already shows the view
     std::vector<InputEvent> events_;
 };
 

@@ -21,6 +21,15 @@ constexpr int kPBufferMargin = 100;
 constexpr int kPositionLimit = 1 << 16;
 constexpr double kTimeLimit = 99999.0;
 
+// Clears a surface to one colour, keeping its memory when the size stays.
+void ResetSurface(Surface& surface, int width, int height, std::uint32_t color) {
+    if (surface.width() == width && surface.height() == height) {
+        surface.Fill(color);
+    } else {
+        surface.Reset(width, height, color);
+    }
+}
+
 bool IsSolidCode(int code) {
     return code == 1 || code == 2 || code == 21 || code == 23;
 }
@@ -45,23 +54,31 @@ bool BuildBackground(Session& s, const std::string& tileName) {
         Fail("The stage names no background picture.");
         return false;
     }
-    if (tileName == s.LoadedBackground && !s.composedBackground.empty()) {
-        s.layers.BackPIC = s.composedBackground;
+    // BackPIC is only ever read after it has been composed, so the background of the
+    // previous load serves again when the tile is the same.
+    if (tileName == s.LoadedBackground && !s.layers.BackPIC.empty()) {
         return true;
     }
-    const auto stdPath = s.root / "bmp" / "std.bmp";
-    if (const auto status = LoadPicture(stdPath, s.layers.BackPIC); status != PictureStatus::Ok) {
-        Fail("Cannot load the picture " + stdPath.string() + " (" + Describe(status) + ").");
-        return false;
-    }
+    s.LoadedBackground.clear();
     const auto tilePath = s.root / "bmp" / tileName;
     if (const auto status = LoadPicture(tilePath, s.BackB); status != PictureStatus::Ok) {
         Fail("Cannot load the background picture " + tilePath.string() + " (" + Describe(status) +
              ").");
         return false;
     }
+    // std.bmp only gives the background its size: the tiles cover all of it.
+    if (s.backgroundWidth == 0) {
+        const auto stdPath = s.root / "bmp" / "std.bmp";
+        Surface size;
+        if (const auto status = LoadPicture(stdPath, size); status != PictureStatus::Ok) {
+            Fail("Cannot load the picture " + stdPath.string() + " (" + Describe(status) + ").");
+            return false;
+        }
+        s.backgroundWidth = size.width();
+        s.backgroundHeight = size.height();
+    }
+    s.layers.BackPIC.Reset(s.backgroundWidth, s.backgroundHeight);
     TileBackground(s.layers.BackPIC, s.BackB);
-    s.composedBackground = s.layers.BackPIC;
     s.LoadedBackground = tileName;
     return true;
 }
@@ -191,10 +208,6 @@ LoadResult ReadData(Session& s, const std::string& name, const std::string& titl
     s.state.stage.CurrentStage = title;
     s.view.picture = Surface{};
     s.view.Cls();
-    s.layers.BackPIC.Reset(kMapPixelWidth, kMapPixelHeight);
-    s.layers.MainV.Reset(kMapPixelWidth, kMapPixelHeight, kBlack);
-    s.layers.MainMask.Reset(kMapPixelWidth, kMapPixelHeight, kWhite);
-    s.layers.PBuffer.Reset(kMapPixelWidth, kMapPixelHeight);
 
     std::vector<std::uint8_t> plain;
     const auto path = s.StageDir / (name + ".tr2");
@@ -229,9 +242,14 @@ LoadResult ReadData(Session& s, const std::string& name, const std::string& titl
     s.state.player.PlayerY = std::clamp(text.PlayerY, -kPositionLimit, kPositionLimit);
     s.state.counters.TimeLeft =
         std::isnan(text.TimeLeft) ? 0.0 : std::clamp(text.TimeLeft, -kTimeLimit, kTimeLimit);
+    if (s.layers.MainV.width() != kMapPixelWidth || s.layers.MainV.height() != kMapPixelHeight) {
+        s.layers.MainV.Reset(kMapPixelWidth, kMapPixelHeight);  // FillStage clears it
+    }
+    ResetSurface(s.layers.MainMask, kMapPixelWidth, kMapPixelHeight, kWhite);
     FillStage(s.state, s.layers, s.art, s, text);
 
-    s.layers.PBuffer.Reset(kMapPixelWidth + kPBufferMargin, kMapPixelHeight + kPBufferMargin);
+    ResetSurface(s.layers.PBuffer, kMapPixelWidth + kPBufferMargin,
+                 kMapPixelHeight + kPBufferMargin, kBlack);
     BitBlt(s.layers.PBuffer, 0, 0, s.layers.BackPIC.width(), s.layers.BackPIC.height(),
            s.layers.BackPIC, 0, 0);
     return LoadResult::Loaded;

@@ -1,0 +1,132 @@
+// One frame of the main loop (restores, object moves and draws, player, present with
+// colour quantisation) on a stage full of objects, and loading a stage file.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+
+#include "assets/BuiltinArt.h"
+#include "game/core/Session.h"
+#include "game/core/StageLoader.h"
+#include "game/platform/HeadlessPlatform.h"
+#include "support/BinAngsDL.h"
+#include "support/HEXRNDData.h"
+#include "support/StageText.h"
+
+namespace tarn::game {
+namespace {
+
+// Floors every eight rows, and an object in every `spacing`-th cell above each floor.
+StageFields CrowdedStage(int spacing) {
+    StageFields f;
+    f.background = "sky.bmp";
+    f.stageName = "Crowded";
+    f.startColumnIndex = 20;
+    f.startRowIndex = 54;
+    f.timeText = "999";
+    const std::uint8_t kinds[] = {6, 8, 12, 14, 16, 7, 17};
+    int k = 0;
+    for (int row = 7; row < 60; row += 8) {
+        f.map[std::size_t(row)].fill(2);
+        for (int col = 1; col < 200; col += spacing) {
+            f.map[std::size_t(row - 2)][std::size_t(col)] = kinds[k++ % 7];
+        }
+    }
+    f.map[55].fill(2);
+    f.nextStage = "NONE";
+    f.nextStage2 = "NONE";
+    return f;
+}
+
+struct Bench {
+    explicit Bench(int spacing = 4) : session(platform, art::Builtin(), TARN_PROGRAM_DIR) {
+        folder = std::filesystem::temp_directory_path() / "tarn-shell-bench";
+        std::filesystem::create_directories(folder);
+        const std::string text = WriteStageText(CrowdedStage(spacing));
+        (void)WriteEncipheredFile(folder / "crowded.tr2",
+                                  std::vector<std::uint8_t>(text.begin(), text.end()));
+        session.StageDir = folder / "";
+        session.state.ColorDepth = 16;
+    }
+    ~Bench() {
+        std::error_code error;
+        std::filesystem::remove_all(folder, error);
+    }
+    HeadlessPlatform platform;
+    Session session;
+    std::filesystem::path folder;
+};
+
+// Arguments: colour depth, object spacing in cells.
+void BM_FrameOnCrowdedStage(benchmark::State& state) {
+    Bench bench(int(state.range(1)));
+    Session& s = bench.session;
+    s.state.ColorDepth = int(state.range(0));
+    if (ReadData(s, "crowded", "crowded") != LoadResult::Loaded) {
+        state.SkipWithError("the stage did not load");
+        return;
+    }
+    HEXRNDData::MaskBilt(s.layers.PBuffer, s.layers.MainV, s.layers.MainMask, 3216, 976, 0, 0, 0,
+                         0);
+    s.state.player.PlayerX = 320;
+    s.state.player.PlayerY = 864;
+    s.state.loop.ViewX = 160;
+    s.state.loop.ViewY = 720;
+    FrameContext frame = s.Frame();
+    const GameState start = s.state;
+    std::int64_t objectsActive = 0;
+    int n = 0;
+    for (auto _ : state) {
+        if (++n % 200 == 0) {
+            state.PauseTiming();
+            s.state = start;  // keep the crowd in view
+            state.ResumeTiming();
+        }
+        s.state.loop.outcome = Outcome::None;
+        RunFrameBody(frame);
+        s.PresentView();
+        for (std::int32_t i = 0; i < s.state.stage.ObjCount; ++i) {
+            objectsActive += s.state.stage.ObjActive[std::size_t(i)] != 0;
+        }
+    }
+    state.counters["objects"] = double(s.state.stage.ObjCount);
+    state.counters["active"] =
+        double(objectsActive) / double(std::max<std::int64_t>(1, state.iterations()));
+}
+BENCHMARK(BM_FrameOnCrowdedStage)
+    ->Args({16, 4})
+    ->Args({8, 4})
+    ->Args({16, 12})
+    ->Args({16, 200})
+    ->Unit(benchmark::kMicrosecond);
+
+// Presenting alone: the stretched view, the labels and the colour conversion.
+void BM_PresentView(benchmark::State& state) {
+    Bench bench;
+    Session& s = bench.session;
+    s.state.ColorDepth = int(state.range(0));
+    s.layers.PBuffer.Reset(3300, 1060, Rgb(90, 140, 200));
+    for (auto _ : state) {
+        s.PresentView();
+    }
+}
+BENCHMARK(BM_PresentView)->Arg(16)->Arg(8)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadStage(benchmark::State& state) {
+    Bench bench;
+    Session& s = bench.session;
+    const bool newBackground = state.range(0) != 0;
+    for (auto _ : state) {
+        if (newBackground) {
+            s.LoadedBackground.clear();
+        }
+        if (ReadData(s, "crowded", "crowded") != LoadResult::Loaded) {
+            state.SkipWithError("the stage did not load");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_LoadStage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tarn::game
