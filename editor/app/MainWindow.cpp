@@ -150,11 +150,8 @@ void MainWindow::BuildControls(QWidget* client) {
     }
 
     auto* modeLabel = new QLabel(QStringLiteral("DrawMode："), client);
-    // The label has 60 pixels before the list; VL PGothic needs a pixel less per glyph.
-    QFont modeFont = modeLabel->font();
-    modeFont.setPixelSize(11);
-    modeLabel->setFont(modeFont);
-    modeLabel->setGeometry(4, 108, 62, 16);
+    modeLabel->setGeometry(6, 108, 60, 16);
+    FitLabelText(modeLabel);
     drawMode_ = new QComboBox(client);
     drawMode_->setGeometry(66, 105, 106, 20);
     for (std::string_view text : DrawModeTexts()) {

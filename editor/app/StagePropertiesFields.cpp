@@ -2,6 +2,8 @@
 #include "editor/app/StagePropertiesFields.h"
 
 #include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, int x, int y, int width)
     auto* label = new QLabel(text, parent);
     label->setGeometry(x, y, width, 16);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    FitLabelText(label);
     return label;
 }
 
@@ -42,6 +45,16 @@ QComboBox* MakeList(QWidget* parent, int count, bool editable, int x, int y, int
 }
 
 }  // namespace
+
+void FitLabelText(QLabel* label) {
+    QFont font = label->font();
+    int pixels = QFontInfo(font).pixelSize();
+    while (pixels > 8 &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width()) {
+        font.setPixelSize(--pixels);
+    }
+    label->setFont(font);
+}
 
 StagePropertiesFields::StagePropertiesFields(StageProperties& properties, QWidget* parent)
     : QObject(parent), properties_(properties) {

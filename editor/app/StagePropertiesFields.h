@@ -5,12 +5,17 @@
 #include <QObject>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
 namespace tarn::editor {
 
 struct StageProperties;
+
+// Shrinks a label's font a pixel at a time until its text fits its width, so texts
+// wider in this font than in the layout's measure are not cut.
+void FitLabelText(QLabel* label);
 
 class StagePropertiesFields : public QObject {
     Q_OBJECT

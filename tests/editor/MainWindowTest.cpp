@@ -2,6 +2,7 @@
 // play, and the --export-bmp command line.
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -140,6 +141,19 @@ TEST_F(MainWindowTest, PropertyEditsDoNotMarkModified) {
     window.Fields().STX()->setCurrentIndex(5);
     EXPECT_EQ(Doc().properties.STX, 5);
     EXPECT_FALSE(Doc().Modified);
+}
+
+TEST_F(MainWindowTest, FieldLabelsShowTheirWholeText) {
+    for (QLabel* label : window.ClientArea()->findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || label == window.InfoLabel() ||
+            label == window.CursorLabel()) {
+            continue;
+        }
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        EXPECT_LE(needed, label->contentsRect().width()) << label->text().toStdString();
+        EXPECT_GE(label->mapTo(window.ClientArea(), QPoint(0, 0)).x(), 0)
+            << label->text().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, StartsWithAClientAreaOf683By471) {
