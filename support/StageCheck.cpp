@@ -1,6 +1,7 @@
 // Checks a plain stage text for everything that keeps it from loading as it was authored.
 #include <string>
 
+#include "support/Cp932.h"
 #include "support/StageText.h"
 
 namespace tarn {
@@ -23,6 +24,26 @@ std::string Trimmed(std::string_view text) {
         --last;
     }
     return std::string(text.substr(first, last - first));
+}
+
+// A line as a message quotes it: UTF-8, control characters as "?", at most 40 bytes, so
+// that a damaged file cannot flood the output or send escape sequences to a terminal.
+std::string Quoted(std::string_view line) {
+    constexpr std::size_t kMaxBytes = 40;
+    std::string text = cp932::ToUtf8(Trimmed(line));
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    if (text.size() > kMaxBytes) {
+        std::size_t cut = kMaxBytes;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+            --cut;  // not inside a UTF-8 sequence
+        }
+        text = text.substr(0, cut) + "...";
+    }
+    return "\"" + text + "\"";
 }
 
 // True when the whole line, blanks aside, is one number.
@@ -67,8 +88,8 @@ void CheckStart(const StageLines& lines, int lineNumber, const char* what, int l
                 std::vector<StageProblem>& problems) {
     const std::string_view line = lines.Line(lineNumber);
     if (!IsWholeNumber(line)) {
-        problems.push_back({lineNumber, std::string("start ") + what + " \"" + Trimmed(line) +
-                                            "\" is not a number"});
+        problems.push_back(
+            {lineNumber, std::string("start ") + what + " " + Quoted(line) + " is not a number"});
         return;
     }
     const int index = RoundHalfEven(NumericValue(line));
@@ -142,7 +163,7 @@ std::vector<StageProblem> CheckStageText(std::string_view plain) {
         CheckStart(lines, 4, "row", kMapRows, problems);
     }
     if (lineCount >= 5 && !IsWholeNumber(lines.Line(5))) {
-        problems.push_back({5, "time limit \"" + Trimmed(lines.Line(5)) + "\" is not a number"});
+        problems.push_back({5, "time limit " + Quoted(lines.Line(5)) + " is not a number"});
     }
     for (int line = kFirstRowLine; line < kFirstRowLine + kMapRows && line <= lineCount; ++line) {
         CheckRow(lines.Line(line), line, problems);

@@ -104,8 +104,8 @@ char SHex(int code);
 
 // Problems that keep a stage from loading as authored.
 struct StageProblem {
-    int line = 0;  // 1-based line, 0 for the file as a whole
-    std::string message;
+    int line = 0;         // 1-based line, 0 for the file as a whole
+    std::string message;  // UTF-8; quotes at most 40 bytes of a line
 };
 // Checks line count, row lengths and characters, codes above 23, the start position and
 // the time limit. Next-stage files are the caller's to check (they need a folder).

@@ -73,6 +73,16 @@ TEST(StageCheck, StartThatIsNoNumberIsReported) {
     EXPECT_TRUE(HasProblem(CheckStageText(StageWith({{3, "left"}})), 3, "not a number"));
 }
 
+TEST(StageCheck, QuotedLineIsShortUtf8WithoutControlCharacters) {
+    const auto problems =
+        CheckStageText(StageWith({{3, "\x1b[2J\x83\x65" + std::string(100, 'x')}}));
+    ASSERT_EQ(problems.size(), 1u);
+    const std::string& message = problems[0].message;
+    EXPECT_EQ(message.find('\x1b'), std::string::npos);
+    EXPECT_NE(message.find("\"?[2Jテxxx"), std::string::npos) << message;
+    EXPECT_LT(message.size(), 80u);
+}
+
 TEST(StageCheck, TimeThatIsNoNumberIsReported) {
     EXPECT_TRUE(HasProblem(CheckStageText(StageWith({{5, "soon"}})), 5, "not a number"));
     EXPECT_TRUE(HasProblem(CheckStageText(StageWith({{5, "150s"}})), 5, "not a number"));
