@@ -30,12 +30,7 @@ std::string Trimmed(std::string_view text) {
 // that a damaged file cannot flood the output or send escape sequences to a terminal.
 std::string Quoted(std::string_view line) {
     constexpr std::size_t kMaxBytes = 40;
-    std::string text = cp932::ToUtf8(Trimmed(line));
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '?';
-        }
-    }
+    std::string text = PrintableText(cp932::ToUtf8(Trimmed(line)));
     if (text.size() > kMaxBytes) {
         std::size_t cut = kMaxBytes;
         while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
@@ -144,6 +139,15 @@ void CheckRow(std::string_view row, int lineNumber, std::vector<StageProblem>& p
 }
 
 }  // namespace
+
+std::string PrintableText(std::string text) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    return text;
+}
 
 std::vector<StageProblem> CheckStageText(std::string_view plain) {
     const StageLines lines = SplitStageLines(plain);

@@ -102,6 +102,10 @@ std::string WriteStageText(const StageFields& fields);
 // Map character for a chip code: "0".."9" for 0..9, "A".. for 10 and up.
 char SHex(int code);
 
+// A text from a stage file as tools print it: control characters (escape sequences of a
+// damaged file) become "?".
+std::string PrintableText(std::string text);
+
 // Problems that keep a stage from loading as authored.
 struct StageProblem {
     int line = 0;         // 1-based line, 0 for the file as a whole

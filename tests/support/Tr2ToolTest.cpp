@@ -192,6 +192,15 @@ TEST(Tr2ToolInfo, SummaryShowsFieldsCountsAndMovingObjects) {
     EXPECT_EQ(result.out.substr(end - 6, 6), " 11995");
 }
 
+TEST(Tr2ToolInfo, ControlCharactersOfTheStageAreNotPrinted) {
+    ScratchDir dir;
+    WriteStage(dir / "s.tr2", StageWith({{2, "\x1b]0;title\x07"}}));
+    const Result result = RunTool({"info", (dir / "s.tr2").string()});
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.out.find('\x1b'), std::string::npos);
+    EXPECT_NE(result.out.find("stage name:          ?]0;title?"), std::string::npos);
+}
+
 TEST(Tr2ToolCheck, CleanStagesWithExistingNextStagesPass) {
     const Result result =
         RunTool({"check", Fixture("1-1.tr2").string(), Fixture("1-2.tr2").string()});

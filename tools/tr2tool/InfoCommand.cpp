@@ -87,13 +87,13 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     }
 
     out << "file:                " << line->operands[0] << "\n"
-        << "stage name:          " << stage.StageName << "\n"
-        << "background:          " << stage.BackgroundName << "\n"
+        << "stage name:          " << PrintableText(stage.StageName) << "\n"
+        << "background:          " << PrintableText(stage.BackgroundName) << "\n"
         << "start:               column " << edited.STX << ", row " << edited.STY << " (pixels "
         << stage.PlayerX << ", " << stage.PlayerY << ")\n"
         << "time limit:          " << PlainNumberText(stage.TimeLeft) << "\n"
-        << "next stage (goal 1): " << stage.NextStage << "\n"
-        << "next stage (goal 2): " << stage.NextStage2 << "\n"
+        << "next stage (goal 1): " << PrintableText(stage.NextStage) << "\n"
+        << "next stage (goal 2): " << PrintableText(stage.NextStage2) << "\n"
         << "lines:               " << stage.lineCount << "\n"
         << "chips:\n";
     for (int code = 0; code < kChipCodeCount; ++code) {
