@@ -9,12 +9,22 @@
 namespace tarn::editor {
 namespace {
 
-QString SuffixOf(const QString& filter) {
-    const auto match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+QString SuffixOf(const QString& pattern) {
+    const auto match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(pattern);
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
 }  // namespace
+
+void SetDialogFilter(QFileDialog& dialog, const QString& filter) {
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    const QString shown = bar < 0 ? filter : filter.left(bar);
+    const QString pattern = bar < 0 ? QString() : filter.mid(bar + 1);
+    // Qt lists "text (pattern)"; hiding the details leaves the text as it is written.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(shown + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    dialog.setDefaultSuffix(SuffixOf(pattern));
+}
 
 PromptAnswer QtUserDialogs::AskYesNoCancel(const QString& title, const QString& text) {
     const auto answer = QMessageBox::question(
@@ -41,7 +51,8 @@ void QtUserDialogs::Inform(const QString& title, const QString& text, Severity s
 }
 
 QString QtUserDialogs::GetOpenFileName(const QString& initialName, const QString& filter) {
-    QFileDialog dialog(parent_, QString(), initialName, filter);
+    QFileDialog dialog(parent_, QString(), initialName);
+    SetDialogFilter(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -51,10 +62,10 @@ QString QtUserDialogs::GetOpenFileName(const QString& initialName, const QString
 }
 
 QString QtUserDialogs::GetSaveFileName(const QString& initialName, const QString& filter) {
-    QFileDialog dialog(parent_, QString(), QString(), filter);
+    QFileDialog dialog(parent_);
+    SetDialogFilter(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(SuffixOf(filter));
     if (!initialName.isEmpty()) {
         dialog.selectFile(initialName);
     }

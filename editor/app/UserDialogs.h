@@ -5,6 +5,7 @@
 
 #include "editor/doc/FileCommands.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace tarn::editor {
@@ -16,10 +17,14 @@ class UserDialogs {
     virtual ~UserDialogs() = default;
     virtual PromptAnswer AskYesNoCancel(const QString& title, const QString& text) = 0;
     virtual void Inform(const QString& title, const QString& text, Severity severity) = 0;
-    // Empty when cancelled. filter is a Qt name filter such as "BMP (*.bmp)".
+    // Empty when cancelled. filter is "shown text|pattern", such as "BMP|*.bmp".
     virtual QString GetOpenFileName(const QString& initialName, const QString& filter) = 0;
     virtual QString GetSaveFileName(const QString& initialName, const QString& filter) = 0;
 };
+
+// Gives a file dialog the filter "shown text|pattern": the type list shows exactly the
+// text, and a saved name without extension gets the pattern's.
+void SetDialogFilter(QFileDialog& dialog, const QString& filter);
 
 // QMessageBox and QFileDialog, parented to the editor window.
 class QtUserDialogs : public UserDialogs {

@@ -13,8 +13,9 @@ namespace tarn::editor {
 
 inline constexpr std::string_view kSaveChangesQuestion =
     "内容が変更されています。上書き保存しますか？";
-inline constexpr std::string_view kStageFilter = "Tarn2マップデータファイル (*.tr2)";
-inline constexpr std::string_view kBitmapFilter = "BMP (*.bmp)";
+// File type filters as "shown text|pattern"; the file dialog lists the shown text.
+inline constexpr std::string_view kStageFilter = "Tarn2マップデータファイル(*.tr2)|*.tr2";
+inline constexpr std::string_view kBitmapFilter = "BMP|*.bmp";
 
 enum class PromptAnswer { Yes, No, Cancel };
 enum class SaveOutcome { Saved, Cancelled, Failed };

@@ -228,7 +228,7 @@ TEST_F(FileCommandsTest, BitmapDialogUsesBitmapFilterAndRestoresStageFilter) {
     EXPECT_EQ(ui.filters.back(), FileFilter::Bitmap);
     EXPECT_EQ(ui.offered.back(), "cmdline.tr2");
     EXPECT_EQ(commands.CurrentFilter(), FileFilter::Stage);
-    EXPECT_EQ(FilterText(commands.CurrentFilter()), "Tarn2マップデータファイル (*.tr2)");
+    EXPECT_EQ(FilterText(commands.CurrentFilter()), "Tarn2マップデータファイル(*.tr2)|*.tr2");
 }
 
 }  // namespace

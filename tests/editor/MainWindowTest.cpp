@@ -2,6 +2,7 @@
 // play, and the --export-bmp command line.
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -68,7 +69,22 @@ TEST_F(MainWindowTest, CaptionFollowsTheDocument) {
 TEST_F(MainWindowTest, CommandLineNameIsOfferedBySaveAs) {
     window.SaveStageAs();
     EXPECT_EQ(dialogs.offered.back(), QStringLiteral("first.tr2"));
-    EXPECT_EQ(dialogs.filters.back(), QStringLiteral("Tarn2マップデータファイル (*.tr2)"));
+    EXPECT_EQ(dialogs.filters.back(), QStringLiteral("Tarn2マップデータファイル(*.tr2)|*.tr2"));
+}
+
+TEST(FileDialogFilter, TypeListShowsTheFilterTextsAsWritten) {
+    for (auto [filter, shown, suffix] :
+         {std::tuple{kStageFilter, "Tarn2マップデータファイル(*.tr2)", "tr2"},
+          std::tuple{kBitmapFilter, "BMP", "bmp"}}) {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        SetDialogFilter(dialog, QString::fromUtf8(filter.data(), qsizetype(filter.size())));
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        ASSERT_EQ(types->count(), 1);
+        EXPECT_EQ(types->itemText(0), QString::fromUtf8(shown));
+        EXPECT_EQ(dialog.defaultSuffix(), QString::fromUtf8(suffix));
+    }
 }
 
 TEST_F(MainWindowTest, OpenFillsFieldsAndCanvasAndForgetsUndo) {
@@ -200,7 +216,7 @@ TEST_F(MainWindowTest, BitmapExportHasMapAboveAndSummaryAtY600) {
     const QString path = QString::fromStdString(folder.File("map.bmp"));
     dialogs.names = {path};
     window.ExportBitmap();
-    EXPECT_EQ(dialogs.filters.back(), QStringLiteral("BMP (*.bmp)"));
+    EXPECT_EQ(dialogs.filters.back(), QStringLiteral("BMP|*.bmp"));
     EXPECT_EQ(dialogs.offered.back(), QStringLiteral("first.tr2"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
