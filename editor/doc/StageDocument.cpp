@@ -69,7 +69,8 @@ std::optional<std::string> ReadStageFile(const StageDocument& base,
     if (stage.STX < 0 || stage.STX >= kStartColumnCount) {
         return Problem(shown, "スタート位置 X が範囲外です（3 行目）。");
     }
-    if (stage.STY < 0 || stage.STY >= kStartRowCount) {
+    // -1 is what a start row typed outside the list is saved as: no row chosen.
+    if (stage.STY < -1 || stage.STY >= kStartRowCount) {
         return Problem(shown, "スタート位置 Y が範囲外です（4 行目）。");
     }
     for (int row = 0; row < kMapRows; ++row) {
@@ -86,7 +87,7 @@ std::optional<std::string> ReadStageFile(const StageDocument& base,
     scratch.properties.Text1 = stage.Text1;
     scratch.properties.Text2 = stage.Text2;
     scratch.properties.STX = stage.STX;
-    scratch.properties.STYText = std::to_string(stage.STY + 1);
+    scratch.properties.STYText = stage.STY < 0 ? std::string() : std::to_string(stage.STY + 1);
     scratch.properties.Times = stage.Times;
     scratch.properties.Text4 = stage.Text4;
     scratch.properties.Text3 = stage.Text3;

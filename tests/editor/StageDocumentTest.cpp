@@ -140,6 +140,18 @@ TEST(StageDocumentOpen, ReopenedSaveGivesTheSameText) {
     EXPECT_EQ(ReadPlain(folder.File("t.tr2")), ReadPlain(folder.File("s.tr2")));
 }
 
+TEST(StageDocumentOpen, StageSavedWithATypedStartRowReopensAndSavesAlike) {
+    TempFolder folder;
+    StageDocument doc;
+    doc.properties.STYText = "61";
+    ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
+    StageDocument reopened;
+    ASSERT_FALSE(OpenF(reopened, folder.File("a.tr2")));
+    EXPECT_EQ(reopened.properties.STYText, "");
+    ASSERT_FALSE(SaveF(reopened, folder.File("b.tr2")));
+    EXPECT_EQ(ReadPlain(folder.File("b.tr2")), ReadPlain(folder.File("a.tr2")));
+}
+
 TEST(StageDocumentOpen, GoalOneFieldIsCutAtTheFirstComma) {
     TempFolder folder;
     StageFields fields = SampleFields();
@@ -244,7 +256,8 @@ TEST_F(StageDocumentDamaged, StartColumnOutsideTheListIsReported) {
 }
 
 TEST_F(StageDocumentDamaged, StartRowOutsideTheListIsReported) {
-    ExpectRejected(WithLine(4, "-1"), "スタート位置 Y");
+    ExpectRejected(WithLine(4, " 60"), "スタート位置 Y");
+    ExpectRejected(WithLine(4, "-2"), "スタート位置 Y");
 }
 
 TEST_F(StageDocumentDamaged, MapCodeAbove23IsReported) {
@@ -277,7 +290,7 @@ TEST_F(StageDocumentDamaged, MangledStagesEitherLoadCleanlyOrLeaveTheDocument) {
                 }
             }
             EXPECT_GE(doc.properties.STX, 0);
-            EXPECT_GE(doc.properties.STYIndex(), 0);
+            EXPECT_GE(doc.properties.STYIndex(), -1);
         }
     }
 }
