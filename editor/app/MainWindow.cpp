@@ -219,6 +219,7 @@ void MainWindow::PaletteChosen(int index) {
 }
 
 void MainWindow::DocumentReplaced(DocumentChange change) {
+    canvas_->CancelDrag();
     document_.DocumentReplaced();
     fields_->Refresh();
     if (change == DocumentChange::Created) {

@@ -6,6 +6,7 @@
 
 #include "editor/app/GameLauncher.h"
 #include "editor/app/MainWindow.h"
+#include "editor/app/MapCanvas.h"
 #include "editor/app/PagePrinter.h"
 #include "editor/app/StagePicture.h"
 #include "editor/app/StagePropertiesFields.h"
@@ -89,12 +90,18 @@ void MainWindow::TestPlay() {
     }
 }
 
+// A stroke in progress is not on the stack yet; stepping under it would leave it
+// remembering cells as they were before the step.
 void MainWindow::Undo() {
-    document_.UndoStack().undo();
+    if (!canvas_->ButtonHeld()) {
+        document_.UndoStack().undo();
+    }
 }
 
 void MainWindow::Redo() {
-    document_.UndoStack().redo();
+    if (!canvas_->ButtonHeld()) {
+        document_.UndoStack().redo();
+    }
 }
 
 }  // namespace tarn::editor

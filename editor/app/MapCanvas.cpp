@@ -83,6 +83,13 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
     const int column = CellIndex(pos.x());
     const int row = CellIndex(pos.y());
     emit cursorCellChanged(QString::fromStdString(CursorCellText(column, row)));
+    if (buttonHeld_ && event->buttons() == Qt::NoButton) {
+        // The release went elsewhere (a dialog opened during the drag): keep the stroke
+        // painted so far, drop a range band unfilled, and go on as a hover.
+        buttonHeld_ = false;
+        FinishStroke();
+        HideBand();
+    }
     if (!InsideMap(column, row)) {
         return;
     }
@@ -106,6 +113,21 @@ void MapCanvas::FinishStroke() {
     stroke_.reset();
 }
 
+void MapCanvas::HideBand() {
+    if (!bandVisible_) {
+        return;
+    }
+    emit infoChanged(QString());
+    bandVisible_ = false;
+    update(BandOutline(band_).adjusted(-1, -1, 2, 2));
+}
+
+void MapCanvas::CancelDrag() {
+    buttonHeld_ = false;
+    stroke_.reset();
+    HideBand();
+}
+
 void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasHeld = buttonHeld_;
     buttonHeld_ = false;
@@ -120,9 +142,7 @@ void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {
             document_.UndoStack().push(fill.release());
         }
     }
-    emit infoChanged(QString());
-    bandVisible_ = false;
-    update(BandOutline(band_).adjusted(-1, -1, 2, 2));
+    HideBand();
 }
 
 }  // namespace tarn::editor

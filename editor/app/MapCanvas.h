@@ -25,6 +25,8 @@ class MapCanvas : public QWidget {
     bool ButtonHeld() const { return buttonHeld_; }
     bool BandVisible() const { return bandVisible_; }
     const Band& CurrentBand() const { return band_; }
+    // Drops a drag in progress without keeping its stroke (the document was replaced).
+    void CancelDrag();
 
   signals:
     void cursorCellChanged(const QString& text);  // Label6
@@ -42,6 +44,7 @@ class MapCanvas : public QWidget {
     void UpdateBand(const Band& band);
     static QRect BandOutline(const Band& band);
     void FinishStroke();
+    void HideBand();
 
     MapDocument& document_;
     int paletteCode_ = 0;

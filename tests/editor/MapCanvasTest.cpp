@@ -118,6 +118,53 @@ TEST_F(MapCanvasTest, UndoAfterSaveMarksTheDocumentModified) {
     EXPECT_TRUE(Doc().Modified);
 }
 
+// A dialog opened by a shortcut during a drag takes the button's release.
+TEST_F(MapCanvasTest, MoveWithoutButtonAfterALostReleaseDoesNotPaint) {
+    window.Palette()->setCurrentIndex(1);
+    Press(Qt::LeftButton, {5, 5});
+    Move({55, 5}, Qt::NoButton);
+    EXPECT_EQ(Doc().Cell(5, 0), 0);
+    EXPECT_FALSE(Canvas()->ButtonHeld());
+    window.Undo();
+    EXPECT_EQ(Doc().Cell(0, 0), 0);  // the stroke so far is one step
+}
+
+TEST_F(MapCanvasTest, RangeDragWhoseReleaseWasLostEndsWithoutFilling) {
+    window.DrawModeList()->setCurrentIndex(1);
+    window.Palette()->setCurrentIndex(2);
+    Press(Qt::LeftButton, {5, 5});
+    Move({45, 35}, Qt::LeftButton);
+    Move({55, 45}, Qt::NoButton);
+    EXPECT_FALSE(Canvas()->BandVisible());
+    Release(Qt::LeftButton, {55, 45});
+    EXPECT_EQ(Doc().Cell(1, 1), 0);
+    EXPECT_FALSE(window.Document().UndoStack().canUndo());
+}
+
+TEST_F(MapCanvasTest, UndoWhileAButtonIsHeldIsIgnored) {
+    window.Palette()->setCurrentIndex(1);
+    QTest::mouseClick(Canvas(), Qt::LeftButton, {}, {5, 5});
+    window.Palette()->setCurrentIndex(2);
+    Press(Qt::LeftButton, {5, 5});
+    window.Undo();
+    EXPECT_EQ(Doc().Cell(0, 0), 2);
+    Release(Qt::LeftButton, {5, 5});
+    window.Undo();
+    EXPECT_EQ(Doc().Cell(0, 0), 1);
+    window.Undo();
+    EXPECT_EQ(Doc().Cell(0, 0), 0);
+}
+
+TEST_F(MapCanvasTest, NewDuringAStrokeLeavesNothingToUndo) {
+    window.Palette()->setCurrentIndex(1);
+    Press(Qt::LeftButton, {5, 5});
+    dialogs.answer = PromptAnswer::No;
+    window.NewStage();
+    Release(Qt::LeftButton, {5, 5});
+    EXPECT_EQ(Doc().Cell(0, 0), 0);
+    EXPECT_FALSE(window.Document().UndoStack().canUndo());
+}
+
 TEST_F(MapCanvasTest, RangeDragShowsSizeAndFillsOnRelease) {
     window.DrawModeList()->setCurrentIndex(1);
     window.Palette()->setCurrentIndex(2);
