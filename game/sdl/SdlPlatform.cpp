@@ -17,11 +17,13 @@ constexpr int kWidth = 640;
 constexpr int kStrip = 16;
 constexpr int kHeight = kStrip + 480;
 // Sleep until this close to a due time, then wait out the rest precisely.
-constexpr auto kSpinMargin = std::chrono::microseconds(300);
+constexpr auto kSpinMargin = std::chrono::microseconds(200);
 }  // namespace
 
 SdlPlatform::SdlPlatform(bool windowed) : start_(std::chrono::steady_clock::now()) {
     fullscreen_ = !windowed;
+    // The window surface is written directly; emulating it through OpenGL only adds work.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         error_ = SDL_GetError();
         return;
@@ -35,33 +37,25 @@ SdlPlatform::SdlPlatform(bool windowed) : start_(std::chrono::steady_clock::now(
         return;
     }
     SDL_SetWindowMinimumSize(window_, kWidth / 2, kHeight / 2);
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (renderer_ == nullptr) {
+    if (SDL_GetWindowSurface(window_) == nullptr) {
         error_ = SDL_GetError();
         return;
     }
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                 kWidth, kHeight);
-    if (texture_ == nullptr) {
+    frame_ = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_RGB888);
+    if (frame_ == nullptr) {
         error_ = SDL_GetError();
-        SDL_DestroyRenderer(renderer_);
-        renderer_ = nullptr;
         return;
     }
+    SDL_FillRect(frame_, nullptr, 0);
     SDL_ShowCursor(fullscreen_ ? SDL_DISABLE : SDL_ENABLE);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderPresent(renderer_);
+    Show();
     audio_ = std::make_unique<SdlAudio>();
 }
 
 SdlPlatform::~SdlPlatform() {
     audio_.reset();
-    if (texture_ != nullptr) {
-        SDL_DestroyTexture(texture_);
-    }
-    if (renderer_ != nullptr) {
-        SDL_DestroyRenderer(renderer_);
+    if (frame_ != nullptr) {
+        SDL_FreeSurface(frame_);
     }
     if (window_ != nullptr) {
         SDL_DestroyWindow(window_);
@@ -122,7 +116,8 @@ void SdlPlatform::PollEvents(std::vector<InputEvent>& events) {
                 break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                    e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                    e.window.event == SDL_WINDOWEVENT_RESIZED) {
                     Show();
                 }
                 break;
@@ -160,49 +155,79 @@ TextPainter& SdlPlatform::Text() {
 }
 
 void SdlPlatform::Present(const Surface& statusStrip, const Surface& view) {
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) {
-        return;
-    }
-    auto* bytes = static_cast<std::uint8_t*>(pixels);
+    auto* bytes = static_cast<std::uint8_t*>(frame_->pixels);
     const auto copyRows = [&](const Surface& from, int top, int rows) {
         const int width = std::min(from.width(), kWidth);
         for (int y = 0; y < rows; ++y) {
-            auto* line =
-                reinterpret_cast<std::uint32_t*>(bytes + std::size_t(top + y) * std::size_t(pitch));
+            auto* line = reinterpret_cast<std::uint32_t*>(bytes + std::size_t(top + y) *
+                                                                      std::size_t(frame_->pitch));
             if (y < from.height()) {
-                const std::uint32_t* src = from.Row(y);
-                for (int x = 0; x < width; ++x) {
-                    line[x] = 0xFF000000u | src[x];
-                }
-                std::fill(line + width, line + kWidth, 0xFF000000u);
+                std::copy(from.Row(y), from.Row(y) + width, line);
+                std::fill(line + width, line + kWidth, 0u);
             } else {
-                std::fill(line, line + kWidth, 0xFF000000u);
+                std::fill(line, line + kWidth, 0u);
             }
         }
     };
     copyRows(statusStrip, 0, kStrip);
     copyRows(view, kStrip, kHeight - kStrip);
-    SDL_UnlockTexture(texture_);
     Show();
 }
 
 void SdlPlatform::Show() {
-    int outW = 0, outH = 0;
-    SDL_GetRendererOutputSize(renderer_, &outW, &outH);
-    double scale = std::min(double(outW) / kWidth, double(outH) / kHeight);
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (target == nullptr) {
+        return;
+    }
+    double scale = std::min(double(target->w) / kWidth, double(target->h) / kHeight);
     if (scale >= 1.0) {
         scale = std::floor(scale);  // whole-number scaling where it fits
     }
     SDL_Rect dst;
-    dst.w = int(kWidth * scale);
-    dst.h = int(kHeight * scale);
-    dst.x = (outW - dst.w) / 2;
-    dst.y = (outH - dst.h) / 2;
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
-    SDL_RenderPresent(renderer_);
+    dst.w = std::max(1, int(kWidth * scale));
+    dst.h = std::max(1, int(kHeight * scale));
+    dst.x = (target->w - dst.w) / 2;
+    dst.y = (target->h - dst.h) / 2;
+    if (dst.w != target->w || dst.h != target->h) {
+        SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    }
+    const int whole = int(scale);
+    if (target->format->format == SDL_PIXELFORMAT_RGB888 && whole >= 1 && scale == whole) {
+        // Same format and a whole-number scale: repeat each pixel and each row.
+        SDL_LockSurface(target);
+        auto* out = static_cast<std::uint8_t*>(target->pixels);
+        for (int y = 0; y < kHeight; ++y) {
+            const auto* in = reinterpret_cast<const std::uint32_t*>(
+                static_cast<const std::uint8_t*>(frame_->pixels) +
+                std::size_t(y) * std::size_t(frame_->pitch));
+            auto* first = reinterpret_cast<std::uint32_t*>(out + std::size_t(dst.y + y * whole) *
+                                                                     std::size_t(target->pitch)) +
+                          dst.x;
+            if (whole == 1) {
+                std::copy(in, in + kWidth, first);
+            } else if (whole == 2) {
+                for (int x = 0; x < kWidth; ++x) {
+                    first[2 * x] = in[x];
+                    first[2 * x + 1] = in[x];
+                }
+            } else {
+                for (int x = 0; x < kWidth; ++x) {
+                    std::fill(first + x * whole, first + (x + 1) * whole, in[x]);
+                }
+            }
+            for (int r = 1; r < whole; ++r) {
+                auto* line =
+                    reinterpret_cast<std::uint32_t*>(out + std::size_t(dst.y + y * whole + r) *
+                                                               std::size_t(target->pitch)) +
+                    dst.x;
+                std::copy(first, first + kWidth * whole, line);
+            }
+        }
+        SDL_UnlockSurface(target);
+    } else {
+        SDL_BlitScaled(frame_, nullptr, target, &dst);
+    }
+    SDL_UpdateWindowSurface(window_);
 }
 
 void SdlPlatform::ToggleFullscreen() {

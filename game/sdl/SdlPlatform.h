@@ -1,6 +1,8 @@
 // The SDL2 platform: one window showing the status strip above the view, scaled with its
 // aspect kept (whole-number scaling where it fits), full screen or windowed (Alt+Enter
 // toggles), keys as virtual-key codes, a precise sleeping clock, and the audio device.
+// The picture goes through the window surface: a plain copy, or a pixel-doubling one,
+// costs less than a texture upload through a software OpenGL.
 #pragma once
 
 #include <SDL.h>
@@ -22,7 +24,7 @@ class SdlPlatform : public Platform {
     SdlPlatform& operator=(const SdlPlatform&) = delete;
 
     // False when no window could be made (the reason is in Error()).
-    bool Ok() const { return renderer_ != nullptr; }
+    bool Ok() const { return frame_ != nullptr; }
     const std::string& Error() const { return error_; }
     SDL_Window* Window() const { return window_; }
 
@@ -42,8 +44,7 @@ class SdlPlatform : public Platform {
     void Show();
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
+    SDL_Surface* frame_ = nullptr;  // strip and view, 640 x 496, XRGB8888
     std::unique_ptr<SdlAudio> audio_;
     std::chrono::steady_clock::time_point start_;
     std::string error_;
