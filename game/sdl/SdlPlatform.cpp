@@ -188,8 +188,16 @@ void SdlPlatform::Show() {
     dst.h = std::max(1, int(kHeight * scale));
     dst.x = (target->w - dst.w) / 2;
     dst.y = (target->h - dst.h) / 2;
-    if (dst.w != target->w || dst.h != target->h) {
-        SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    // Only the borders around the picture need clearing.
+    const Uint32 black = SDL_MapRGB(target->format, 0, 0, 0);
+    const SDL_Rect borders[4] = {{0, 0, target->w, dst.y},
+                                 {0, dst.y + dst.h, target->w, target->h - dst.y - dst.h},
+                                 {0, dst.y, dst.x, dst.h},
+                                 {dst.x + dst.w, dst.y, target->w - dst.x - dst.w, dst.h}};
+    for (const SDL_Rect& border : borders) {
+        if (border.w > 0 && border.h > 0) {
+            SDL_FillRect(target, &border, black);
+        }
     }
     const int whole = int(scale);
     if (target->format->format == SDL_PIXELFORMAT_RGB888 && whole >= 1 && scale == whole) {
