@@ -29,12 +29,6 @@ TEST(CanvasLabels, HoverShowsEntryTextOrUndefined) {
     EXPECT_EQ(HoverText(22), "隠しブロック(1UP");
 }
 
-TEST(CanvasLabels, PaletteHoldsTheTwentyFourEntries) {
-    EXPECT_EQ(PaletteTexts()[0], "削除モード");
-    EXPECT_EQ(PaletteTexts()[15], "歩く敵落下中");
-    EXPECT_EQ(PaletteTexts()[23], "item1UP");
-}
-
 TEST(RangeBand, DragLeftAndUpOfTheAnchorFlipsTheBand) {
     const Band band = BandFromDrag(50, 40, 20, 10);
     EXPECT_EQ(band.left, 20);

@@ -245,7 +245,9 @@ TEST_F(MapCanvasTest, FallingWalkerChoiceIsRefusedWithMessage) {
 TEST_F(MapCanvasTest, PaletteShowsTheEntryTextsWithPictures) {
     ASSERT_EQ(window.Palette()->count(), 24);
     EXPECT_EQ(window.Palette()->itemText(0), QStringLiteral("削除モード"));
+    EXPECT_EQ(window.Palette()->itemText(15), QStringLiteral("歩く敵落下中"));
     EXPECT_EQ(window.Palette()->itemText(22), QStringLiteral("隠しブロック(1UP"));
+    EXPECT_EQ(window.Palette()->itemText(23), QStringLiteral("item1UP"));
     EXPECT_FALSE(window.Palette()->itemIcon(1).isNull());
 }
 
