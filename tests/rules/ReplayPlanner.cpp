@@ -165,22 +165,35 @@ bool Search(const Plan& plan, const GameState& start, std::vector<int>& actions,
         }
         std::stable_sort(next.begin(), next.end(),
                          [](const Node& a, const Node& b) { return a.score > b.score; });
+        // Most of the beam goes to the states closest to the waypoint; a quarter is kept
+        // for the best states standing on something, so that waiting (for a lift, for an
+        // enemy to pass) survives a pit that greedier states leap into and die in.
         std::vector<Node> kept;
         std::unordered_set<std::size_t> seen;
         std::unordered_map<long, int> buckets;
-        for (Node& node : next) {
-            if (kept.size() >= plan.beam) {
-                break;
-            }
-            if (!seen.insert(KeyOf(node)).second) {
-                continue;
+        const auto admit = [&](Node& node, std::size_t limit, bool groundedOnly) {
+            if (kept.size() >= limit || node.parent < 0) {
+                return;
             }
             const Player& p = node.state.player;
+            if (groundedOnly && p.JumpState != 0 && p.JumpState != 5) {
+                return;
+            }
+            if (!seen.insert(KeyOf(node)).second) {
+                return;
+            }
             const long bucket = long(p.PlayerX / 8) * 1000 + long(p.PlayerY / 8);
             if (++buckets[bucket] > 4) {
-                continue;
+                return;
             }
             kept.push_back(std::move(node));
+            node.parent = -1;  // moved out
+        };
+        for (Node& node : next) {
+            admit(node, plan.beam * 3 / 4, false);
+        }
+        for (Node& node : next) {
+            admit(node, plan.beam, true);
         }
         // Only the parents and actions of older layers are needed.
         for (Node& old : layersOfNodes.back()) {
