@@ -1,6 +1,7 @@
 // The window's command slots: file commands, printing, bitmap export, undo and redo,
 // and the test play that hands a temporary copy of the stage to the game.
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
@@ -64,6 +65,27 @@ void MainWindow::ExportBitmap() {
 }
 
 void MainWindow::TestPlay() {
+    // The game cannot load a stage without its background picture and would end without
+    // a word, so the editor says so instead of starting it.
+    const QString background = QString::fromStdString(document_.Doc().properties.Text1);
+    if (background.isEmpty()) {
+        services_.dialogs.Inform(
+            Title(),
+            QStringLiteral("ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞが空です。\nテストプレイの前に、bmp "
+                           "フォルダにある背景画像のファイル名を入れてください。"),
+            Severity::Warning);
+        return;
+    }
+    const QString backgroundPath =
+        QDir(services_.programDir).filePath(QStringLiteral("bmp/") + background);
+    if (!QFileInfo(backgroundPath).isFile()) {
+        services_.dialogs.Inform(
+            Title(),
+            QStringLiteral("背景画像が見つからないため、テストプレイできません。\n") +
+                backgroundPath,
+            Severity::Warning);
+        return;
+    }
     if (!testPlayDir_) {
         testPlayDir_ = std::make_unique<QTemporaryDir>();
     }

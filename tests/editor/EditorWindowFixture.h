@@ -78,11 +78,12 @@ class RecordingLauncher : public GameLauncher {
 class EditorWindowTest : public ::testing::Test {
   protected:
     EditorWindowTest()
-        : window(EditorServices{dialogs, printer, launcher, QStringLiteral("/opt/tarn"),
-                                "first.tr2"}) {
+        : window(EditorServices{dialogs, printer, launcher, ProgramDir(), "first.tr2"}) {
         window.show();
         QApplication::processEvents();
     }
+    // The program folder handed to the window: the test's own folder.
+    QString ProgramDir() const { return QString::fromStdString(folder.Path().string()); }
     MapCanvas* Canvas() { return window.Canvas(); }
     StageDocument& Doc() { return window.Document().Doc(); }
 

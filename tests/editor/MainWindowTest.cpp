@@ -270,11 +270,20 @@ TEST_F(MainWindowTest, PrintCommandWritesAPdfPageThroughQPrinter) {
     EXPECT_GT(file.size(), 1000);
 }
 
+// A background picture in the program folder's bmp folder, named in the stage.
+void GiveBackground(const std::filesystem::path& programDir, StageDocument& doc) {
+    std::filesystem::create_directory(programDir / "bmp");
+    QImage(16, 16, QImage::Format_RGB32)
+        .save(QString::fromStdString((programDir / "bmp/sky.bmp").string()));
+    doc.properties.Text1 = "sky.bmp";
+}
+
 TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
+    GiveBackground(folder.Path(), Doc());
     Doc().SetCell(7, 8, 12);
     Doc().Modified = true;
     window.TestPlay();
-    EXPECT_EQ(launcher.program, QStringLiteral("/opt/tarn/TarnVer2"));
+    EXPECT_EQ(launcher.program, ProgramDir() + QStringLiteral("/TarnVer2"));
     ASSERT_EQ(launcher.arguments.size(), 3);
     EXPECT_EQ(launcher.arguments[0], QStringLiteral("--windowed"));
     EXPECT_EQ(launcher.arguments[1], QStringLiteral("--stage"));
@@ -286,10 +295,22 @@ TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
 }
 
 TEST_F(MainWindowTest, TestPlayThatCannotStartTellsTheUser) {
+    GiveBackground(folder.Path(), Doc());
     launcher.works = false;
     window.TestPlay();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("TarnVer2")));
+}
+
+// The game cannot load a stage without its background picture and would end silently.
+TEST_F(MainWindowTest, TestPlayWithoutBackgroundPictureTellsTheUserInstead) {
+    window.TestPlay();
+    Doc().properties.Text1 = "none.bmp";
+    window.TestPlay();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞ")));
+    EXPECT_TRUE(dialogs.messages[1].contains(QStringLiteral("none.bmp")));
+    EXPECT_TRUE(launcher.program.isEmpty());
 }
 
 QString GridsmithPath() {
