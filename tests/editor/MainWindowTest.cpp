@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QUndoStack>
 #include <QWheelEvent>
+#include <tuple>
 
 #include "EditorWindowFixture.h"
 #include "editor/app/ChipTiles.h"
