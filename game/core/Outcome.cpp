@@ -8,6 +8,7 @@
 
 #include "assets/BuiltinArt.h"
 #include "game/core/Flow.h"
+#include "game/core/Pacing.h"
 #include "game/core/Session.h"
 #include "support/HEXRNDData.h"
 
@@ -98,10 +99,15 @@ Next Death(Session& s) {
     // A figure far above the view starts just above it, so the fall always ends soon.
     int d = std::max(p.PlayerY - st.loop.ViewY, -40);
     const int x = (p.PlayerX - st.loop.ViewX) * 2;
+    // Each step stays on screen for one frame period, so the fall can be seen however
+    // fast the picture is presented.
+    const std::uint32_t step = std::uint32_t(1000 / PacingFps(st.TargetFps));
     while (d <= 240) {
+        const std::uint32_t shown = s.Clock();
         s.PresentView();
         HEXRNDData::MaskBilt(s.view.surface, s.DedBuf, s.DedMaskBuf, 32, 32, x, d * 2, 0, 0);
         s.Refresh();
+        s.WaitSince(shown, step);
         d += st.Step(8);
     }
     s.WaitSince(s.Clock(), 1000);
