@@ -175,6 +175,82 @@ TEST(Enemies, WalkerFallingOutOfTheMapIsRemoved) {
     EXPECT_EQ(game.outcome(), Outcome::None);
 }
 
+// A closed box of unbreakable blocks from column 20 to 30 and row 40 to 50.
+std::vector<std::string> BoxWith(char object, int column, int row) {
+    auto rows = Blank(52);
+    PutRun(rows, 20, 30, 40, '2');
+    PutRun(rows, 20, 30, 50, '2');
+    for (int r = 40; r <= 50; ++r) {
+        Put(rows, 20, r, '2');
+        Put(rows, 30, r, '2');
+    }
+    Put(rows, column, row, object);
+    return rows;
+}
+
+TEST(Enemies, DiagonalEnemyBouncesAroundInsideABox) {
+    for (bool lowSpec : {false, true}) {
+        Scenario game(BoxWith('B', 25, 45), lowSpec);
+        game.PlaceAtCell(25, 30);
+        game.state.loop.ViewX = 25 * 16 - 160;
+        game.state.loop.ViewY = 45 * 16 - 120;
+        game.Hold(kPower);
+        game.player().PowerUntil = 100000000;
+        int left = 10000, right = -1, top = 10000, bottom = -1;
+        game.observer = [&](const GameState& s) {
+            left = std::min(left, s.stage.ObjX[0]);
+            right = std::max(right, s.stage.ObjX[0]);
+            top = std::min(top, s.stage.ObjY[0]);
+            bottom = std::max(bottom, s.stage.ObjY[0]);
+        };
+        game.Run(2000);
+        EXPECT_GT(left, 20 * 16);
+        EXPECT_LT(right, 30 * 16);
+        EXPECT_GT(top, 40 * 16);
+        EXPECT_LT(bottom, 50 * 16);
+        EXPECT_LT(left, 22 * 16);  // it does travel the box
+        EXPECT_GT(bottom, 47 * 16);
+    }
+}
+
+TEST(Enemies, VerticalEnemyBouncesBetweenCeilingAndFloor) {
+    Scenario game(BoxWith('D', 25, 45));
+    game.PlaceAtCell(25, 30);
+    game.state.loop.ViewX = 25 * 16 - 160;
+    game.state.loop.ViewY = 45 * 16 - 120;
+    game.player().PowerUntil = 100000000;
+    game.Hold(kPower);
+    int top = 10000, bottom = -1;
+    game.observer = [&](const GameState& s) {
+        top = std::min(top, s.stage.ObjY[0]);
+        bottom = std::max(bottom, s.stage.ObjY[0]);
+        EXPECT_EQ(s.stage.ObjX[0], 25 * 16);
+    };
+    game.Run(400);
+    EXPECT_EQ(top, 41 * 16 - 2);  // reverses once its cell reaches the ceiling row
+    EXPECT_EQ(bottom, 49 * 16);
+}
+
+TEST(Enemies, HorizontalEnemyPatrolsBetweenWalls) {
+    auto rows = Blank(12);
+    PutRun(rows, 0, 199, 11, '2');
+    Put(rows, 20, 10, '2');
+    Put(rows, 30, 10, '2');
+    Put(rows, 25, 10, 'C');
+    Scenario game(rows);
+    game.PlaceAtCell(35, 10);
+    game.player().PowerUntil = 100000000;
+    game.Hold(kPower);
+    int left = 10000, right = -1;
+    game.observer = [&](const GameState& s) {
+        left = std::min(left, s.stage.ObjX[0]);
+        right = std::max(right, s.stage.ObjX[0]);
+    };
+    game.Run(600);
+    EXPECT_EQ(left, 21 * 16 - 1);
+    EXPECT_EQ(right, 29 * 16);
+}
+
 TEST(Lifts, UpwardVerticalLiftWrapsToTheBottom) {
     for (bool lowSpec : {false, true}) {
         auto rows = Blank(12);
