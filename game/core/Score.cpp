@@ -60,40 +60,4 @@ std::string TimeText(double timeLeft) {
     return "time " + digits;
 }
 
-void RunFrameBody(FrameContext& frame) {
-    const auto ended = [&] { return frame.state.loop.outcome != Outcome::None; };
-    ArmJump(frame);
-    ErasePlayer(frame);
-    UpdateObjects(frame);
-    if (ended()) {
-        return;
-    }
-    DrawObjects(frame);
-    CrushBlocks(frame);
-    TestRowBelow(frame);
-    if (ended()) {
-        return;
-    }
-    TestOwnRow(frame);
-    if (ended()) {
-        return;
-    }
-    HurryUpSwitch(frame);
-    if (TestTimeUp(frame)) {
-        return;
-    }
-    CoinsToLife(frame);
-    TestGiveUp(frame);
-    if (ended()) {
-        return;
-    }
-    GroundAndGravity(frame);
-    if (ended()) {
-        return;
-    }
-    JumpAndCeiling(frame);
-    MoveAndDrawPlayer(frame);
-    UpdateView(frame);
-}
-
 }  // namespace tarn::game

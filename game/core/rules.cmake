@@ -8,4 +8,5 @@ set(TARN_RULES_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Objects.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ObjectContact.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Score.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FrameBody.cpp
 )
