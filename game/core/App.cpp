@@ -115,7 +115,7 @@ int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& p
         status = 3;
     }
     if (!options.screenshot.empty()) {
-        const Surface& shot = s.presented.empty() ? s.view.surface : s.presented;
+        const Surface& shot = s.Presented();
         if (SaveBmp(options.screenshot, shot) != PictureStatus::Ok) {
             Fail("Cannot write the screenshot " + options.screenshot.string() + ".");
             status = status == 0 ? 1 : status;

@@ -94,7 +94,7 @@ void Session::PrintOnLine(std::string_view text) {
 
 void Session::PresentView() {
     StretchViewAndQuantize(layers.PBuffer, state.loop.ViewX, state.loop.ViewY, view.surface,
-                           presented, state.ColorDepth);
+                           presented_, state.ColorDepth);
     presentedFresh_ = true;
     status.PointV = std::to_string(state.counters.Score);
     status.Label2 = platform.TimeOfDay();
@@ -102,16 +102,32 @@ void Session::PresentView() {
 }
 
 void Session::Refresh() {
+    if (platform.Headless()) {
+        // Nobody sees the picture: convert it only if a screenshot asks for it.
+        presentedStale_ = !presentedFresh_;
+        presentedFresh_ = false;
+        platform.Present(strip_, presented_);
+        return;
+    }
     if (!stripDrawn_ || !(status == shownStatus_)) {
         DrawStatusStrip(strip_, status, platform.Text(), art);
         shownStatus_ = status;
         stripDrawn_ = true;
     }
     if (!presentedFresh_) {
-        QuantizeToDepth(view.surface, presented, state.ColorDepth);
+        QuantizeToDepth(view.surface, presented_, state.ColorDepth);
     }
     presentedFresh_ = false;
-    platform.Present(strip_, presented);
+    presentedStale_ = false;
+    platform.Present(strip_, presented_);
+}
+
+const Surface& Session::Presented() {
+    if (presentedStale_ || presented_.empty()) {
+        QuantizeToDepth(view.surface, presented_, state.ColorDepth);
+        presentedStale_ = false;
+    }
+    return presented_;
 }
 
 void Session::WaitSince(std::uint32_t since, std::uint32_t ms) {

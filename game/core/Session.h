@@ -76,7 +76,6 @@ class Session : public FrameServices {
     Surface DedMaskBuf;
     View view;
     StatusStrip status;
-    Surface presented;  // the view as last shown, at the display's colour depth
 
     std::vector<std::filesystem::path> StageDirs;  // each ends in a separator
     int StageDirNo = 1;
@@ -117,6 +116,8 @@ class Session : public FrameServices {
     void PresentView();
     // Shows the view and the status strip as they are.
     void Refresh();
+    // The view as last shown, at the display's colour depth.
+    const Surface& Presented();
     // Waits on the clock until the given number of milliseconds after `since`.
     void WaitSince(std::uint32_t since, std::uint32_t ms);
 
@@ -130,7 +131,9 @@ class Session : public FrameServices {
     Surface strip_;
     StatusStrip shownStatus_;
     bool stripDrawn_ = false;
-    bool presentedFresh_ = false;  // `presented` already shows the view
+    Surface presented_;
+    bool presentedFresh_ = false;  // presented_ already shows the view
+    bool presentedStale_ = false;  // headless: presented_ is made only when asked for
     std::vector<InputEvent> events_;
 };
 

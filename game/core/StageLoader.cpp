@@ -19,7 +19,7 @@ constexpr int kMapPixelWidth = 3200;
 constexpr int kMapPixelHeight = 960;
 constexpr int kPBufferMargin = 100;
 constexpr int kPositionLimit = 1 << 16;
-constexpr double kTimeLimit = 99999.0;
+constexpr double kTimeLimit = 9999.0;  // the time bonus counts 100 units a second
 
 // Clears a surface to one colour, keeping its memory when the size stays.
 void ResetSurface(Surface& surface, int width, int height, std::uint32_t color) {

@@ -88,7 +88,7 @@ TEST(ScreenshotTest, ScreenshotIsTheViewAtTheDisplayDepth) {
     options.frames = 5;
     options.screenshot = folder.root() / "shot.bmp";
     Surface presented;
-    RunHeadless(folder, options, nullptr, {}, [&](Session& s) { presented = s.presented; });
+    RunHeadless(folder, options, nullptr, {}, [&](Session& s) { presented = s.Presented(); });
     Surface shot;
     ASSERT_EQ(LoadPicture(options.screenshot, shot), PictureStatus::Ok);
     EXPECT_EQ(shot.width(), 640);
