@@ -177,6 +177,7 @@ def stage_1_4():
     s.put(90, 47, "B")
     s.fill(86, 96, 42, 42, "2")
     s.pit(100, 102)
+    s.fill(100, 102, 0, 38, "0")  # a shaft through the ceiling: the spike keeps dropping
     s.put(101, 42, "I")
     s.put(110, 54, "C")
     s.fill(116, 116, 53, 54, "2")
