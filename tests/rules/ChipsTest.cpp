@@ -63,7 +63,7 @@ TEST(HeadHit, HiddenExtraLifeBlockPutsTheItemAbove) {
     EXPECT_EQ(game.layers.MainV.Pixel(5 * 16, 5 * 16), game.pictures.BrTip[20].Pixel(0, 0));
 }
 
-TEST(HeadHit, CoinBlockPutsItsCoinAboveWhereItIsTakenNextFrame) {
+TEST(HeadHit, CoinBlockPutsItsCoinAboveForAPlayerStandingThereNextFrame) {
     Scenario game(StageWith({{5, 6, 'L'}}));
     game.PlaceAtCell(5, 9).Hold(kJump);
     ASSERT_TRUE(game.RunUntil([](const GameState& s) { return s.stage.Chip(5, 6) == 2; }, 40));
