@@ -4,11 +4,43 @@
 #include "assets/BuiltinArt.h"
 #include "support/HEXRNDData.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace tarn::game {
 
+namespace {
+
+bool SameSize(const Surface& a, const Surface& b) {
+    return a.width() == b.width() && a.height() == b.height();
+}
+
+}  // namespace
+
 void RestoreArea(Layers& layers, int x, int y, int w, int h) {
-    BitBlt(layers.PBuffer, x, y, w, h, layers.BackPIC, x, y);
-    HEXRNDData::MaskBilt(layers.PBuffer, layers.MainV, layers.MainMask, w, h, x, y, x, y);
+    const Surface& back = layers.BackPIC;
+    if (!SameSize(back, layers.MainV) || !SameSize(back, layers.MainMask)) {
+        BitBlt(layers.PBuffer, x, y, w, h, back, x, y);
+        HEXRNDData::MaskBilt(layers.PBuffer, layers.MainV, layers.MainMask, w, h, x, y, x, y);
+        return;
+    }
+    // The three layers share one size, so the copy, the AND and the OR can run as one pass
+    // over the part of the area that lies inside every picture; the result is the same.
+    const int left = std::max(x, 0);
+    const int top = std::max(y, 0);
+    const int right = int(
+        std::min<long long>({static_cast<long long>(x) + w, back.width(), layers.PBuffer.width()}));
+    const int bottom = int(std::min<long long>(
+        {static_cast<long long>(y) + h, back.height(), layers.PBuffer.height()}));
+    for (int row = top; row < bottom; ++row) {
+        const std::uint32_t* b = back.Row(row);
+        const std::uint32_t* m = layers.MainMask.Row(row);
+        const std::uint32_t* v = layers.MainV.Row(row);
+        std::uint32_t* out = layers.PBuffer.Row(row);
+        for (int col = left; col < right; ++col) {
+            out[col] = (b[col] & m[col]) | v[col];
+        }
+    }
 }
 
 void RedrawCell(Layers& layers, const art::BuiltinPictures& art, int column, int row, int code) {

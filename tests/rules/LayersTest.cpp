@@ -38,6 +38,43 @@ TEST(RestoreArea, AreasReachingPastTheEdgesAreClipped) {
     EXPECT_EQ(layers.PBuffer.Pixel(63, 63), kSky);
 }
 
+// The three transfers a restore stands for, done one after the other.
+void RestoreByTransfers(Layers& layers, int x, int y, int w, int h) {
+    BitBlt(layers.PBuffer, x, y, w, h, layers.BackPIC, x, y);
+    BitBlt(layers.PBuffer, x, y, w, h, layers.MainMask, x, y, RasterOp::SrcAnd);
+    BitBlt(layers.PBuffer, x, y, w, h, layers.MainV, x, y, RasterOp::SrcPaint);
+}
+
+Layers PatternedLayers(int backWidth, int backHeight) {
+    Layers layers;
+    layers.BackPIC.Reset(backWidth, backHeight);
+    layers.MainV.Reset(48, 40);
+    layers.MainMask.Reset(48, 40);
+    layers.PBuffer.Reset(60, 52, 0x123456);  // a margin beyond the map, as in the game
+    std::uint32_t seed = 7;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (std::uint32_t& p : layers.BackPIC.Pixels())
+        p = next() & 0xFFFFFF;
+    for (std::uint32_t& p : layers.MainV.Pixels())
+        p = next() & 0xFFFFFF;
+    for (std::uint32_t& p : layers.MainMask.Pixels())
+        p = (next() & 0x100) ? kWhite : kBlack;
+    return layers;
+}
+
+TEST(RestoreArea, GivesTheSamePictureAsCopyAndMaskTransfersAtEveryEdge) {
+    for (const auto& [backWidth, backHeight] : {std::pair{48, 40}, std::pair{30, 50}}) {
+        for (const auto& [x, y] : {std::pair{-32, -32}, std::pair{10, 5}, std::pair{20, 12},
+                                   std::pair{40, 30}, std::pair{55, 45}}) {
+            Layers fused = PatternedLayers(backWidth, backHeight);
+            Layers reference = fused;
+            RestoreArea(fused, x, y, 80, 80);
+            RestoreByTransfers(reference, x, y, 80, 80);
+            EXPECT_EQ(fused.PBuffer, reference.PBuffer) << backWidth << " " << x << "," << y;
+        }
+    }
+}
+
 TEST(RedrawCell, WritesPictureAndMaskOfTheCode) {
     Layers layers = SmallLayers();
     const art::BuiltinPictures pictures = TestPictures();
