@@ -1,6 +1,8 @@
 // The session's own helpers: event handling, printing on the view, presenting.
 #include "game/core/Session.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "assets/BuiltinArt.h"
@@ -9,11 +11,24 @@
 
 namespace tarn::game {
 
+void FillWhole(Surface& surface, std::uint32_t color) {
+    const std::size_t width = std::size_t(surface.width());
+    const std::size_t total = width * std::size_t(surface.height());
+    if (total == 0) {
+        return;
+    }
+    std::uint32_t* pixels = surface.Row(0);
+    std::fill(pixels, pixels + width, color);
+    for (std::size_t done = width; done < total;) {
+        const std::size_t chunk = std::min(done, total - done);
+        std::memcpy(pixels + done, pixels, chunk * sizeof(std::uint32_t));
+        done += chunk;
+    }
+}
+
 void View::Cls() {
-    if (picture.empty()) {
-        surface.Fill(kBlack);
-    } else {
-        surface.Fill(kBlack);
+    FillWhole(surface, kBlack);
+    if (!picture.empty()) {
         BitBlt(surface, 0, 0, picture.width(), picture.height(), picture, 0, 0);
     }
     CurrentX = 0;

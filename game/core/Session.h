@@ -34,6 +34,10 @@ inline constexpr int kPauseHintFontPoints = 16;
 inline constexpr int kScoreTextFontPoints = 12;
 inline constexpr std::uint32_t kTextColor = kWhite;
 
+// Fills a whole surface with one colour through block copies of its first row, which stay
+// fast in unoptimised and sanitised builds too (every load clears three map-sized surfaces).
+void FillWhole(Surface& surface, std::uint32_t color);
+
 // The visible view `VisuP`: its picture, what is drawn over it and the print position.
 struct View {
     Surface surface{kViewWidth, kViewHeight};

@@ -24,7 +24,7 @@ constexpr double kTimeLimit = 9999.0;  // the time bonus counts 100 units a seco
 // Clears a surface to one colour, keeping its memory when the size stays.
 void ResetSurface(Surface& surface, int width, int height, std::uint32_t color) {
     if (surface.width() == width && surface.height() == height) {
-        surface.Fill(color);
+        FillWhole(surface, color);
     } else {
         surface.Reset(width, height, color);
     }
@@ -147,7 +147,7 @@ void FillStage(GameState& state, Layers& layers, const art::BuiltinPictures& art
             st.ChipMap[std::size_t(row)][i] = cells[i];
         }
     }
-    layers.MainV.Fill(kBlack);
+    FillWhole(layers.MainV, kBlack);
 
     // Both passes scan the same cells: each row up to its first end marker.
     const auto scan = [&](auto&& visit) {
