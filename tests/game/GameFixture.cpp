@@ -105,8 +105,12 @@ void ProgramFolder::AddStageFolder(const std::string& folder) {
 
 void ProgramFolder::AddStage(const std::string& folder, const std::string& name,
                              const StageFields& fields) {
+    AddStageText(folder, name, WriteStageText(fields));
+}
+
+void ProgramFolder::AddStageText(const std::string& folder, const std::string& name,
+                                 const std::string& text) {
     AddStageFolder(folder);
-    const std::string text = WriteStageText(fields);
     const std::vector<std::uint8_t> plain(text.begin(), text.end());
     (void)WriteEncipheredFile(root() / "data" / folder / (name + ".tr2"), plain);
 }

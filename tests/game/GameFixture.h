@@ -40,6 +40,8 @@ class ProgramFolder {
     const std::filesystem::path& root() const { return scratch_.path(); }
     // Writes an enciphered stage file into data/<folder>/<name>.tr2.
     void AddStage(const std::string& folder, const std::string& name, const StageFields& fields);
+    // Writes an enciphered stage file holding exactly the given plain text.
+    void AddStageText(const std::string& folder, const std::string& name, const std::string& text);
     void AddStageFolder(const std::string& folder);
     // Settings: frame rate (10..90) and colour depth (8 or 16).
     void WriteSettings(int fps, int depth, bool lowSpec = false);
