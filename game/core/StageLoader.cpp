@@ -49,9 +49,22 @@ void TileBackground(Surface& back, const Surface& tile) {
     }
 }
 
-bool BuildBackground(Session& s, const std::string& tileName) {
+// The background must be a file of bmp/ itself: a name with a separator, a NUL or a
+// dot folder would reach pictures elsewhere.
+bool IsPlainFileName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+}
+
+bool BuildBackground(Session& s, const std::filesystem::path& stagePath,
+                     const std::string& tileName) {
     if (tileName.empty()) {
         Fail("The stage names no background picture.");
+        return false;
+    }
+    if (!IsPlainFileName(tileName)) {
+        Fail("The stage file " + stagePath.string() + " is damaged: its background \"" +
+             PrintableText(tileName) + "\" is not the name of a picture in the bmp folder.");
         return false;
     }
     // BackPIC is only ever read after it has been composed, so the background of the
@@ -228,7 +241,7 @@ LoadResult ReadData(Session& s, const std::string& name, const std::string& titl
     NowLoading(s, title);
     s.Pump();
 
-    if (!BuildBackground(s, text.BackgroundName)) {
+    if (!BuildBackground(s, path, text.BackgroundName)) {
         return LoadResult::Failed;
     }
     Stage& st = s.state.stage;

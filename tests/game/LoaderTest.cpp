@@ -6,6 +6,7 @@
 #include "GameFixture.h"
 #include "assets/BuiltinArt.h"
 #include "game/core/StageLoader.h"
+#include "support/PictureFile.h"
 
 namespace tarn::game::testing {
 namespace {
@@ -209,6 +210,21 @@ TEST_F(ReadDataTest, MissingBackgroundPictureIsNamed) {
     folder.AddStage("a", "1-1", f);
     EXPECT_EQ(Load("1-1").status, 1);
     EXPECT_NE(log.All().find("nowhere.bmp"), std::string::npos);
+}
+
+TEST_F(ReadDataTest, BackgroundOutsideTheBmpFolderIsADamagedStage) {
+    // Real pictures wait where each name would lead if it were taken as a path.
+    (void)SaveBmp(folder.root() / "outside.bmp", Surface(32, 32, kWhite));
+    const std::string names[] = {"../outside.bmp", (folder.root() / "outside.bmp").string(),
+                                 "..\\outside.bmp", std::string("tile.bmp\0x", 10), ".."};
+    for (const std::string& name : names) {
+        log.messages.clear();
+        StageFields f = FloorStage();
+        f.background = name;
+        folder.AddStage("a", "1-1", f);
+        EXPECT_EQ(Load("1-1").status, 1) << PrintableText(name);
+        EXPECT_NE(log.All().find("is damaged"), std::string::npos) << PrintableText(name);
+    }
 }
 
 TEST_F(ReadDataTest, StagePathSetsTheStageFolder) {
