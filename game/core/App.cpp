@@ -22,9 +22,14 @@ void Fail(const std::string& text) {
 
 // --stage: a bare name is a stage of the first stage folder; a path to a .tr2 file sets
 // the stage folder to its folder.
+bool IsStagePath(const std::string& stage) {
+    const std::filesystem::path path(stage);
+    return path.extension() == ".tr2" || path.has_parent_path();
+}
+
 bool ResolveStage(Session& s, const std::string& stage, std::string& name) {
     const std::filesystem::path path(stage);
-    if (path.extension() == ".tr2" || path.has_parent_path()) {
+    if (IsStagePath(stage)) {
         std::error_code error;
         const auto absolute = std::filesystem::absolute(path, error);
         if (error || !std::filesystem::is_regular_file(absolute, error)) {
@@ -88,7 +93,10 @@ int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& p
     if (record) {
         record->Attach(&s.framesRun);
     }
-    if (!Startup(s, program.lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal)) {
+    // The editor test-plays a stage file of its own, which needs no stage folder below data/.
+    const bool needStageFolder = options.stage.empty() || !IsStagePath(options.stage);
+    if (!Startup(s, program.lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal,
+                 needStageFolder)) {
         return 1;
     }
     if (options.frames) {

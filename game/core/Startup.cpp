@@ -41,7 +41,7 @@ std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path&
     return folders;
 }
 
-bool Startup(Session& s, SettingsBuild build) {
+bool Startup(Session& s, SettingsBuild build, bool needStageFolder) {
     GameState& st = s.state;
     s.status.Label2 = s.platform.TimeOfDay();
     s.StageDir = s.root / "data" / "";
@@ -84,6 +84,9 @@ bool Startup(Session& s, SettingsBuild build) {
     s.Refresh();
 
     s.StageDirs = ListStageFolders(s.root / "data");
+    if (s.StageDirs.empty() && !needStageFolder) {
+        return true;
+    }
     if (s.StageDirs.empty()) {
         Fail("No stage folder found below " + (s.root / "data").string() +
              ". The game needs at least one folder of stage files there.");

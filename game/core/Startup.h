@@ -11,8 +11,9 @@ namespace tarn::game {
 class Session;
 
 // Runs the start-up steps up to the title menu; false after telling the user what is
-// missing.
-bool Startup(Session& session, SettingsBuild build);
+// missing. Without `needStageFolder` (a run of one stage file named by its path) an empty
+// data folder is no failure.
+bool Startup(Session& session, SettingsBuild build, bool needStageFolder = true);
 
 // The sub-folders of a folder, sorted by name, each path ending in a separator.
 std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path& dataFolder);

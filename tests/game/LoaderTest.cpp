@@ -6,6 +6,7 @@
 #include "GameFixture.h"
 #include "assets/BuiltinArt.h"
 #include "game/core/StageLoader.h"
+#include "support/BinAngsDL.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game::testing {
@@ -236,6 +237,20 @@ TEST_F(ReadDataTest, StagePathSetsTheStageFolder) {
     EXPECT_EQ(loaded.status, 0);
     EXPECT_EQ(loaded.stage, "x");
     EXPECT_EQ(loaded.player.PlayerX, 112);
+}
+
+TEST_F(ReadDataTest, StagePathPlaysWithoutAnyStageFolder) {
+    Scratch elsewhere;
+    StageFields f = FloorStage();
+    f.startColumnIndex = 5;
+    const std::string text = WriteStageText(f);
+    const auto path = elsewhere.path() / "test.tr2";
+    ASSERT_EQ(WriteEncipheredFile(path, std::vector<std::uint8_t>(text.begin(), text.end())),
+              ContainerStatus::Ok);
+    const Loaded loaded = Load(path.string());
+    EXPECT_EQ(loaded.status, 0) << log.All();
+    EXPECT_EQ(loaded.stage, "test");
+    EXPECT_EQ(loaded.player.PlayerX, 80);
 }
 
 }  // namespace
