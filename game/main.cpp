@@ -1,7 +1,4 @@
 // The game program: parse the command line, build the platform, run the game.
-#include <SDL.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -10,7 +7,6 @@
 #include "game/core/App.h"
 #include "game/platform/HeadlessPlatform.h"
 #include "game/sdl/SdlPlatform.h"
-#include "support/MessageHook.h"
 
 namespace {
 
@@ -63,13 +59,6 @@ int main(int argc, char** argv) {
         std::cerr << kProgram << ": cannot open the game window: " << platform.Error() << "\n";
         return 1;
     }
-    SDL_Window* window = platform.Window();
-    tarn::SetMessageHandler(
-        [window](const std::string& text, const std::string& title, tarn::MessageIcon) {
-            std::cerr << kProgram << ": " << text << "\n";
-            SDL_SetWindowFullscreen(window, 0);
-            SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.empty() ? kProgram : title.c_str(),
-                                     text.c_str(), window);
-        });
+    // From here on the platform shows every message of the game in or beside its window.
     return RunGame(options, platform, program, std::cout);
 }

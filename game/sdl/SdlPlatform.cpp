@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
+#include <iostream>
 #include <thread>
 
 #include "game/platform/FontText.h"
 #include "game/platform/HeadlessPlatform.h"
+#include "game/sdl/MessagePanel.h"
 #include "settings/VirtualKeys.h"
 
 namespace tarn::game {
@@ -50,9 +52,17 @@ SdlPlatform::SdlPlatform(bool windowed) : start_(std::chrono::steady_clock::now(
     SDL_ShowCursor(fullscreen_ ? SDL_DISABLE : SDL_ENABLE);
     Show();
     audio_ = std::make_unique<SdlAudio>();
+    previousMessageHandler_ =
+        SetMessageHandler([this](const std::string& text, const std::string& title, MessageIcon) {
+            ShowMessage(text, title);
+        });
+    messageHookSet_ = true;
 }
 
 SdlPlatform::~SdlPlatform() {
+    if (messageHookSet_) {
+        SetMessageHandler(std::move(previousMessageHandler_));
+    }
     audio_.reset();
     if (frame_ != nullptr) {
         SDL_FreeSurface(frame_);
@@ -79,6 +89,10 @@ void SdlPlatform::WaitUntil(std::uint32_t ms) {
 }
 
 void SdlPlatform::PollEvents(std::vector<InputEvent>& events) {
+    if (quitPending_) {
+        quitPending_ = false;
+        events.push_back({InputEvent::Type::Quit, 0});
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e) != 0) {
         switch (e.type) {
@@ -243,6 +257,65 @@ void SdlPlatform::ToggleFullscreen() {
     SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     SDL_ShowCursor(fullscreen_ ? SDL_DISABLE : SDL_ENABLE);
     Show();
+}
+
+void SdlPlatform::ShowMessage(const std::string& text, const std::string& title) {
+    const std::string caption = title.empty() ? std::string("Tarn Ver2") : title;
+    std::cerr << caption << ": " << text << "\n";
+    // A message box beside a full-screen window could stay hidden behind it.
+    if (!fullscreen_ && SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(),
+                                                 text.c_str(), window_) == 0) {
+        return;
+    }
+    ShowMessageInWindow(text, caption);
+}
+
+void SdlPlatform::ShowMessageInWindow(const std::string& text, const std::string& title) {
+    auto* bytes = static_cast<std::uint8_t*>(frame_->pixels);
+    const auto row = [&](int y) {
+        return reinterpret_cast<std::uint32_t*>(bytes +
+                                                std::size_t(y) * std::size_t(frame_->pitch));
+    };
+    Surface view(kWidth, kHeight - kStrip);
+    for (int y = 0; y < view.height(); ++y) {
+        std::copy(row(kStrip + y), row(kStrip + y) + kWidth, view.Row(y));
+    }
+    const Surface shown = view;
+    DrawMessagePanel(view, Text(), title, text);
+    const auto put = [&](const Surface& from) {
+        for (int y = 0; y < from.height(); ++y) {
+            std::copy(from.Row(y), from.Row(y) + kWidth, row(kStrip + y));
+        }
+        Show();
+    };
+    put(view);
+    // Only a fresh press ends the message: a key still held from before repeats.
+    for (;;) {
+        SDL_Event e;
+        if (SDL_WaitEventTimeout(&e, 250) == 0) {
+            continue;
+        }
+        if (e.type == SDL_QUIT) {
+            quitPending_ = true;  // the game ends once the message is gone
+            break;
+        }
+        if (e.type == SDL_WINDOWEVENT) {
+            Show();
+            continue;
+        }
+        if (e.type != SDL_KEYDOWN || e.key.repeat != 0) {
+            continue;
+        }
+        const SDL_Scancode key = e.key.keysym.scancode;
+        const bool isReturn = key == SDL_SCANCODE_RETURN || key == SDL_SCANCODE_KP_ENTER;
+        if (isReturn && (e.key.keysym.mod & KMOD_ALT) != 0) {
+            ToggleFullscreen();
+            swallowReturnUp_ = true;
+        } else if (isReturn || key == SDL_SCANCODE_ESCAPE || key == SDL_SCANCODE_SPACE) {
+            break;
+        }
+    }
+    put(shown);
 }
 
 }  // namespace tarn::game

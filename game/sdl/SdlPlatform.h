@@ -13,6 +13,7 @@
 
 #include "game/platform/Platform.h"
 #include "game/sdl/SdlAudio.h"
+#include "support/MessageHook.h"
 
 namespace tarn::game {
 
@@ -28,6 +29,12 @@ class SdlPlatform : public Platform {
     const std::string& Error() const { return error_; }
     SDL_Window* Window() const { return window_; }
 
+    // Shows a failure to the player: SDL's message box beside a window, else (full screen,
+    // or no message box on this window system) a panel in the window until Enter is
+    // pressed. Also written to standard error. While the window is open, every message of
+    // the game comes here.
+    void ShowMessage(const std::string& text, const std::string& title);
+
     std::uint32_t Clock() override;
     void WaitUntil(std::uint32_t ms) override;
     void PollEvents(std::vector<InputEvent>& events) override;
@@ -42,6 +49,7 @@ class SdlPlatform : public Platform {
   private:
     void ToggleFullscreen();
     void Show();
+    void ShowMessageInWindow(const std::string& text, const std::string& title);
 
     SDL_Window* window_ = nullptr;
     SDL_Surface* frame_ = nullptr;  // strip and view, 640 x 496, XRGB8888
@@ -51,6 +59,9 @@ class SdlPlatform : public Platform {
     int colorDepth_ = 16;
     bool fullscreen_ = true;
     bool swallowReturnUp_ = false;
+    bool messageHookSet_ = false;
+    bool quitPending_ = false;  // the window was closed while a message was shown
+    MessageHandler previousMessageHandler_;
 };
 
 }  // namespace tarn::game

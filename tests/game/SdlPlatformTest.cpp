@@ -7,6 +7,7 @@
 
 #include "game/platform/HeadlessPlatform.h"
 #include "game/sdl/SdlPlatform.h"
+#include "support/MessageHook.h"
 
 namespace tarn::game {
 namespace {
@@ -81,6 +82,65 @@ TEST_F(SdlPlatformTest, PresentsAndPlaysWithoutASoundCard) {
     platform->Sound(SoundId::bgn, SoundOp::PlayLooping);
     platform->Sound(SoundId::bgn, SoundOp::Stop);
     EXPECT_EQ(platform->Text().TextWidth("", 48), 0);
+}
+
+// Messages while the window is open: on the dummy driver there is no message box, as on
+// a window system without core fonts, so the panel in the window shows them.
+class SdlMessageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        previous = SetMessageHandler([this](const std::string& text, const std::string&,
+                                            MessageIcon) { outside.push_back(text); });
+        platform = std::make_unique<SdlPlatform>(false);
+        ASSERT_TRUE(platform->Ok()) << platform->Error();
+        std::vector<InputEvent> drained;
+        platform->PollEvents(drained);
+    }
+    void TearDown() override {
+        platform.reset();
+        SetMessageHandler(previous);
+    }
+    std::vector<InputEvent> Poll() {
+        std::vector<InputEvent> out;
+        platform->PollEvents(out);
+        return out;
+    }
+    MessageHandler previous;
+    std::vector<std::string> outside;
+    std::unique_ptr<SdlPlatform> platform;
+};
+
+TEST_F(SdlMessageTest, MessageStaysUntilAFreshEnterAndKeepsItsKeysFromTheGame) {
+    SDL_Event repeated = Key(SDL_KEYDOWN, SDL_SCANCODE_RETURN);
+    repeated.key.repeat = 1;
+    for (SDL_Event e :
+         {repeated, Key(SDL_KEYDOWN, SDL_SCANCODE_Z), Key(SDL_KEYDOWN, SDL_SCANCODE_RETURN),
+          Key(SDL_KEYDOWN, SDL_SCANCODE_DOWN)}) {
+        SDL_PushEvent(&e);
+    }
+    ShowMessage("The stage file /tmp/x.tr2 holds no stage.", "Tarn Ver2", MessageIcon::Error);
+    EXPECT_TRUE(outside.empty());
+    const std::vector<InputEvent> expected = {{InputEvent::Type::KeyDown, 40}};
+    EXPECT_EQ(Poll(), expected);
+}
+
+TEST_F(SdlMessageTest, ClosingTheWindowDuringAMessageStillEndsTheGame) {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    ShowMessage("Cannot load the title picture bg.jpg.", "Tarn Ver2", MessageIcon::Error);
+    const auto events = Poll();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].type, InputEvent::Type::Quit);
+}
+
+TEST_F(SdlMessageTest, ClosedWindowHandsMessagesBack) {
+    platform.reset();
+    ShowMessage("after", "Tarn Ver2", MessageIcon::Error);
+    ASSERT_EQ(outside.size(), 1u);
+    EXPECT_EQ(outside[0], "after");
 }
 
 }  // namespace
