@@ -295,8 +295,10 @@ void SdlPlatform::ShowMessageInWindow(const std::string& text, const std::string
         if (SDL_WaitEventTimeout(&e, 250) == 0) {
             continue;
         }
-        if (e.type == SDL_QUIT) {
-            quitPending_ = true;  // the game ends once the message is gone
+        // Closing the window or releasing F12 ends the game once the message is gone.
+        if (e.type == SDL_QUIT ||
+            (e.type == SDL_KEYUP && e.key.keysym.scancode == SDL_SCANCODE_F12)) {
+            quitPending_ = true;
             break;
         }
         if (e.type == SDL_WINDOWEVENT) {

@@ -136,6 +136,16 @@ TEST_F(SdlMessageTest, ClosingTheWindowDuringAMessageStillEndsTheGame) {
     EXPECT_EQ(events[0].type, InputEvent::Type::Quit);
 }
 
+TEST_F(SdlMessageTest, ReleasingF12DuringAMessageStillEndsTheGame) {
+    for (SDL_Event e : {Key(SDL_KEYDOWN, SDL_SCANCODE_F12), Key(SDL_KEYUP, SDL_SCANCODE_F12)}) {
+        SDL_PushEvent(&e);
+    }
+    ShowMessage("Cannot load the title picture bg.jpg.", "Tarn Ver2", MessageIcon::Error);
+    const auto events = Poll();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].type, InputEvent::Type::Quit);
+}
+
 TEST_F(SdlMessageTest, ClosedWindowHandsMessagesBack) {
     platform.reset();
     ShowMessage("after", "Tarn Ver2", MessageIcon::Error);
