@@ -1,6 +1,8 @@
 // The title menu driven by replay scripts on the headless platform.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "GameFixture.h"
 #include "game/core/StateDump.h"
 
@@ -131,6 +133,42 @@ TEST_F(MenuTest, MissingTitlePictureEndsWithAMessage) {
     const MenuRun run = RunMenu("2 13\n", 10);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(log.All().find("bg.jpg"), std::string::npos);
+}
+
+// The first key press stops the title music `op` and enters the title menu anew; the key
+// stays held into the new menu, so a first Down moves its cursor to END.
+TEST_F(MenuTest, FirstKeyPressStopsOpOnceAndReentersTheMenuKeepingItsKey) {
+    ScriptedPlatform platform;
+    platform.onPoll = [](std::uint64_t poll, std::vector<InputEvent>& events) {
+        const std::pair<std::uint64_t, InputEvent> script[] = {
+            {5, {InputEvent::Type::KeyDown, 40}},  {8, {InputEvent::Type::KeyUp, 40}},
+            {12, {InputEvent::Type::KeyDown, 40}}, {15, {InputEvent::Type::KeyUp, 40}},
+            {18, {InputEvent::Type::KeyDown, 38}}, {21, {InputEvent::Type::KeyUp, 38}},
+            {24, {InputEvent::Type::KeyDown, 13}}};
+        for (const auto& [at, event] : script) {
+            if (poll == at) {
+                events.push_back(event);
+            }
+        }
+    };
+    Options options;
+    options.frames = 200;
+    int phases = 0;
+    std::uint64_t frames = 0;
+    bool quit = false;
+    RunHeadless(
+        folder, options, &platform, [&](Session& s) { s.phaseProbe = [&] { ++phases; }; },
+        [&](Session& s) {
+            frames = s.framesRun;
+            quit = s.quitRequested;
+        });
+    EXPECT_EQ(phases, 2);  // the first menu and the one the first key entered
+    EXPECT_EQ(std::count(platform.sounds.begin(), platform.sounds.end(),
+                         SoundRequest{SoundId::op, SoundOp::Stop}),
+              1);
+    // Down (END), Down (configuration), Up (END), Enter: the program ends.
+    EXPECT_TRUE(quit);
+    EXPECT_LT(frames, 200u);
 }
 
 }  // namespace
