@@ -93,6 +93,8 @@ int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& p
     if (record) {
         record->Attach(&s.framesRun);
     }
+    // Under --stage there is no title to start, so no early key may open one.
+    s.TitleStarted = !options.stage.empty();
     // The editor test-plays a stage file of its own, which needs no stage folder below data/.
     const bool needStageFolder = options.stage.empty() || !IsStagePath(options.stage);
     if (!Startup(s, program.lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal,

@@ -61,6 +61,18 @@ void SecondBoundary(Session& s) {
     s.status.NTime = TimeText(st.counters.TimeLeft);
 }
 
+// Space is the fixed pause key, unless the player has bound it to one of the six actions:
+// then it does what the binding says (a jump on Space would otherwise freeze every jump).
+bool PauseKeyHeld(const GameState& st) {
+    const KeyBindings& b = st.bindings;
+    for (const int code : {b.KeyRight, b.KeyLeft, b.KeyDash, b.KeyJump, b.KeyGiveUp, b.KeyPower}) {
+        if (code == vk::kSpace) {
+            return false;
+        }
+    }
+    return st.keys.Held(vk::kSpace);
+}
+
 // Waits for Space to be released and then Enter; a headless run has nobody to press them.
 // Returns false when the run is to end meanwhile.
 bool Pause(Session& s) {
@@ -120,7 +132,7 @@ Next RunMainLoop(Session& s) {
             s.status.CoV = std::to_string(st.counters.Coins);
         }
         if (st.loop.outcome == Outcome::None) {
-            if (st.keys.Held(vk::kSpace) && !Pause(s)) {
+            if (PauseKeyHeld(st) && !Pause(s)) {
                 return Interrupted(s);
             }
             if (!st.keys.Held(vk::kF11)) {

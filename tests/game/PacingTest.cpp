@@ -98,7 +98,7 @@ TEST_F(PacingTest, HeadlessPauseEndsAtOnce) {
 class PauseTest : public PacingTest {
   protected:
     // Presses Space at frame 3, then Enter while Space is held, then releases Space.
-    std::uint64_t FramesAfterPause(bool releaseSpace) {
+    std::uint64_t FramesAfterPause(bool releaseSpace, bool spaceJumps = false) {
         ScriptedPlatform platform;
         platform.pretendWindow = true;
         const std::uint64_t* frames = nullptr;
@@ -129,7 +129,13 @@ class PauseTest : public PacingTest {
         options.frames = 10;
         std::uint64_t ran = 0;
         RunHeadless(
-            folder, options, &platform, [&](Session& s) { frames = &s.framesRun; },
+            folder, options, &platform,
+            [&](Session& s) {
+                frames = &s.framesRun;
+                if (spaceJumps) {
+                    s.state.bindings.KeyJump = 32;
+                }
+            },
             [&](Session& s) { ran = s.framesRun; });
         return ran;
     }
@@ -142,6 +148,11 @@ TEST_F(PauseTest, EnterWhileSpaceIsHeldDoesNotResume) {
 
 TEST_F(PauseTest, SpaceReleasedThenEnterResumes) {
     EXPECT_EQ(FramesAfterPause(true), 10u);
+}
+
+TEST_F(PauseTest, SpaceBoundToAnActionDoesNotPause) {
+    // Nobody resumes a pause here, so only a run without one reaches frame 10.
+    EXPECT_EQ(FramesAfterPause(false, true), 10u);
 }
 
 }  // namespace

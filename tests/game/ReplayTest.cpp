@@ -70,6 +70,19 @@ TEST_F(ReplayTest, ReplayOfARecordingReproducesTheRun) {
     EXPECT_NE(recorded.find("\"frames\":240"), std::string::npos);
 }
 
+TEST_F(ReplayTest, KeysHeldFromTheFirstFramePlayTheStageInsteadOfOpeningTheMenu) {
+    std::ofstream(recording) << "1 39\n";
+    Options options;
+    options.stage = "1-1";
+    options.frames = 30;
+    options.dumpState = true;
+    options.replay = recording;
+    const RunResult run = RunHeadless(folder, options);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.dump.find("\"frames\":30"), std::string::npos) << run.dump;
+    EXPECT_EQ(run.dump.find("\"PlayerX\":32,"), std::string::npos) << run.dump;  // it walked
+}
+
 TEST_F(ReplayTest, ReplayStopsAtTheFirstDivergence) {
     Record();
     std::ifstream in(recording);
