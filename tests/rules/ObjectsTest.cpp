@@ -76,6 +76,27 @@ TEST(Stomps, WithThePowerKeyHeldScoreByTheStompRules) {
     EXPECT_EQ(game.state.counters.Score, 100);
 }
 
+TEST(Stomps, LandOnlyWhenTheFeetAreTwelveToSixteenPixelsAboveTheEnemy) {
+    struct Case {
+        int above;  // pixels from the player's top to the enemy's top
+        std::uint8_t kind;
+        Outcome outcome;
+    };
+    const Case cases[] = {{17, 9, Outcome::None},
+                          {16, 4, Outcome::None},
+                          {12, 4, Outcome::None},
+                          {11, 9, Outcome::Dead}};
+    for (const Case& c : cases) {
+        auto rows = Blank(12);
+        Put(rows, 20, 10, 'F');  // hovers: nothing below it and no step down
+        Scenario game(rows);
+        game.PlaceAt(320, 160 - c.above);
+        game.Run(1);
+        EXPECT_EQ(game.state.stage.ObjKind[0], c.kind) << c.above << " pixels above";
+        EXPECT_EQ(game.outcome(), c.outcome) << c.above << " pixels above";
+    }
+}
+
 std::vector<std::string> WalkerOnTheFloor(char walker) {
     auto rows = Blank(12);
     PutRun(rows, 0, 199, 12, '2');
@@ -157,6 +178,25 @@ TEST(Enemies, EdgeTurningWalkerStaysOnItsLedge) {
     EXPECT_GE(turns, 3);
     EXPECT_GE(left, 160 - 13);
     EXPECT_LE(right, 320);
+}
+
+// Cells of negative positions truncate toward zero: at x = 1..13 the far foot probe
+// (x - 14) / 16 + 1 is still column 1, so a kind-10 walker heading for the map's left edge
+// over a floor that ends at column 1 does not turn back; it walks on to x = 0, where
+// neither foot has ground, and falls.
+TEST(Enemies, EdgeTurningWalkerAtTheLeftMapEdgeWalksOnToZeroAndFalls) {
+    auto rows = Blank(12);
+    PutRun(rows, 1, 10, 11, '2');
+    Put(rows, 3, 10, 'G');
+    Scenario game(rows);
+    game.PlaceAtCell(10, 10);
+    int left = 10000;
+    game.observer = [&](const GameState& s) { left = std::min(left, s.stage.ObjX[0]); };
+    game.Run(60);
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(game.state.stage.ObjX[0], 0);
+    EXPECT_EQ(game.state.stage.ObjKind[0], 11);
+    EXPECT_GT(game.state.stage.ObjY[0], 160);
 }
 
 TEST(Enemies, WalkerFallingOutOfTheMapIsRemoved) {
