@@ -23,6 +23,7 @@ std::map<std::string, GameStageText> ShippedStages() {
     std::map<std::string, GameStageText> stages;
     for (const std::string& name : kStages) {
         std::ifstream file(folder / (name + ".txt"), std::ios::binary);
+        EXPECT_TRUE(file) << "cannot open " << (folder / (name + ".txt"));
         std::ostringstream text;
         text << file.rdbuf();
         stages[name] = ReadGameStage(text.str());
@@ -81,7 +82,9 @@ TEST(ShippedStages, PlayerStartsInAFreeCellOnSolidGround) {
     for (const auto& [name, stage] : ShippedStages()) {
         const int column = stage.PlayerX / 16;
         const int row = stage.PlayerY / 16;
-        ASSERT_TRUE(row + 1 < kMapRows && column < kMapColumns) << name;
+        ASSERT_TRUE(row >= 0 && row + 1 < kMapRows && column >= 0) << name;
+        ASSERT_LT(std::size_t(column), stage.rows[std::size_t(row)].size()) << name;
+        ASSERT_LT(std::size_t(column), stage.rows[std::size_t(row) + 1].size()) << name;
         EXPECT_EQ(stage.rows[std::size_t(row)][std::size_t(column)], 0) << name;
         const std::int32_t below = stage.rows[std::size_t(row) + 1][std::size_t(column)];
         EXPECT_TRUE(below == 1 || below == 2 || below == 21 || below == 23) << name;
