@@ -121,7 +121,7 @@ bool ReadReplayScript(const std::filesystem::path& file, ReplayScript& script, s
 }
 
 ReplayPlatform::ReplayPlatform(Platform& inner, ReplayScript script)
-    : inner_(inner), script_(std::move(script)) {}
+    : ForwardingPlatform(inner), script_(std::move(script)) {}
 
 std::uint32_t ReplayPlatform::Clock() {
     if (script_.clock.empty()) {
@@ -217,7 +217,7 @@ bool ReplayPlatform::AfterFrame(std::uint64_t frame, const GameState& state) {
 }
 
 RecordingPlatform::RecordingPlatform(Platform& inner, const std::filesystem::path& file)
-    : inner_(inner), out_(file, std::ios::trunc) {
+    : ForwardingPlatform(inner), out_(file, std::ios::trunc) {
     out_ << "# Tarn Ver2 recording: FRAME KEY... ; POLL EVENT, c clock differences, "
             "= FRAME checksum\n";
 }

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "game/core/Session.h"
-#include "game/platform/Platform.h"
+#include "game/platform/ForwardingPlatform.h"
 
 namespace tarn::game {
 
@@ -38,7 +38,7 @@ bool ReadReplayScript(const std::filesystem::path& file, ReplayScript& script, s
 
 // Passes everything to the real platform but takes keys (and recorded clock readings)
 // from the script, and checks the recorded checksums.
-class ReplayPlatform : public Platform, public FrameObserver {
+class ReplayPlatform : public ForwardingPlatform, public FrameObserver {
   public:
     ReplayPlatform(Platform& inner, ReplayScript script);
     void Attach(const std::uint64_t* framesRun) { framesRun_ = framesRun; }
@@ -47,17 +47,6 @@ class ReplayPlatform : public Platform, public FrameObserver {
     std::uint32_t Clock() override;
     void WaitUntil(std::uint32_t ms) override;
     void PollEvents(std::vector<InputEvent>& events) override;
-    std::string TimeOfDay() override { return inner_.TimeOfDay(); }
-    bool LoadSounds(const std::filesystem::path& folder) override {
-        return inner_.LoadSounds(folder);
-    }
-    void Sound(SoundId id, SoundOp op) override { inner_.Sound(id, op); }
-    TextPainter& Text() override { return inner_.Text(); }
-    void SetColorDepth(int bits) override { inner_.SetColorDepth(bits); }
-    void Present(const Surface& strip, const Surface& view) override {
-        inner_.Present(strip, view);
-    }
-    bool Headless() const override { return inner_.Headless(); }
 
     bool AfterFrame(std::uint64_t frame, const GameState& state) override;
     bool InputExhausted() const override { return next_ >= script_.lines.size(); }
@@ -67,7 +56,6 @@ class ReplayPlatform : public Platform, public FrameObserver {
   private:
     void Apply(const ReplayLine& line, std::vector<InputEvent>& events);
 
-    Platform& inner_;
     ReplayScript script_;
     const std::uint64_t* framesRun_ = nullptr;
     std::size_t next_ = 0;
@@ -81,7 +69,7 @@ class ReplayPlatform : public Platform, public FrameObserver {
 };
 
 // Passes everything to the real platform and writes keys, clock readings and checksums.
-class RecordingPlatform : public Platform, public FrameObserver {
+class RecordingPlatform : public ForwardingPlatform, public FrameObserver {
   public:
     RecordingPlatform(Platform& inner, const std::filesystem::path& file);
     ~RecordingPlatform() override;
@@ -89,19 +77,7 @@ class RecordingPlatform : public Platform, public FrameObserver {
     void Attach(const std::uint64_t* framesRun) { framesRun_ = framesRun; }
 
     std::uint32_t Clock() override;
-    void WaitUntil(std::uint32_t ms) override { inner_.WaitUntil(ms); }
     void PollEvents(std::vector<InputEvent>& events) override;
-    std::string TimeOfDay() override { return inner_.TimeOfDay(); }
-    bool LoadSounds(const std::filesystem::path& folder) override {
-        return inner_.LoadSounds(folder);
-    }
-    void Sound(SoundId id, SoundOp op) override { inner_.Sound(id, op); }
-    TextPainter& Text() override { return inner_.Text(); }
-    void SetColorDepth(int bits) override { inner_.SetColorDepth(bits); }
-    void Present(const Surface& strip, const Surface& view) override {
-        inner_.Present(strip, view);
-    }
-    bool Headless() const override { return inner_.Headless(); }
 
     bool AfterFrame(std::uint64_t frame, const GameState& state) override;
     bool InputExhausted() const override { return inner_.Headless(); }
@@ -113,7 +89,6 @@ class RecordingPlatform : public Platform, public FrameObserver {
   private:
     void FlushClock();
 
-    Platform& inner_;
     std::ofstream out_;
     const std::uint64_t* framesRun_ = nullptr;
     std::uint64_t pumps_ = 0;
