@@ -7,7 +7,7 @@
 #include <string>
 
 #include "game/core/CommandLine.h"
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 
 namespace tarn::game {
 

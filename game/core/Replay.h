@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "game/core/Session.h"
-#include "game/platform/ForwardingPlatform.h"
+#include "game/core/ForwardingPlatform.h"
 
 namespace tarn::game {
 

@@ -16,7 +16,7 @@
 #include "game/core/PlayerPictures.h"
 #include "game/core/Rules.h"
 #include "game/core/StatusStrip.h"
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 #include "support/BinAngsDL.h"
 #include "support/Surface.h"
 

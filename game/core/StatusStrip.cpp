@@ -2,7 +2,7 @@
 #include "game/core/StatusStrip.h"
 
 #include "assets/BuiltinArt.h"
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 #include "support/HEXRNDData.h"
 
 namespace tarn::game {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 
 namespace tarn::game {
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 #include "game/sdl/SdlAudio.h"
 #include "support/MessageHook.h"
 

@@ -2,7 +2,7 @@
 // derive from it and override only what they change.
 #pragma once
 
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 
 namespace tarn::game {
 
