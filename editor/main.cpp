@@ -21,7 +21,11 @@ int ExportBitmapOnly(const QString& stagePath, const QString& bitmapPath) {
     StageDocument loaded;
     if (auto problem =
             ReadStageFile(document.Doc(), PathFromUtf8(stagePath.toStdString()), loaded)) {
-        std::fprintf(stderr, "Gridsmith: %s\n", problem->c_str());
+        if (const auto& message = problem->containerMessage) {
+            std::fprintf(stderr, "%s%s%s\n", message->title.c_str(),
+                         message->title.empty() ? "" : ": ", message->text.c_str());
+        }
+        std::fprintf(stderr, "Gridsmith: %s\n", problem->text.c_str());
         return 1;
     }
     document.Doc() = std::move(loaded);

@@ -59,6 +59,5 @@ int main(int argc, char** argv) {
         std::cerr << kProgram << ": cannot open the game window: " << platform.Error() << "\n";
         return 1;
     }
-    // From here on the platform shows every message of the game in or beside its window.
     return RunGame(options, platform, program, std::cout);
 }

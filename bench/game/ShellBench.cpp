@@ -62,7 +62,7 @@ void BM_FrameOnCrowdedStage(benchmark::State& state) {
     Bench bench(int(state.range(1)));
     Session& s = bench.session;
     s.state.ColorDepth = int(state.range(0));
-    if (ReadData(s, "crowded", "crowded") != LoadResult::Loaded) {
+    if (ReadData(s, "crowded", "crowded")) {
         state.SkipWithError("the stage did not load");
         return;
     }
@@ -120,7 +120,7 @@ void BM_LoadStage(benchmark::State& state) {
         if (newBackground) {
             s.LoadedBackground.clear();
         }
-        if (ReadData(s, "crowded", "crowded") != LoadResult::Loaded) {
+        if (ReadData(s, "crowded", "crowded")) {
             state.SkipWithError("the stage did not load");
             return;
         }

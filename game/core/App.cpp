@@ -9,16 +9,11 @@
 #include "game/core/Session.h"
 #include "game/core/Startup.h"
 #include "game/core/StateDump.h"
-#include "support/MessageHook.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
 
 namespace {
-
-void Fail(const std::string& text) {
-    ShowMessage(text, "Tarn Ver2", MessageIcon::Error);
-}
 
 // --stage: a bare name is a stage of the first stage folder; a path to a .tr2 file sets
 // the stage folder to its folder.
@@ -27,21 +22,20 @@ bool IsStagePath(const std::string& stage) {
     return path.extension() == ".tr2" || path.has_parent_path();
 }
 
-bool ResolveStage(Session& s, const std::string& stage, std::string& name) {
+Failure ResolveStage(Session& s, const std::string& stage, std::string& name) {
     const std::filesystem::path path(stage);
     if (IsStagePath(stage)) {
         std::error_code error;
         const auto absolute = std::filesystem::absolute(path, error);
         if (error || !std::filesystem::is_regular_file(absolute, error)) {
-            Fail("The stage file " + path.string() + " does not exist.");
-            return false;
+            return Fail("The stage file " + path.string() + " does not exist.");
         }
         s.StageDir = absolute.parent_path() / "";
         name = absolute.stem().string();
-        return true;
+        return std::nullopt;
     }
     name = stage;
-    return true;
+    return std::nullopt;
 }
 
 void StartWithStage(Session& s) {
@@ -68,7 +62,7 @@ int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& p
         ReplayScript script;
         std::string error;
         if (!ReadReplayScript(options.replay, script, error)) {
-            Fail(error);
+            realPlatform.ShowMessage(Fail(error));
             return 1;
         }
         replay = std::make_unique<ReplayPlatform>(realPlatform, std::move(script));
@@ -77,7 +71,8 @@ int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& p
     } else if (!options.record.empty()) {
         record = std::make_unique<RecordingPlatform>(realPlatform, options.record);
         if (!record->Ok()) {
-            Fail("Cannot write the recording " + options.record.string() + ".");
+            realPlatform.ShowMessage(
+                Fail("Cannot write the recording " + options.record.string() + "."));
             return 1;
         }
         platform = record.get();
@@ -97,8 +92,9 @@ int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& p
     s.TitleStarted = !options.stage.empty();
     // The editor test-plays a stage file of its own, which needs no stage folder below data/.
     const bool needStageFolder = options.stage.empty() || !IsStagePath(options.stage);
-    if (!Startup(s, program.lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal,
-                 needStageFolder)) {
+    if (const Failure failure = Startup(
+            s, program.lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal, needStageFolder)) {
+        realPlatform.ShowMessage(*failure);
         return 1;
     }
     if (options.frames) {
@@ -111,7 +107,8 @@ int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& p
     Next first{Phase::Menu, {}};
     if (!options.stage.empty()) {
         std::string name;
-        if (!ResolveStage(s, options.stage, name)) {
+        if (const Failure failure = ResolveStage(s, options.stage, name)) {
+            realPlatform.ShowMessage(*failure);
             return 1;
         }
         StartWithStage(s);
@@ -121,13 +118,15 @@ int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& p
         prepare(s);
     }
     int status = RunFlow(s, first);
-    if (replay && replay->Diverged()) {
+    if (replay && replay->Divergence()) {
+        realPlatform.ShowMessage(*replay->Divergence());
         status = 3;
     }
     if (!options.screenshot.empty()) {
         const Surface& shot = s.Presented();
         if (SaveBmp(options.screenshot, shot) != PictureStatus::Ok) {
-            Fail("Cannot write the screenshot " + options.screenshot.string() + ".");
+            realPlatform.ShowMessage(
+                Fail("Cannot write the screenshot " + options.screenshot.string() + "."));
             status = status == 0 ? 1 : status;
         }
     }

@@ -18,7 +18,8 @@ Next ToMenu(const Session& session) {
 }
 
 Next RunLoad(Session& session, const std::string& stage) {
-    if (ReadData(session, stage, stage) == LoadResult::Failed) {
+    if (const Failure failure = ReadData(session, stage, stage)) {
+        session.platform.ShowMessage(*failure);
         if (session.stageMode) {
             session.exitCode = 1;
             return Next{Phase::Exit, {}};

@@ -14,7 +14,7 @@ class ForwardingPlatform : public Platform {
     void WaitUntil(std::uint32_t ms) override { inner_.WaitUntil(ms); }
     void PollEvents(std::vector<InputEvent>& events) override { inner_.PollEvents(events); }
     std::string TimeOfDay() override { return inner_.TimeOfDay(); }
-    bool LoadSounds(const std::filesystem::path& folder) override {
+    Failure LoadSounds(const std::filesystem::path& folder) override {
         return inner_.LoadSounds(folder);
     }
     void Sound(SoundId id, SoundOp op) override { inner_.Sound(id, op); }
@@ -24,6 +24,7 @@ class ForwardingPlatform : public Platform {
         inner_.Present(strip, view);
     }
     bool Headless() const override { return inner_.Headless(); }
+    void ShowMessage(const UserMessage& message) override { inner_.ShowMessage(message); }
 
   protected:
     Platform& inner_;

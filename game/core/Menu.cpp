@@ -7,7 +7,6 @@
 #include "game/core/Pacing.h"
 #include "game/core/Session.h"
 #include "settings/VirtualKeys.h"
-#include "support/MessageHook.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
@@ -86,9 +85,8 @@ Next RunMenu(Session& s) {
     s.menuRequested = false;
     const auto bgPath = s.root / "bg.jpg";
     if (const auto status = LoadPicture(bgPath, s.view.picture); status != PictureStatus::Ok) {
-        ShowMessage(
-            "Cannot load the title picture " + bgPath.string() + " (" + Describe(status) + ").",
-            "Tarn Ver2", MessageIcon::Error);
+        s.platform.ShowMessage(Fail("Cannot load the title picture " + bgPath.string() + " (" +
+                                    Describe(status) + ")."));
         s.exitCode = 1;
         return Next{Phase::Exit, {}};
     }

@@ -1,6 +1,6 @@
 // The platform the game runs on: the millisecond clock, key events, the sounds, text
-// drawing and showing a finished picture. The SDL front end and the headless version
-// implement it; the game itself never sees a toolkit type.
+// drawing, showing a finished picture and showing messages. The SDL front end and the
+// headless version implement it; the game itself never sees a toolkit type.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/core/FrameServices.h"
+#include "game/core/GameMessages.h"
 #include "support/Surface.h"
 
 namespace tarn::game {
@@ -47,8 +48,8 @@ class Platform {
     // The wall-clock time of day as "hh:mm:ss".
     virtual std::string TimeOfDay() = 0;
 
-    // Loads the 15 wave files of the folder; false after telling the user which failed.
-    virtual bool LoadSounds(const std::filesystem::path& soundFolder) = 0;
+    // Loads the 15 wave files of the folder; the failure names the first that failed.
+    virtual Failure LoadSounds(const std::filesystem::path& soundFolder) = 0;
     virtual void Sound(SoundId id, SoundOp op) = 0;
 
     virtual TextPainter& Text() = 0;
@@ -58,6 +59,9 @@ class Platform {
     virtual void Present(const Surface& statusStrip, const Surface& view) = 0;
     // True when waits complete at once and nothing may block (no window, no user).
     virtual bool Headless() const = 0;
+    // Shows a message to the player and returns once it has been seen. An empty title
+    // shows the program's own.
+    virtual void ShowMessage(const UserMessage& message) = 0;
 };
 
 }  // namespace tarn::game

@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "game/core/StateDump.h"
-#include "support/MessageHook.h"
 
 namespace tarn::game {
 
@@ -205,11 +204,10 @@ bool ReplayPlatform::AfterFrame(std::uint64_t frame, const GameState& state) {
         const std::uint64_t actual = StateChecksum(state);
         ++checksumIndex_;
         if (actual != expected) {
-            diverged_ = true;
-            ShowMessage("The replay diverged from the recording at frame " + std::to_string(frame) +
-                            ": state checksum " + std::to_string(actual) + ", recorded " +
-                            std::to_string(expected) + ".",
-                        "Tarn Ver2", MessageIcon::Error);
+            divergence_ =
+                Fail("The replay diverged from the recording at frame " + std::to_string(frame) +
+                     ": state checksum " + std::to_string(actual) + ", recorded " +
+                     std::to_string(expected) + ".");
             return false;
         }
     }

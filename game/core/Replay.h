@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "game/core/Session.h"
 #include "game/core/ForwardingPlatform.h"
+#include "game/core/Session.h"
 
 namespace tarn::game {
 
@@ -42,7 +42,8 @@ class ReplayPlatform : public ForwardingPlatform, public FrameObserver {
   public:
     ReplayPlatform(Platform& inner, ReplayScript script);
     void Attach(const std::uint64_t* framesRun) { framesRun_ = framesRun; }
-    bool Diverged() const { return diverged_; }
+    // Set once a checksum differed from the recording: what to tell the player.
+    const Failure& Divergence() const { return divergence_; }
 
     std::uint32_t Clock() override;
     void WaitUntil(std::uint32_t ms) override;
@@ -65,7 +66,7 @@ class ReplayPlatform : public ForwardingPlatform, public FrameObserver {
     std::optional<std::int64_t> innerOffset_;
     std::vector<int> held_;
     std::size_t checksumIndex_ = 0;
-    bool diverged_ = false;
+    Failure divergence_;
 };
 
 // Passes everything to the real platform and writes keys, clock readings and checksums.

@@ -8,7 +8,6 @@
 
 #include "assets/BuiltinArt.h"
 #include "game/core/Session.h"
-#include "support/MessageHook.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
@@ -34,10 +33,6 @@ bool IsSolidCode(int code) {
     return code == 1 || code == 2 || code == 21 || code == 23;
 }
 
-void Fail(const std::string& text) {
-    ShowMessage(text, "Tarn Ver2", MessageIcon::Error);
-}
-
 // Tiles the picture over the whole background; the last column and row overhang and are
 // clipped.
 void TileBackground(Surface& back, const Surface& tile) {
@@ -56,36 +51,33 @@ bool IsPlainFileName(std::string_view name) {
            name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
-bool BuildBackground(Session& s, const std::filesystem::path& stagePath,
-                     const std::string& tileName) {
+Failure BuildBackground(Session& s, const std::filesystem::path& stagePath,
+                        const std::string& tileName) {
     if (tileName.empty()) {
-        Fail("The stage names no background picture.");
-        return false;
+        return Fail("The stage names no background picture.");
     }
     if (!IsPlainFileName(tileName)) {
-        Fail("The stage file " + stagePath.string() + " is damaged: its background \"" +
-             PrintableText(tileName) + "\" is not the name of a picture in the bmp folder.");
-        return false;
+        return Fail("The stage file " + stagePath.string() + " is damaged: its background \"" +
+                    PrintableText(tileName) + "\" is not the name of a picture in the bmp folder.");
     }
     // BackPIC is only ever read after it has been composed, so the background of the
     // previous load serves again when the tile is the same.
     if (tileName == s.LoadedBackground && !s.layers.BackPIC.empty()) {
-        return true;
+        return std::nullopt;
     }
     s.LoadedBackground.clear();
     const auto tilePath = s.root / "bmp" / tileName;
     if (const auto status = LoadPicture(tilePath, s.BackB); status != PictureStatus::Ok) {
-        Fail("Cannot load the background picture " + tilePath.string() + " (" + Describe(status) +
-             ").");
-        return false;
+        return Fail("Cannot load the background picture " + tilePath.string() + " (" +
+                    Describe(status) + ").");
     }
     // std.bmp only gives the background its size: the tiles cover all of it.
     if (s.backgroundWidth == 0) {
         const auto stdPath = s.root / "bmp" / "std.bmp";
         Surface size;
         if (const auto status = LoadPicture(stdPath, size); status != PictureStatus::Ok) {
-            Fail("Cannot load the picture " + stdPath.string() + " (" + Describe(status) + ").");
-            return false;
+            return Fail("Cannot load the picture " + stdPath.string() + " (" + Describe(status) +
+                        ").");
         }
         s.backgroundWidth = size.width();
         s.backgroundHeight = size.height();
@@ -93,7 +85,7 @@ bool BuildBackground(Session& s, const std::filesystem::path& stagePath,
     s.layers.BackPIC.Reset(s.backgroundWidth, s.backgroundHeight);
     TileBackground(s.layers.BackPIC, s.BackB);
     s.LoadedBackground = tileName;
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -217,7 +209,7 @@ void NowLoading(Session& s, std::string_view title) {
     s.Refresh();
 }
 
-LoadResult ReadData(Session& s, const std::string& name, const std::string& title) {
+Failure ReadData(Session& s, const std::string& name, const std::string& title) {
     s.state.stage.CurrentStage = title;
     s.view.picture = Surface{};
     s.view.Cls();
@@ -226,23 +218,22 @@ LoadResult ReadData(Session& s, const std::string& name, const std::string& titl
     const auto path = s.StageDir / (name + ".tr2");
     const ContainerStatus status = ReadEncipheredFile(s.container, path, plain);
     if (status != ContainerStatus::Ok) {
-        if (status != ContainerStatus::FileNotFound) {
-            Fail("Cannot read the stage file " + path.string() + " (" + Describe(status) + ").");
+        if (auto message = s.container.MessageFor(status, path)) {
+            return message;
         }
-        return LoadResult::Failed;
+        return Fail("Cannot read the stage file " + path.string() + " (" + Describe(status) + ").");
     }
     const GameStageText text =
         ReadGameStage(std::string_view(reinterpret_cast<const char*>(plain.data()), plain.size()));
     if (text.lineCount == 0) {
-        Fail("The stage file " + path.string() + " holds no stage.");
-        return LoadResult::Failed;
+        return Fail("The stage file " + path.string() + " holds no stage.");
     }
     s.status.STName = title + ":" + text.StageName;
     NowLoading(s, title);
     s.Pump();
 
-    if (!BuildBackground(s, path, text.BackgroundName)) {
-        return LoadResult::Failed;
+    if (auto failure = BuildBackground(s, path, text.BackgroundName)) {
+        return failure;
     }
     Stage& st = s.state.stage;
     st.BackgroundName = text.BackgroundName;
@@ -265,7 +256,7 @@ LoadResult ReadData(Session& s, const std::string& name, const std::string& titl
                  kMapPixelHeight + kPBufferMargin, kBlack);
     BitBlt(s.layers.PBuffer, 0, 0, s.layers.BackPIC.width(), s.layers.BackPIC.height(),
            s.layers.BackPIC, 0, 0);
-    return LoadResult::Loaded;
+    return std::nullopt;
 }
 
 }  // namespace tarn::game

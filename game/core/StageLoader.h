@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/core/GameMessages.h"
 #include "game/core/GameState.h"
 #include "support/StageText.h"
 
@@ -18,11 +19,10 @@ class Session;
 struct Layers;
 class FrameServices;
 
-enum class LoadResult { Loaded, Failed };
-
-// Loads stage `name` of the session's stage folder with `title` as its title. A missing
-// or damaged stage file or background picture is reported to the user and gives Failed.
-LoadResult ReadData(Session& session, const std::string& name, const std::string& title);
+// Loads stage `name` of the session's stage folder with `title` as its title. The
+// failure says what was missing or damaged: the stage file (in the container's own words
+// when the container has some), or the background picture.
+Failure ReadData(Session& session, const std::string& name, const std::string& title);
 
 // The part of the load that needs no files: chip and pass maps, the object table and the
 // map pictures from a read stage text. Starts the sound `1up` once per code-22 cell.

@@ -6,23 +6,18 @@
 #include <system_error>
 
 #include "game/core/Session.h"
-#include "support/MessageHook.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
 
 namespace {
 
-void Fail(const std::string& text) {
-    ShowMessage(text, "Tarn Ver2", MessageIcon::Error);
-}
-
-bool LoadPlayerPicture(const std::filesystem::path& path, Surface& picture) {
+Failure LoadPlayerPicture(const std::filesystem::path& path, Surface& picture) {
     if (const auto status = LoadPicture(path, picture); status != PictureStatus::Ok) {
-        Fail("Cannot load the player picture " + path.string() + " (" + Describe(status) + ").");
-        return false;
+        return Fail("Cannot load the player picture " + path.string() + " (" + Describe(status) +
+                    ").");
     }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -41,7 +36,7 @@ std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path&
     return folders;
 }
 
-bool Startup(Session& s, SettingsBuild build, bool needStageFolder) {
+Failure Startup(Session& s, SettingsBuild build, bool needStageFolder) {
     GameState& st = s.state;
     s.status.Label2 = s.platform.TimeOfDay();
     s.StageDir = s.root / "data" / "";
@@ -52,10 +47,13 @@ bool Startup(Session& s, SettingsBuild build, bool needStageFolder) {
 
     const auto settingsPath = s.root / SettingsFileName(build);
     GameSettings settings;
-    if (const auto status = ReadGameSettings(settingsPath, settings);
+    SettingsWarnings warnings;
+    if (const auto status = ReadGameSettings(settingsPath, settings, warnings);
         status != SettingsStatus::Ok) {
-        Fail(SettingsMessage(status, settingsPath));
-        return false;
+        return Fail(SettingsMessage(status, settingsPath));
+    }
+    for (const UserMessage& warning : warnings) {
+        s.platform.ShowMessage(warning);
     }
     st.KeyTable = settings.KeyTable;
     st.TargetFps = settings.TargetFps;
@@ -64,37 +62,36 @@ bool Startup(Session& s, SettingsBuild build, bool needStageFolder) {
     s.platform.SetColorDepth(st.ColorDepth);
 
     for (int i = 0; i < 8; ++i) {
-        if (!LoadPlayerPicture(s.root / "me" / ("---" + std::to_string(i) + ".bmp"),
-                               s.playerPictures.MyPic[std::size_t(i)])) {
-            return false;
+        if (auto failure = LoadPlayerPicture(s.root / "me" / ("---" + std::to_string(i) + ".bmp"),
+                                             s.playerPictures.MyPic[std::size_t(i)])) {
+            return failure;
         }
     }
-    if (!LoadPlayerPicture(s.root / "me" / "---a.bmp", s.playerPictures.MyPicAt)) {
-        return false;
+    if (auto failure = LoadPlayerPicture(s.root / "me" / "---a.bmp", s.playerPictures.MyPicAt)) {
+        return failure;
     }
     s.layers.MainV.Reset(3200, 960);
     s.layers.BackPIC.Reset(3200, 960);
     s.layers.MainMask.Reset(3200, 960, kWhite);
     s.layers.PBuffer.Reset(3200, 960);
 
-    if (!s.platform.LoadSounds(s.root / "sound")) {
-        return false;
+    if (auto failure = s.platform.LoadSounds(s.root / "sound")) {
+        return failure;
     }
     s.Pump();
     s.Refresh();
 
     s.StageDirs = ListStageFolders(s.root / "data");
     if (s.StageDirs.empty() && !needStageFolder) {
-        return true;
+        return std::nullopt;
     }
     if (s.StageDirs.empty()) {
-        Fail("No stage folder found below " + (s.root / "data").string() +
-             ". The game needs at least one folder of stage files there.");
-        return false;
+        return Fail("No stage folder found below " + (s.root / "data").string() +
+                    ". The game needs at least one folder of stage files there.");
     }
     s.StageDirNo = 1;
     s.StageDir = s.StageDirs.front();
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace tarn::game

@@ -3,30 +3,28 @@
 
 #include <cstdio>
 #include <functional>
+#include <iostream>
 
 #include "game/platform/FontText.h"
 #include "game/platform/WaveFile.h"
-#include "support/MessageHook.h"
 
 namespace tarn::game {
 
-bool LoadSoundFolder(const std::filesystem::path& folder,
-                     const std::function<void(SoundId, const Wave&)>& take) {
+Failure LoadSoundFolder(const std::filesystem::path& folder,
+                        const std::function<void(SoundId, const Wave&)>& take) {
     for (int i = 0; i < kSoundCount; ++i) {
         const auto id = SoundId(i);
         const auto path = folder / (std::string(SoundFileName(id)) + ".wav");
         Wave wave;
         std::string reason;
         if (!ReadWave(path, wave, reason)) {
-            ShowMessage("Cannot load the sound file " + path.string() + " (" + reason + ").",
-                        "Tarn Ver2", MessageIcon::Error);
-            return false;
+            return Fail("Cannot load the sound file " + path.string() + " (" + reason + ").");
         }
         if (take) {
             take(id, wave);
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 void HeadlessPlatform::WaitUntil(std::uint32_t ms) {
@@ -51,8 +49,16 @@ std::string HeadlessPlatform::TimeOfDay() {
     return text;
 }
 
-bool HeadlessPlatform::LoadSounds(const std::filesystem::path& soundFolder) {
+Failure HeadlessPlatform::LoadSounds(const std::filesystem::path& soundFolder) {
     return LoadSoundFolder(soundFolder, {});
+}
+
+void HeadlessPlatform::ShowMessage(const UserMessage& message) {
+    messages.push_back(message);
+    if (!message.title.empty()) {
+        std::cerr << message.title << ": ";
+    }
+    std::cerr << message.text << '\n';
 }
 
 TextPainter& HeadlessPlatform::Text() {

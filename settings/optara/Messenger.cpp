@@ -31,14 +31,10 @@ void MessageBoxMessenger::Show(const std::string& text, const std::string& title
     box.exec();
 }
 
-MessageRoute::MessageRoute(Messenger& messenger) {
-    previous_ =
-        SetMessageHandler([&messenger](const std::string& text, const std::string& title,
-                                       MessageIcon icon) { messenger.Show(text, title, icon); });
-}
-
-MessageRoute::~MessageRoute() {
-    SetMessageHandler(previous_);
+void ShowEach(Messenger& messenger, const std::vector<UserMessage>& messages) {
+    for (const UserMessage& message : messages) {
+        messenger.Show(message.text, message.title, message.icon);
+    }
 }
 
 }  // namespace tarn::optara

@@ -2,8 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "support/MessageHook.h"
+#include "support/UserMessage.h"
 
 class QWidget;
 
@@ -26,16 +27,7 @@ class MessageBoxMessenger : public Messenger {
     QWidget* parent_ = nullptr;
 };
 
-// Routes the settings library's messages to a messenger while alive.
-class MessageRoute {
-  public:
-    explicit MessageRoute(Messenger& messenger);
-    ~MessageRoute();
-    MessageRoute(const MessageRoute&) = delete;
-    MessageRoute& operator=(const MessageRoute&) = delete;
-
-  private:
-    MessageHandler previous_;
-};
+// Shows each message in turn (the warnings of a settings read).
+void ShowEach(Messenger& messenger, const std::vector<UserMessage>& messages);
 
 }  // namespace tarn::optara

@@ -61,9 +61,10 @@ int RunOptara(const QStringList& arguments, Messenger& messenger,
     const QString root = parser.isSet(rootOption) ? parser.value(rootOption)
                                                   : QCoreApplication::applicationDirPath();
 
-    const MessageRoute route(messenger);
     OptaraModel model(root.toStdString());
-    const SettingsStatus status = model.Open();
+    SettingsWarnings warnings;
+    const SettingsStatus status = model.Open(warnings);
+    ShowEach(messenger, warnings);
     if (status != SettingsStatus::Ok) {
         messenger.Show(SettingsMessage(status, model.TargetFile()), "Morvane 2 - Optara",
                        MessageIcon::Error);

@@ -194,7 +194,9 @@ void OptaraDialog::OnTargetChosen(SettingsBuild build, bool chosen) {
         return;
     }
     // The key boxes keep their names until a configuration is chosen again.
-    const SettingsStatus status = model_.ChooseTarget(build);
+    SettingsWarnings warnings;
+    const SettingsStatus status = model_.ChooseTarget(build, warnings);
+    ShowEach(messenger_, warnings);
     if (status != SettingsStatus::Ok) {
         ShowFailure(status, model_.FileOf(build));
         done(kStopped);

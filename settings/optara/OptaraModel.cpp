@@ -21,14 +21,14 @@ void ReplaceNamelessCodes(std::array<std::uint8_t, kSlotCount>& config) {
 
 OptaraModel::OptaraModel(std::filesystem::path programDir) : programDir_(std::move(programDir)) {}
 
-SettingsStatus OptaraModel::Open() {
+SettingsStatus OptaraModel::Open(SettingsWarnings& warnings) {
     target_ = SettingsBuild::Normal;
-    return ChooseTarget(SettingsBuild::Normal);
+    return ChooseTarget(SettingsBuild::Normal, warnings);
 }
 
-SettingsStatus OptaraModel::ChooseTarget(SettingsBuild build) {
+SettingsStatus OptaraModel::ChooseTarget(SettingsBuild build, SettingsWarnings& warnings) {
     ToolSettings read;
-    const SettingsStatus status = ReadToolSettings(FileOf(build), read);
+    const SettingsStatus status = ReadToolSettings(FileOf(build), read, warnings);
     if (status == SettingsStatus::Ok) {
         settings_ = read;
         target_ = build;

@@ -19,11 +19,12 @@ class OptaraModel {
   public:
     explicit OptaraModel(std::filesystem::path programDir);
 
-    // Reads the normal build's file; the target starts as the normal build.
-    SettingsStatus Open();
+    // Reads the normal build's file; the target starts as the normal build. Values the
+    // read replaced come back in `warnings`, for the caller to show.
+    SettingsStatus Open(SettingsWarnings& warnings);
     // Reads the chosen build's file into the table and the lists. On failure nothing
     // changes, the target included.
-    SettingsStatus ChooseTarget(SettingsBuild build);
+    SettingsStatus ChooseTarget(SettingsBuild build, SettingsWarnings& warnings);
     SettingsBuild Target() const { return target_; }
     std::filesystem::path FileOf(SettingsBuild build) const;
     std::filesystem::path TargetFile() const { return FileOf(target_); }

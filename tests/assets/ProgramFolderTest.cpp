@@ -145,8 +145,10 @@ TEST_F(ProgramFolder, SoundsAreNotSilent) {
 
 TEST_F(ProgramFolder, SettingsFilesReadBackAsTheDefaults) {
     ToolSettings normal, lowSpec;
-    ASSERT_EQ(ReadToolSettings(dir_ / "morva2.cfh", normal), SettingsStatus::Ok);
-    ASSERT_EQ(ReadToolSettings(dir_ / "morva2.cf", lowSpec), SettingsStatus::Ok);
+    SettingsWarnings warnings;
+    ASSERT_EQ(ReadToolSettings(dir_ / "morva2.cfh", normal, warnings), SettingsStatus::Ok);
+    ASSERT_EQ(ReadToolSettings(dir_ / "morva2.cf", lowSpec, warnings), SettingsStatus::Ok);
+    EXPECT_TRUE(warnings.empty());
     EXPECT_EQ(normal.KeyTable, assetgen::DefaultKeyTable());
     EXPECT_EQ(lowSpec.KeyTable, assetgen::DefaultKeyTable());
     EXPECT_EQ(normal.frameRateIndex, 5);
@@ -157,8 +159,10 @@ TEST_F(ProgramFolder, SettingsFilesReadBackAsTheDefaults) {
 
 TEST_F(ProgramFolder, GameReadsSixtyAndThirtyFramesAtSixteenBits) {
     GameSettings normal, lowSpec;
-    ASSERT_EQ(ReadGameSettings(dir_ / "morva2.cfh", normal), SettingsStatus::Ok);
-    ASSERT_EQ(ReadGameSettings(dir_ / "morva2.cf", lowSpec), SettingsStatus::Ok);
+    SettingsWarnings warnings;
+    ASSERT_EQ(ReadGameSettings(dir_ / "morva2.cfh", normal, warnings), SettingsStatus::Ok);
+    ASSERT_EQ(ReadGameSettings(dir_ / "morva2.cf", lowSpec, warnings), SettingsStatus::Ok);
+    EXPECT_TRUE(warnings.empty());
     EXPECT_EQ(normal.TargetFps, 60);
     EXPECT_EQ(lowSpec.TargetFps, 30);
     EXPECT_EQ(normal.ColorDepth, 16);

@@ -29,6 +29,7 @@ class ScriptedUi : public EditorUi {
         return Next();
     }
     void ReportError(const std::string& text) override { errors.push_back(text); }
+    void Inform(const UserMessage& message) override { errors.push_back(message.text); }
 
     std::string Next() {
         if (names.empty()) {

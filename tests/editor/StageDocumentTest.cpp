@@ -218,7 +218,8 @@ class StageDocumentDamaged : public ::testing::Test {
         doc.Modified = true;
         const auto problem = OpenF(doc, path);
         ASSERT_TRUE(problem);
-        EXPECT_NE(problem->find(reason), std::string::npos) << *problem;
+        EXPECT_NE(problem->text.find(reason), std::string::npos) << problem->text;
+        EXPECT_FALSE(problem->containerMessage.has_value());
         EXPECT_EQ(doc.Cell(3, 3), 7);
         EXPECT_EQ(doc.properties.Text2, "kept");
         EXPECT_EQ(doc.CurrentFile, "current.tr2");

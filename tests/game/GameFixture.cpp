@@ -7,7 +7,6 @@
 
 #include "settings/SettingsFile.h"
 #include "support/BinAngsDL.h"
-#include "support/MessageHook.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game::testing {
@@ -131,35 +130,28 @@ void ProgramFolder::Remove(const std::filesystem::path& relative) {
     std::filesystem::remove_all(root() / relative);
 }
 
-MessageLog::MessageLog() {
-    SetMessageHandler([this](const std::string& text, const std::string&, MessageIcon) {
-        messages.push_back(text);
-    });
-}
-
-MessageLog::~MessageLog() {
-    SetMessageHandler({});
-}
-
-std::string MessageLog::All() const {
+std::string AllTexts(const std::vector<UserMessage>& messages) {
     std::string all;
     for (const auto& m : messages) {
-        all += m + "\n";
+        all += m.text + "\n";
     }
     return all;
 }
 
-RunResult RunHeadless(const ProgramFolder& folder, Options options, Platform* platform,
+RunResult RunHeadless(const ProgramFolder& folder, Options options, HeadlessPlatform* platform,
                       const std::function<void(Session&)>& prepare,
                       const std::function<void(Session&)>& finish, bool lowSpec) {
     options.root = folder.root();
     options.headless = true;
     HeadlessPlatform headless;
+    HeadlessPlatform& used = platform != nullptr ? *platform : headless;
+    const std::size_t shownBefore = used.messages.size();
     std::ostringstream out;
     RunResult result;
-    result.status = RunGame(options, platform != nullptr ? *platform : headless,
-                            ProgramInfo{lowSpec}, out, prepare, finish);
+    result.status = RunGame(options, used, ProgramInfo{lowSpec}, out, prepare, finish);
     result.dump = out.str();
+    result.messages.assign(used.messages.begin() + std::ptrdiff_t(shownBefore),
+                           used.messages.end());
     return result;
 }
 

@@ -51,14 +51,8 @@ class ProgramFolder {
     Scratch scratch_;
 };
 
-// Collects every message the game shows.
-class MessageLog {
-  public:
-    MessageLog();
-    ~MessageLog();
-    std::vector<std::string> messages;
-    std::string All() const;
-};
+// The texts of the messages, one a line.
+std::string AllTexts(const std::vector<UserMessage>& messages);
 
 // A headless platform whose polls can deliver events chosen by the test, and that may
 // pretend to have a keyboard (not headless) for the pause.
@@ -86,10 +80,12 @@ class ScriptedPlatform : public HeadlessPlatform {
 struct RunResult {
     int status = 0;
     std::string dump;
+    std::vector<UserMessage> messages;  // what the game showed the player
 };
 
 // Runs the game on the folder with the options (root and headless filled in).
-RunResult RunHeadless(const ProgramFolder& folder, Options options, Platform* platform = nullptr,
+RunResult RunHeadless(const ProgramFolder& folder, Options options,
+                      HeadlessPlatform* platform = nullptr,
                       const std::function<void(Session&)>& prepare = {},
                       const std::function<void(Session&)>& finish = {}, bool lowSpec = false);
 

@@ -16,7 +16,7 @@ struct LoopRun {
 };
 
 LoopRun RunFrames(ProgramFolder& folder, std::uint64_t frames, const std::string& replay = "",
-                  Platform* platform = nullptr) {
+                  HeadlessPlatform* platform = nullptr) {
     Options options;
     options.stage = "1-1";
     options.frames = frames;

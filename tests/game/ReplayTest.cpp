@@ -93,10 +93,9 @@ TEST_F(ReplayTest, ReplayStopsAtTheFirstDivergence) {
     ASSERT_NE(at, std::string::npos);
     changed.replace(at, 6, "\n= 60 1");  // a different checksum for frame 60
     std::ofstream(recording) << changed;
-    MessageLog log;
     const RunResult replayed = Replay();
     EXPECT_EQ(replayed.status, 3);
-    EXPECT_NE(log.All().find("frame 60"), std::string::npos);
+    EXPECT_NE(AllTexts(replayed.messages).find("frame 60"), std::string::npos);
     EXPECT_NE(replayed.dump.find("\"frames\":60"), std::string::npos);
 }
 

@@ -7,7 +7,6 @@
 
 #include "game/platform/HeadlessPlatform.h"
 #include "game/sdl/SdlPlatform.h"
-#include "support/MessageHook.h"
 
 namespace tarn::game {
 namespace {
@@ -91,24 +90,19 @@ class SdlMessageTest : public ::testing::Test {
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
-        previous = SetMessageHandler([this](const std::string& text, const std::string&,
-                                            MessageIcon) { outside.push_back(text); });
         platform = std::make_unique<SdlPlatform>(false);
         ASSERT_TRUE(platform->Ok()) << platform->Error();
         std::vector<InputEvent> drained;
         platform->PollEvents(drained);
-    }
-    void TearDown() override {
-        platform.reset();
-        SetMessageHandler(previous);
     }
     std::vector<InputEvent> Poll() {
         std::vector<InputEvent> out;
         platform->PollEvents(out);
         return out;
     }
-    MessageHandler previous;
-    std::vector<std::string> outside;
+    void Show(const std::string& text, const std::string& title = "Tarn Ver2") {
+        platform->ShowMessage(UserMessage{text, title, MessageIcon::Error});
+    }
     std::unique_ptr<SdlPlatform> platform;
 };
 
@@ -120,8 +114,10 @@ TEST_F(SdlMessageTest, MessageStaysUntilAFreshEnterAndKeepsItsKeysFromTheGame) {
           Key(SDL_KEYDOWN, SDL_SCANCODE_DOWN)}) {
         SDL_PushEvent(&e);
     }
-    ShowMessage("The stage file /tmp/x.tr2 holds no stage.", "Tarn Ver2", MessageIcon::Error);
-    EXPECT_TRUE(outside.empty());
+    ::testing::internal::CaptureStderr();
+    Show("The stage file /tmp/x.tr2 holds no stage.");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Tarn Ver2: The stage file /tmp/x.tr2 holds no stage.\n");
     const std::vector<InputEvent> expected = {{InputEvent::Type::KeyDown, 40}};
     EXPECT_EQ(Poll(), expected);
 }
@@ -130,7 +126,7 @@ TEST_F(SdlMessageTest, ClosingTheWindowDuringAMessageStillEndsTheGame) {
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
-    ShowMessage("Cannot load the title picture bg.jpg.", "Tarn Ver2", MessageIcon::Error);
+    Show("Cannot load the title picture bg.jpg.");
     const auto events = Poll();
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0].type, InputEvent::Type::Quit);
@@ -140,17 +136,29 @@ TEST_F(SdlMessageTest, ReleasingF12DuringAMessageStillEndsTheGame) {
     for (SDL_Event e : {Key(SDL_KEYDOWN, SDL_SCANCODE_F12), Key(SDL_KEYUP, SDL_SCANCODE_F12)}) {
         SDL_PushEvent(&e);
     }
-    ShowMessage("Cannot load the title picture bg.jpg.", "Tarn Ver2", MessageIcon::Error);
+    Show("Cannot load the title picture bg.jpg.");
     const auto events = Poll();
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0].type, InputEvent::Type::Quit);
 }
 
-TEST_F(SdlMessageTest, ClosedWindowHandsMessagesBack) {
-    platform.reset();
-    ShowMessage("after", "Tarn Ver2", MessageIcon::Error);
-    ASSERT_EQ(outside.size(), 1u);
-    EXPECT_EQ(outside[0], "after");
+TEST_F(SdlMessageTest, MessageWithoutATitleShowsTheProgramsName) {
+    SDL_Event enter = Key(SDL_KEYDOWN, SDL_SCANCODE_RETURN);
+    SDL_PushEvent(&enter);
+    ::testing::internal::CaptureStderr();
+    Show("ファイルが見つかりません\r\n/tmp/x.tr2", "");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Tarn Ver2: ファイルが見つかりません\r\n/tmp/x.tr2\n");
+}
+
+TEST(HeadlessMessageTest, MessagesGoToStandardErrorAndAreKept) {
+    HeadlessPlatform platform;
+    ::testing::internal::CaptureStderr();
+    platform.ShowMessage(UserMessage{"after", "Tarn Ver2", MessageIcon::Error});
+    platform.ShowMessage(UserMessage{"untitled", "", MessageIcon::None});
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Tarn Ver2: after\nuntitled\n");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text, "after");
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ class OptaraDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
         folder_.WriteSettings(SettingsBuild::Normal, 65, 5, 1);  // "A".."^", 60 fps, 16 bits
-        ASSERT_EQ(model_.Open(), SettingsStatus::Ok);
+        ASSERT_EQ(model_.Open(warnings_), SettingsStatus::Ok);
         dialog_ = std::make_unique<OptaraDialog>(model_, messenger_);
         dialog_->show();
         dialog_->activateWindow();
@@ -57,12 +57,15 @@ class OptaraDialogTest : public ::testing::Test {
     }
     GameSettings ReadBack(SettingsBuild build) const {
         GameSettings game;
-        EXPECT_EQ(ReadGameSettings(folder_.FileOf(build), game), SettingsStatus::Ok);
+        SettingsWarnings warnings;
+        EXPECT_EQ(ReadGameSettings(folder_.FileOf(build), game, warnings), SettingsStatus::Ok);
+        EXPECT_TRUE(warnings.empty());
         return game;
     }
 
     ProgramFolder folder_;
     OptaraModel model_{folder_.Path()};
+    SettingsWarnings warnings_;
     RecordingMessenger messenger_;
     std::unique_ptr<OptaraDialog> dialog_;
 };

@@ -16,11 +16,12 @@ class OptaraModelTest : public ::testing::Test {
   protected:
     void SetUp() override {
         folder_.WriteSettings(SettingsBuild::Normal, 65, 2, 1);  // "A".., 30 fps, 16 bits
-        ASSERT_EQ(model_.Open(), SettingsStatus::Ok);
+        ASSERT_EQ(model_.Open(warnings_), SettingsStatus::Ok);
     }
 
     ProgramFolder folder_;
     OptaraModel model_{folder_.Path()};
+    SettingsWarnings warnings_;
 };
 
 TEST_F(OptaraModelTest, OpeningReadsTheNormalBuildsFile) {
@@ -46,7 +47,7 @@ TEST_F(OptaraModelTest, ChoosingAConfigurationReplacesCodesWithoutACharacterByA)
         std::ofstream out(folder_.FileOf(SettingsBuild::Normal), std::ios::binary);
         out << line;
     }
-    ASSERT_EQ(model_.Open(), SettingsStatus::Ok);
+    ASSERT_EQ(model_.Open(warnings_), SettingsStatus::Ok);
     EXPECT_EQ(model_.KeyTable()[1][0], 0);
     EXPECT_EQ(model_.KeyTable()[1][1], 0x81);
     model_.ChooseConfig(1);
@@ -75,7 +76,7 @@ TEST_F(OptaraModelTest, KeysTheFileCannotCarryAreRefusedAndTheTableKept) {
 
 TEST_F(OptaraModelTest, ChoosingTheLowSpecTargetReadsItsFile) {
     folder_.WriteSettings(SettingsBuild::LowSpec, 48, 8, 0);
-    ASSERT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec), SettingsStatus::Ok);
+    ASSERT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec, warnings_), SettingsStatus::Ok);
     EXPECT_EQ(model_.Target(), SettingsBuild::LowSpec);
     EXPECT_EQ(model_.KeyTable()[0][0], 48);
     EXPECT_EQ(model_.FrameRateIndex(), 8);
@@ -84,7 +85,7 @@ TEST_F(OptaraModelTest, ChoosingTheLowSpecTargetReadsItsFile) {
 }
 
 TEST_F(OptaraModelTest, MissingTargetFileChangesNothing) {
-    EXPECT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec), SettingsStatus::NotFound);
+    EXPECT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec, warnings_), SettingsStatus::NotFound);
     EXPECT_EQ(model_.Target(), SettingsBuild::Normal);
     EXPECT_EQ(model_.KeyTable()[0][0], 65);
 }
@@ -92,24 +93,27 @@ TEST_F(OptaraModelTest, MissingTargetFileChangesNothing) {
 TEST_F(OptaraModelTest, OpeningWithoutTheNormalFileIsNotFound) {
     std::filesystem::remove(folder_.FileOf(SettingsBuild::Normal));
     OptaraModel model(folder_.Path());
-    EXPECT_EQ(model.Open(), SettingsStatus::NotFound);
+    EXPECT_EQ(model.Open(warnings_), SettingsStatus::NotFound);
 }
 
 TEST_F(OptaraModelTest, SaveWritesOnlyTheTargetsFile) {
     folder_.WriteSettings(SettingsBuild::LowSpec, 48, 8, 0);
-    ASSERT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec), SettingsStatus::Ok);
+    ASSERT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec, warnings_), SettingsStatus::Ok);
     const auto normalBefore =
         std::filesystem::last_write_time(folder_.FileOf(SettingsBuild::Normal));
     EXPECT_TRUE(model_.Capture(0, 90));
     model_.SetFrameRateIndex(0);
     ASSERT_EQ(model_.Save(), SettingsStatus::Ok);
     GameSettings game;
-    ASSERT_EQ(ReadGameSettings(folder_.FileOf(SettingsBuild::LowSpec), game), SettingsStatus::Ok);
+    SettingsWarnings warnings;
+    ASSERT_EQ(ReadGameSettings(folder_.FileOf(SettingsBuild::LowSpec), game, warnings),
+              SettingsStatus::Ok);
     EXPECT_EQ(game.KeyTable[0][0], 90);
     EXPECT_EQ(game.TargetFps, 10);
     EXPECT_EQ(std::filesystem::last_write_time(folder_.FileOf(SettingsBuild::Normal)),
               normalBefore);
-    ASSERT_EQ(ReadGameSettings(folder_.FileOf(SettingsBuild::Normal), game), SettingsStatus::Ok);
+    ASSERT_EQ(ReadGameSettings(folder_.FileOf(SettingsBuild::Normal), game, warnings),
+              SettingsStatus::Ok);
     EXPECT_EQ(game.KeyTable[0][0], 65);
 }
 
@@ -122,11 +126,13 @@ TEST_F(OptaraModelTest, SaveWritesCodesWithoutACharacterAsA) {
         std::ofstream out(folder_.FileOf(SettingsBuild::Normal), std::ios::binary);
         out << line;
     }
-    ASSERT_EQ(model_.Open(), SettingsStatus::Ok);
+    ASSERT_EQ(model_.Open(warnings_), SettingsStatus::Ok);
     ASSERT_EQ(model_.KeyTable()[4][0], 0x88);
     EXPECT_EQ(model_.Save(), SettingsStatus::Ok);
     GameSettings game;
-    ASSERT_EQ(ReadGameSettings(folder_.FileOf(SettingsBuild::Normal), game), SettingsStatus::Ok);
+    SettingsWarnings warnings;
+    ASSERT_EQ(ReadGameSettings(folder_.FileOf(SettingsBuild::Normal), game, warnings),
+              SettingsStatus::Ok);
     EXPECT_EQ(game.KeyTable[4][0], 65);
     EXPECT_EQ(game.KeyTable[4][1], 'B');
     EXPECT_EQ(game.KeyTable[0][kSlotJump], 38);

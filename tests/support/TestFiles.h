@@ -1,4 +1,4 @@
-// Scratch folders, file helpers and message capture shared by the support and settings tests.
+// Scratch folders, file helpers and a yield counter shared by the support and settings tests.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "support/MessageHook.h"
+#include "support/BinAngsDL.h"
 
 namespace tarn::testing {
 
@@ -53,45 +53,12 @@ inline std::vector<std::uint8_t> Bytes(const std::string& text) {
     return std::vector<std::uint8_t>(text.begin(), text.end());
 }
 
-struct ShownMessage {
-    std::string text;
-    std::string title;
-    MessageIcon icon = MessageIcon::None;
-};
-
-// Collects the messages shown while it lives, instead of printing them.
-class MessageRecorder {
-  public:
-    MessageRecorder() {
-        previous_ = SetMessageHandler(
-            [this](const std::string& text, const std::string& title, MessageIcon icon) {
-                messages.push_back({text, title, icon});
-            });
+// Counts a container's yields to the window system.
+struct YieldCounter {
+    explicit YieldCounter(BinAngsDL& container) {
+        container.yieldToWindowSystem = [this] { ++count; };
     }
-    ~MessageRecorder() { SetMessageHandler(previous_); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    std::vector<ShownMessage> messages;
-
-  private:
-    MessageHandler previous_;
-};
-
-// Counts the yields to the window system while it lives.
-class YieldCounter {
-  public:
-    YieldCounter() {
-        previous_ = SetYieldHandler([this] { ++count; });
-    }
-    ~YieldCounter() { SetYieldHandler(previous_); }
-    YieldCounter(const YieldCounter&) = delete;
-    YieldCounter& operator=(const YieldCounter&) = delete;
-
     int count = 0;
-
-  private:
-    YieldHandler previous_;
 };
 
 }  // namespace tarn::testing

@@ -33,8 +33,6 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << kTopHelp;
         return kExitOk;
     }
-    // Messages of the container (missing files) go to the error stream.
-    const MessagesTo messages(err);
     if (command == "decode") {
         return Decode(rest, out, err);
     }
