@@ -39,7 +39,8 @@ StageFields CrowdedStage(int spacing) {
 }
 
 struct Bench {
-    explicit Bench(int spacing = 4) : session(platform, art::Builtin(), TARN_PROGRAM_DIR) {
+    explicit Bench(int spacing = 4)
+        : session(platform, platform, input, art::Builtin(), TARN_PROGRAM_DIR) {
         folder = std::filesystem::temp_directory_path() / "tarn-shell-bench";
         std::filesystem::create_directories(folder);
         const std::string text = WriteStageText(CrowdedStage(spacing));
@@ -53,6 +54,7 @@ struct Bench {
         std::filesystem::remove_all(folder, error);
     }
     HeadlessPlatform platform;
+    PlatformInput input{platform, PlatformInput::Person::Nobody};
     Session session;
     std::filesystem::path folder;
 };

@@ -51,12 +51,14 @@ void StartWithStage(Session& s) {
 
 }  // namespace
 
-int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& program,
-            std::ostream& out, const std::function<void(Session&)>& prepare,
+int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInput,
+            const ProgramInfo& program, std::ostream& out,
+            const std::function<void(Session&)>& prepare,
             const std::function<void(Session&)>& finish) {
-    std::unique_ptr<ReplayPlatform> replay;
-    std::unique_ptr<RecordingPlatform> record;
-    Platform* platform = &realPlatform;
+    std::unique_ptr<Replay> replay;
+    std::unique_ptr<Recording> record;
+    GameClock* clock = &realPlatform;
+    InputSource* input = &liveInput;
     FrameObserver* observer = nullptr;
     if (!options.replay.empty()) {
         ReplayScript script;
@@ -65,29 +67,25 @@ int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& p
             realPlatform.ShowMessage(Fail(error));
             return 1;
         }
-        replay = std::make_unique<ReplayPlatform>(realPlatform, std::move(script));
-        platform = replay.get();
+        replay = std::make_unique<Replay>(realPlatform, liveInput, std::move(script));
+        clock = replay.get();
+        input = replay.get();
         observer = replay.get();
     } else if (!options.record.empty()) {
-        record = std::make_unique<RecordingPlatform>(realPlatform, options.record);
+        record = std::make_unique<Recording>(realPlatform, liveInput, options.record);
         if (!record->Ok()) {
             realPlatform.ShowMessage(
                 Fail("Cannot write the recording " + options.record.string() + "."));
             return 1;
         }
-        platform = record.get();
+        clock = record.get();
+        input = record.get();
         observer = record.get();
     }
 
-    Session s(*platform, art::Builtin(), options.root);
+    Session s(realPlatform, *clock, *input, art::Builtin(), options.root);
     s.state.lowSpec = program.lowSpec;
     s.observer = observer;
-    if (replay) {
-        replay->Attach(&s.framesRun);
-    }
-    if (record) {
-        record->Attach(&s.framesRun);
-    }
     // Under --stage there is no title to start, so no early key may open one.
     s.TitleStarted = !options.stage.empty();
     // The editor test-plays a stage file of its own, which needs no stage folder below data/.

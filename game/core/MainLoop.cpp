@@ -73,8 +73,8 @@ bool PauseKeyHeld(const GameState& st) {
     return st.keys.Held(vk::kSpace);
 }
 
-// Waits for Space to be released and then Enter; a headless run has nobody to press them.
-// Returns false when the run is to end meanwhile.
+// Waits for Space to be released and then Enter, for as long as input can arrive within
+// the frame. Returns false when the run is to end meanwhile.
 bool Pause(Session& s) {
     s.SetPrintPosition(0, 100);
     s.Print("");
@@ -85,14 +85,10 @@ bool Pause(Session& s) {
     s.Print("                                  Press Enter To Restart");
     s.view.FontSize = kViewFontPoints;
     s.Refresh();
-    const bool scripted = s.observer != nullptr && s.observer->ScriptedInput();
-    if (s.platform.Headless() && !scripted) {
-        return true;
-    }
     bool spaceReleased = false;
     for (;;) {
-        if (scripted && !s.observer->InputPendingThisFrame()) {
-            return true;  // the script will not press Enter within this frame
+        if (s.NoInputDueThisFrame()) {
+            return true;  // nothing will press Enter within this frame
         }
         if (!s.Pump()) {
             return false;
@@ -103,7 +99,7 @@ bool Pause(Session& s) {
         if (spaceReleased && s.state.keys.Held(vk::kReturn)) {
             return true;
         }
-        s.platform.WaitUntil(s.Clock() + 5);
+        s.clock.WaitUntil(s.Clock() + 5);
     }
 }
 
@@ -121,8 +117,7 @@ Next RunMainLoop(Session& s) {
             SecondBoundary(s);
         }
         if (!FrameDue(s.Clock(), st.loop.SecondStart, st.TargetFps, st.loop.FrameCount)) {
-            s.platform.WaitUntil(
-                NextWakeTime(st.loop.SecondStart, st.TargetFps, st.loop.FrameCount));
+            s.clock.WaitUntil(NextWakeTime(st.loop.SecondStart, st.TargetFps, st.loop.FrameCount));
             continue;
         }
         st.loop.FrameCount += 1;

@@ -56,10 +56,9 @@ void Redraw(Session& s, int cursor) {
     line(cursor * 640, "●");
 }
 
-// A headless run without a frame limit whose key script has ended would wait forever.
+// Without a frame limit, a menu that no input can reach any more would wait forever.
 bool NoMoreInput(const Session& s) {
-    return s.platform.Headless() && !s.frameLimit &&
-           (s.observer == nullptr || s.observer->InputExhausted());
+    return !s.frameLimit && !s.input.InputCanArrive();
 }
 
 Next StartGame(Session& s) {
@@ -116,7 +115,7 @@ Next RunMenu(Session& s) {
             windowStart = now;
         }
         if (!FrameDue(s.Clock(), windowStart, st.TargetFps, frameCounter)) {
-            s.platform.WaitUntil(NextWakeTime(windowStart, st.TargetFps, frameCounter));
+            s.clock.WaitUntil(NextWakeTime(windowStart, st.TargetFps, frameCounter));
             continue;
         }
         if (NoMoreInput(s)) {

@@ -1,6 +1,6 @@
-// The platform the game runs on: the millisecond clock, key events, the sounds, text
-// drawing, showing a finished picture and showing messages. The SDL front end and the
-// headless version implement it; the game itself never sees a toolkit type.
+// The platform the game runs on: the millisecond clock, the window's events, the sounds,
+// text drawing, showing a finished picture and showing messages. The SDL front end and
+// the headless version implement it; the game itself never sees a toolkit type.
 #pragma once
 
 #include <cstdint>
@@ -10,17 +10,12 @@
 #include <vector>
 
 #include "game/core/FrameServices.h"
+#include "game/core/GameClock.h"
 #include "game/core/GameMessages.h"
+#include "game/core/Input.h"
 #include "support/Surface.h"
 
 namespace tarn::game {
-
-struct InputEvent {
-    enum class Type : std::uint8_t { KeyDown, KeyUp, Click, Quit };
-    Type type = Type::KeyDown;
-    int code = 0;  // virtual-key code for key events
-    bool operator==(const InputEvent&) const = default;
-};
 
 // Draws texts in the view's font family at a size given in points.
 class TextPainter {
@@ -35,15 +30,22 @@ class TextPainter {
                      std::uint32_t color) = 0;
 };
 
-class Platform {
+// What a present shows, made when the platform asks for it: a platform that shows nothing
+// asks for nothing, and the game does not draw what nobody sees.
+class ShownFrame {
   public:
-    virtual ~Platform() = default;
+    virtual ~ShownFrame() = default;
+    // The 640 x 16 status strip.
+    virtual const Surface& Strip() = 0;
+    // The 640 x 480 view as the display's colour depth shows it.
+    virtual const Surface& ViewAtDepth() = 0;
+};
 
-    // Milliseconds since some fixed start; never goes backwards.
-    virtual std::uint32_t Clock() = 0;
-    // Returns once Clock() has reached the given reading (at once when it has).
-    virtual void WaitUntil(std::uint32_t ms) = 0;
-    // Appends the key, click and quit events that arrived since the last call.
+// The platform's clock is the game's clock in live runs.
+class Platform : public GameClock {
+  public:
+    // Lets the window's pending events run; appends the key, click and quit events that
+    // arrived since the last call.
     virtual void PollEvents(std::vector<InputEvent>& events) = 0;
     // The wall-clock time of day as "hh:mm:ss".
     virtual std::string TimeOfDay() = 0;
@@ -55,13 +57,31 @@ class Platform {
     virtual TextPainter& Text() = 0;
     // The display mode's colour depth (8 or 16 bits per pixel).
     virtual void SetColorDepth(int bits) = 0;
-    // Shows the 640 x 16 status strip above the 640 x 480 view.
-    virtual void Present(const Surface& statusStrip, const Surface& view) = 0;
-    // True when waits complete at once and nothing may block (no window, no user).
-    virtual bool Headless() const = 0;
+    // Shows the status strip above the view, taking from the frame what it shows.
+    virtual void Present(ShownFrame& frame) = 0;
+    // Shows two finished surfaces.
+    void Present(const Surface& statusStrip, const Surface& view);
     // Shows a message to the player and returns once it has been seen. An empty title
     // shows the program's own.
     virtual void ShowMessage(const UserMessage& message) = 0;
+};
+
+// The events of the platform's window, with or without a person at its keys (a run
+// without a window has nobody to press one).
+class PlatformInput : public InputSource {
+  public:
+    enum class Person { AtTheKeys, Nobody };
+    PlatformInput(Platform& platform, Person person) : platform_(platform), person_(person) {}
+
+    void Poll(std::uint64_t, std::vector<InputEvent>& events) override {
+        platform_.PollEvents(events);
+    }
+    bool InputCanArrive() const override { return person_ == Person::AtTheKeys; }
+    bool InputDueBefore(std::uint64_t) const override { return person_ == Person::AtTheKeys; }
+
+  private:
+    Platform& platform_;
+    Person person_;
 };
 
 }  // namespace tarn::game

@@ -35,9 +35,13 @@ void View::Cls() {
     CurrentY = 0;
 }
 
-Session::Session(Platform& platformRef, const art::BuiltinPictures& artRef,
-                 std::filesystem::path rootFolder)
-    : platform(platformRef), art(artRef), root(std::move(rootFolder)) {
+Session::Session(Platform& platformRef, GameClock& clockRef, InputSource& inputRef,
+                 const art::BuiltinPictures& artRef, std::filesystem::path rootFolder)
+    : platform(platformRef),
+      clock(clockRef),
+      input(inputRef),
+      art(artRef),
+      root(std::move(rootFolder)) {
     strip_.Reset(kStripWidth, kStripHeight);
 }
 
@@ -47,7 +51,7 @@ FrameContext Session::Frame() {
 
 bool Session::Pump() {
     events_.clear();
-    platform.PollEvents(events_);
+    input.Poll(framesRun + 1, events_);
     for (const InputEvent& event : events_) {
         switch (event.type) {
             case InputEvent::Type::KeyDown:
@@ -117,24 +121,29 @@ void Session::PresentView() {
 }
 
 void Session::Refresh() {
-    if (platform.Headless()) {
-        // Nobody sees the picture: convert it only if a screenshot asks for it.
-        presentedStale_ = !presentedFresh_;
-        presentedFresh_ = false;
-        platform.Present(strip_, presented_);
-        return;
-    }
+    viewAsked_ = false;
+    platform.Present(*this);
+    // A platform that showed nothing leaves the conversion to a screenshot that asks.
+    presentedStale_ = !viewAsked_ && !presentedFresh_;
+    presentedFresh_ = false;
+}
+
+const Surface& Session::Strip() {
     if (!stripDrawn_ || !(status == shownStatus_)) {
         DrawStatusStrip(strip_, status, platform.Text(), art);
         shownStatus_ = status;
         stripDrawn_ = true;
     }
+    return strip_;
+}
+
+const Surface& Session::ViewAtDepth() {
     if (!presentedFresh_) {
         QuantizeToDepth(view.surface, presented_, state.ColorDepth);
+        presentedFresh_ = true;
     }
-    presentedFresh_ = false;
-    presentedStale_ = false;
-    platform.Present(strip_, presented_);
+    viewAsked_ = true;
+    return presented_;
 }
 
 const Surface& Session::Presented() {
@@ -146,7 +155,7 @@ const Surface& Session::Presented() {
 }
 
 void Session::WaitSince(std::uint32_t since, std::uint32_t ms) {
-    platform.WaitUntil(since + ms);
+    clock.WaitUntil(since + ms);
 }
 
 void Session::PrintOnPBuffer(int x, int y, std::string_view text) {

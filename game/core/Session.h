@@ -13,10 +13,10 @@
 
 #include "game/core/GameState.h"
 #include "game/core/Layers.h"
+#include "game/core/Platform.h"
 #include "game/core/PlayerPictures.h"
 #include "game/core/Rules.h"
 #include "game/core/StatusStrip.h"
-#include "game/core/Platform.h"
 #include "support/BinAngsDL.h"
 #include "support/Surface.h"
 
@@ -56,19 +56,16 @@ class FrameObserver {
     virtual ~FrameObserver() = default;
     // Returns false to stop the run (a replay that diverged).
     virtual bool AfterFrame(std::uint64_t frame, const GameState& state) = 0;
-    // True when no further key input can arrive (a headless run whose script ended).
-    virtual bool InputExhausted() const = 0;
-    // True when keys come from a script rather than a keyboard.
-    virtual bool ScriptedInput() const = 0;
-    // True when the script still changes keys before the next frame starts.
-    virtual bool InputPendingThisFrame() const = 0;
 };
 
-class Session : public FrameServices {
+class Session : public FrameServices, private ShownFrame {
   public:
-    Session(Platform& platform, const art::BuiltinPictures& art, std::filesystem::path root);
+    Session(Platform& platform, GameClock& clock, InputSource& input,
+            const art::BuiltinPictures& art, std::filesystem::path root);
 
     Platform& platform;
+    GameClock& clock;
+    InputSource& input;
     const art::BuiltinPictures& art;
     std::filesystem::path root;  // the program folder
 
@@ -108,6 +105,8 @@ class Session : public FrameServices {
     bool Pump();
     // Counts a started frame; true while the run may go on (frame limit, replay check).
     bool FrameStarted();
+    // True when no input can arrive any more before the next frame starts.
+    bool NoInputDueThisFrame() const { return !input.InputDueBefore(framesRun + 1); }
     bool FrameFinished();
     bool FrameLimitReached() const { return frameLimit && framesRun >= *frameLimit; }
 
@@ -126,18 +125,23 @@ class Session : public FrameServices {
     void WaitSince(std::uint32_t since, std::uint32_t ms);
 
     // FrameServices.
-    std::uint32_t Clock() override { return platform.Clock(); }
+    std::uint32_t Clock() override { return clock.Clock(); }
     void Sound(SoundId id, SoundOp op) override { platform.Sound(id, op); }
     void PrintOnPBuffer(int x, int y, std::string_view text) override;
     void LivesChanged(std::int32_t lives) override;
 
   private:
+    // ShownFrame: what the platform asks for when it presents.
+    const Surface& Strip() override;
+    const Surface& ViewAtDepth() override;
+
     Surface strip_;
     StatusStrip shownStatus_;
     bool stripDrawn_ = false;
     Surface presented_;
     bool presentedFresh_ = false;  // presented_ already shows the view
-    bool presentedStale_ = false;  // headless: presented_ is made only when asked for
+    bool presentedStale_ = false;  // presented_ misses what the last present showed
+    bool viewAsked_ = false;       // the platform asked for the view in this present
     std::vector<InputEvent> events_;
 };
 

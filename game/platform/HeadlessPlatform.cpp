@@ -65,7 +65,7 @@ TextPainter& HeadlessPlatform::Text() {
     return SharedFontText();
 }
 
-void HeadlessPlatform::Present(const Surface&, const Surface&) {
+void HeadlessPlatform::Present(ShownFrame&) {
     ++presents;
 }
 

@@ -28,8 +28,9 @@ class HeadlessPlatform : public Platform {
     void Sound(SoundId id, SoundOp op) override { sounds.push_back({id, op}); }
     TextPainter& Text() override;
     void SetColorDepth(int bits) override { colorDepth = bits; }
-    void Present(const Surface& statusStrip, const Surface& view) override;
-    bool Headless() const override { return true; }
+    // Counts the present; nobody sees it, so nothing of the frame is asked for.
+    void Present(ShownFrame& frame) override;
+    using Platform::Present;
     // Writes "title: text" (the text alone without a title) to standard error.
     void ShowMessage(const UserMessage& message) override;
 

@@ -160,7 +160,7 @@ TextPainter& SdlPlatform::Text() {
     return SharedFontText();
 }
 
-void SdlPlatform::Present(const Surface& statusStrip, const Surface& view) {
+void SdlPlatform::Present(ShownFrame& frame) {
     auto* bytes = static_cast<std::uint8_t*>(frame_->pixels);
     const auto copyRows = [&](const Surface& from, int top, int rows) {
         const int width = std::min(from.width(), kWidth);
@@ -175,8 +175,8 @@ void SdlPlatform::Present(const Surface& statusStrip, const Surface& view) {
             }
         }
     };
-    copyRows(statusStrip, 0, kStrip);
-    copyRows(view, kStrip, kHeight - kStrip);
+    copyRows(frame.Strip(), 0, kStrip);
+    copyRows(frame.ViewAtDepth(), kStrip, kHeight - kStrip);
     Show();
 }
 

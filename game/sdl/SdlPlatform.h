@@ -36,8 +36,8 @@ class SdlPlatform : public Platform {
     void Sound(SoundId id, SoundOp op) override;
     TextPainter& Text() override;
     void SetColorDepth(int bits) override { colorDepth_ = bits; }
-    void Present(const Surface& statusStrip, const Surface& view) override;
-    bool Headless() const override { return false; }
+    void Present(ShownFrame& frame) override;
+    using Platform::Present;
     // SDL's message box beside a window, else (full screen, or no message box on this
     // window system) a panel in the window until Enter is pressed. Also written to
     // standard error.

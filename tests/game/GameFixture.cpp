@@ -140,15 +140,17 @@ std::string AllTexts(const std::vector<UserMessage>& messages) {
 
 RunResult RunHeadless(const ProgramFolder& folder, Options options, HeadlessPlatform* platform,
                       const std::function<void(Session&)>& prepare,
-                      const std::function<void(Session&)>& finish, bool lowSpec) {
+                      const std::function<void(Session&)>& finish, bool lowSpec,
+                      PlatformInput::Person person) {
     options.root = folder.root();
     options.headless = true;
     HeadlessPlatform headless;
     HeadlessPlatform& used = platform != nullptr ? *platform : headless;
+    PlatformInput input(used, person);
     const std::size_t shownBefore = used.messages.size();
     std::ostringstream out;
     RunResult result;
-    result.status = RunGame(options, used, ProgramInfo{lowSpec}, out, prepare, finish);
+    result.status = RunGame(options, used, input, ProgramInfo{lowSpec}, out, prepare, finish);
     result.dump = out.str();
     result.messages.assign(used.messages.begin() + std::ptrdiff_t(shownBefore),
                            used.messages.end());

@@ -54,12 +54,11 @@ class ProgramFolder {
 // The texts of the messages, one a line.
 std::string AllTexts(const std::vector<UserMessage>& messages);
 
-// A headless platform whose polls can deliver events chosen by the test, and that may
-// pretend to have a keyboard (not headless) for the pause.
+// A headless platform whose polls can deliver events chosen by the test, as a person at
+// the keys would press them (run it with PlatformInput::Person::AtTheKeys for that).
 class ScriptedPlatform : public HeadlessPlatform {
   public:
     std::function<void(std::uint64_t poll, std::vector<InputEvent>& events)> onPoll;
-    bool pretendWindow = false;
     std::function<void()> onClock;
 
     void PollEvents(std::vector<InputEvent>& events) override {
@@ -74,7 +73,6 @@ class ScriptedPlatform : public HeadlessPlatform {
         }
         return HeadlessPlatform::Clock();
     }
-    bool Headless() const override { return !pretendWindow; }
 };
 
 struct RunResult {
@@ -83,11 +81,13 @@ struct RunResult {
     std::vector<UserMessage> messages;  // what the game showed the player
 };
 
-// Runs the game on the folder with the options (root and headless filled in).
+// Runs the game on the folder with the options (root and headless filled in), taking the
+// platform's events as its live input: by default nobody sits at the keys.
 RunResult RunHeadless(const ProgramFolder& folder, Options options,
                       HeadlessPlatform* platform = nullptr,
                       const std::function<void(Session&)>& prepare = {},
-                      const std::function<void(Session&)>& finish = {}, bool lowSpec = false);
+                      const std::function<void(Session&)>& finish = {}, bool lowSpec = false,
+                      PlatformInput::Person person = PlatformInput::Person::Nobody);
 
 // Writes a replay file and returns its path.
 std::filesystem::path WriteReplay(const ProgramFolder& folder, const std::string& text);

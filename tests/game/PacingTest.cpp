@@ -100,7 +100,6 @@ class PauseTest : public PacingTest {
     // Presses Space at frame 3, then Enter while Space is held, then releases Space.
     std::uint64_t FramesAfterPause(bool releaseSpace, bool spaceJumps = false) {
         ScriptedPlatform platform;
-        platform.pretendWindow = true;
         const std::uint64_t* frames = nullptr;
         int step = 0;
         std::uint64_t pausedPolls = 0;
@@ -136,7 +135,7 @@ class PauseTest : public PacingTest {
                     s.state.bindings.KeyJump = 32;
                 }
             },
-            [&](Session& s) { ran = s.framesRun; });
+            [&](Session& s) { ran = s.framesRun; }, false, PlatformInput::Person::AtTheKeys);
         return ran;
     }
 };

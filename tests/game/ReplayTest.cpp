@@ -40,13 +40,15 @@ class ReplayTest : public ::testing::Test {
             if (poll == 96)
                 events.push_back({InputEvent::Type::KeyUp, 32});
         };
-        platform.pretendWindow = true;  // the pause waits for keys, as in a window
         Options options;
         options.stage = "1-1";
         options.frames = 240;
         options.dumpState = true;
         options.record = recording;
-        return RunHeadless(folder, options, &platform).dump;
+        // Someone at the keys: the pause waits for them, as in a window.
+        return RunHeadless(folder, options, &platform, {}, {}, false,
+                           PlatformInput::Person::AtTheKeys)
+            .dump;
     }
 
     RunResult Replay() {
