@@ -38,17 +38,6 @@ Failure ResolveStage(Session& s, const std::string& stage, std::string& name) {
     return std::nullopt;
 }
 
-void StartWithStage(Session& s) {
-    GameState& st = s.state;
-    s.TitleStarted = true;
-    s.stageMode = true;
-    st.counters.Lives = 5;
-    s.status.LifeV = "5";
-    const auto& slots = st.KeyTable[std::size_t(st.ConfigNo)];
-    st.bindings = KeyBindings{slots[kSlotRight], slots[kSlotLeft],   slots[kSlotDash],
-                              slots[kSlotJump],  slots[kSlotGiveUp], slots[kSlotPower]};
-}
-
 }  // namespace
 
 int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInput,
@@ -109,7 +98,8 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
             realPlatform.ShowMessage(*failure);
             return 1;
         }
-        StartWithStage(s);
+        s.stageMode = true;
+        BeginNewGame(s);
         first = Next{Phase::Load, name};
     }
     if (prepare) {

@@ -17,6 +17,15 @@ Next ToMenu(const Session& session) {
     return session.stageMode ? Next{Phase::Exit, {}} : Next{Phase::Menu, {}};
 }
 
+void BeginNewGame(Session& session) {
+    GameState& st = session.state;
+    st.counters.Lives = 5;
+    session.status.LifeV = "5";
+    const auto& slots = st.KeyTable[std::size_t(st.ConfigNo)];
+    st.bindings = KeyBindings{slots[kSlotRight], slots[kSlotLeft],   slots[kSlotDash],
+                              slots[kSlotJump],  slots[kSlotGiveUp], slots[kSlotPower]};
+}
+
 Next RunLoad(Session& session, const std::string& stage) {
     if (const Failure failure = ReadData(session, stage, stage)) {
         session.platform.ShowMessage(*failure);

@@ -21,6 +21,10 @@ Next Interrupted(const Session& session);
 // Where the game goes instead of the title menu (under --stage the run ends).
 Next ToMenu(const Session& session);
 
+// A new game, from the title menu's START or a run of one stage: five lives and the six
+// bindings of the chosen key configuration. The stage loader follows.
+void BeginNewGame(Session& session);
+
 Next RunMenu(Session& session);
 Next RunLoad(Session& session, const std::string& stage);
 Next RunMainLoop(Session& session);

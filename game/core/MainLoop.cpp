@@ -1,7 +1,10 @@
 // The main loop `MO`: one life on one loaded stage, frame by frame at the target rate,
 // until a goal is reached or the life is lost.
+#include <optional>
+
 #include "assets/BuiltinArt.h"
 #include "game/core/Flow.h"
+#include "game/core/FrameLoop.h"
 #include "game/core/Pacing.h"
 #include "game/core/Session.h"
 #include "settings/VirtualKeys.h"
@@ -103,26 +106,20 @@ bool Pause(Session& s) {
     }
 }
 
-}  // namespace
+class Play : public PacedPhase {
+  public:
+    explicit Play(Session& s) : s_(s), frame_(s.Frame()) {}
 
-Next RunMainLoop(Session& s) {
-    StartLoop(s);
-    GameState& st = s.state;
-    FrameContext frame = s.Frame();
-    for (;;) {
-        if (!s.Pump()) {
-            return Interrupted(s);
-        }
-        if (SecondBoundaryPassed(s.Clock(), st.loop.SecondStart)) {
-            SecondBoundary(s);
-        }
-        if (!FrameDue(s.Clock(), st.loop.SecondStart, st.TargetFps, st.loop.FrameCount)) {
-            s.clock.WaitUntil(NextWakeTime(st.loop.SecondStart, st.TargetFps, st.loop.FrameCount));
-            continue;
-        }
-        st.loop.FrameCount += 1;
-        s.FrameStarted();
-        RunFrameBody(frame);
+    std::int32_t& FrameCount() override { return s_.state.loop.FrameCount; }
+    std::uint32_t& SecondStart() override { return s_.state.loop.SecondStart; }
+
+    // The window restarts from a reading of its own, taken after the time has run down.
+    void SecondEnded(std::uint32_t) override { SecondBoundary(s_); }
+
+    std::optional<Next> RunFrame() override {
+        Session& s = s_;
+        GameState& st = s.state;
+        RunFrameBody(frame_);
         if (st.counters.TimeLeft > 0) {
             s.status.CoV = std::to_string(st.counters.Coins);
         }
@@ -143,7 +140,20 @@ Next RunMainLoop(Session& s) {
         if (st.loop.outcome != Outcome::None) {
             return Next{Phase::Outcome, {}};
         }
+        return std::nullopt;
     }
+
+  private:
+    Session& s_;
+    FrameContext frame_;
+};
+
+}  // namespace
+
+Next RunMainLoop(Session& s) {
+    StartLoop(s);
+    Play play(s);
+    return RunPaced(s, play);
 }
 
 }  // namespace tarn::game

@@ -1,9 +1,11 @@
 // The title menu `Menu`: START, END, key configuration, colour depth and stage folder,
 // chosen with Up, Down and Enter.
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "game/core/Flow.h"
+#include "game/core/FrameLoop.h"
 #include "game/core/Pacing.h"
 #include "game/core/Session.h"
 #include "settings/VirtualKeys.h"
@@ -15,6 +17,7 @@ namespace {
 
 constexpr int kMenuItems = 5;
 constexpr int kStartItem = 0, kEndItem = 1, kConfigItem = 2, kColorItem = 3, kStageItem = 4;
+constexpr const char* kFirstStage = "1-1";
 
 // Vertical positions are given in twips of the view (15 to a pixel).
 int Twips(int twips) {
@@ -56,27 +59,72 @@ void Redraw(Session& s, int cursor) {
     line(cursor * 640, "●");
 }
 
-// Without a frame limit, a menu that no input can reach any more would wait forever.
-bool NoMoreInput(const Session& s) {
-    return !s.frameLimit && !s.input.InputCanArrive();
-}
+class TitleMenu : public PacedPhase {
+  public:
+    explicit TitleMenu(Session& s) : s_(s), windowStart_(s.Clock()) {}
 
-Next StartGame(Session& s) {
-    GameState& st = s.state;
-    s.view.picture = Surface{};
-    s.view.Cls();
-    st.counters.Lives = 5;
-    s.status.LifeV = "5";
-    const auto& slots = st.KeyTable[std::size_t(st.ConfigNo)];
-    st.bindings.KeyRight = slots[kSlotRight];
-    st.bindings.KeyLeft = slots[kSlotLeft];
-    st.bindings.KeyDash = slots[kSlotDash];
-    st.bindings.KeyJump = slots[kSlotJump];
-    st.bindings.KeyGiveUp = slots[kSlotGiveUp];
-    st.bindings.KeyPower = slots[kSlotPower];
-    st.stage.CurrentStage = "1-1";
-    return Next{Phase::Load, "1-1"};
-}
+    std::int32_t& FrameCount() override { return frameCounter_; }
+    std::uint32_t& SecondStart() override { return windowStart_; }
+
+    void TurnStarted() override { s_.status.Label2 = s_.platform.TimeOfDay(); }
+
+    void SecondEnded(std::uint32_t now) override {
+        s_.status.State =
+            "FPS " + std::to_string(frameCounter_) + "/" + std::to_string(s_.state.TargetFps);
+        frameCounter_ = 0;
+        windowStart_ = now;
+    }
+
+    bool NeedsInput() const override { return true; }
+
+    std::optional<Next> RunFrame() override {
+        Session& s = s_;
+        GameState& st = s.state;
+        KeyState& keys = st.keys;
+        const bool enter = keys.Held(vk::kReturn);
+        if (enter && cursor_ == kStartItem) {
+            if (!s.FrameFinished()) {
+                return Next{Phase::Exit, {}};
+            }
+            BeginNewGame(s);
+            return Next{Phase::Load, kFirstStage};
+        }
+        if ((enter && cursor_ == kEndItem) || keys.Held(vk::kF2)) {
+            s.quitRequested = true;
+            return Next{Phase::Exit, {}};
+        }
+        if (enter && cursor_ == kColorItem) {
+            Consume(keys, vk::kReturn);
+            st.ColorDepth = st.ColorDepth == 8 ? 16 : 8;
+            s.platform.SetColorDepth(st.ColorDepth);
+        } else if (enter && cursor_ == kConfigItem) {
+            Consume(keys, vk::kReturn);
+            st.ConfigNo = (st.ConfigNo + 1) % kConfigCount;
+        } else if (enter && cursor_ == kStageItem) {
+            Consume(keys, vk::kReturn);
+            s.StageDirNo = s.StageDirNo + 1 > int(s.StageDirs.size()) ? 1 : s.StageDirNo + 1;
+            s.StageDir = s.StageDirs[std::size_t(s.StageDirNo - 1)];
+        }
+        if (Consume(keys, vk::kUp)) {
+            cursor_ = cursor_ == 0 ? kMenuItems - 1 : cursor_ - 1;
+        } else if (Consume(keys, vk::kDown)) {
+            cursor_ = cursor_ == kMenuItems - 1 ? 0 : cursor_ + 1;
+        }
+        Redraw(s, cursor_);
+        st.TargetFps = FpsKey(keys, st.TargetFps);
+        s.Refresh();
+        if (!s.FrameFinished()) {
+            return Next{Phase::Exit, {}};
+        }
+        return std::nullopt;
+    }
+
+  private:
+    Session& s_;
+    std::uint32_t windowStart_;
+    std::int32_t frameCounter_ = 1;
+    int cursor_ = kStartItem;
+};
 
 }  // namespace
 
@@ -92,73 +140,13 @@ Next RunMenu(Session& s) {
     s.view.Cls();
     s.view.FontSize = kViewFontPoints;
     s.Refresh();
-    GameState& st = s.state;
-    std::uint32_t windowStart = s.Clock();
-    std::int32_t frameCounter = 1;
+    TitleMenu menu(s);
     s.SetPrintPosition(0, 0);
     s.Print("●START");
     s.SetPrintPosition(0, Twips(640));
     s.Print("  END");
     s.Refresh();
-
-    int cursor = kStartItem;
-    for (;;) {
-        s.status.Label2 = s.platform.TimeOfDay();
-        if (!s.Pump()) {
-            return Interrupted(s);
-        }
-        const std::uint32_t now = s.Clock();
-        if (SecondBoundaryPassed(now, windowStart)) {
-            s.status.State =
-                "FPS " + std::to_string(frameCounter) + "/" + std::to_string(st.TargetFps);
-            frameCounter = 0;
-            windowStart = now;
-        }
-        if (!FrameDue(s.Clock(), windowStart, st.TargetFps, frameCounter)) {
-            s.clock.WaitUntil(NextWakeTime(windowStart, st.TargetFps, frameCounter));
-            continue;
-        }
-        if (NoMoreInput(s)) {
-            return Next{Phase::Exit, {}};
-        }
-        ++frameCounter;
-        s.FrameStarted();
-        KeyState& keys = st.keys;
-        const bool enter = keys.Held(vk::kReturn);
-        if (enter && cursor == kStartItem) {
-            if (!s.FrameFinished()) {
-                return Next{Phase::Exit, {}};
-            }
-            return StartGame(s);
-        }
-        if ((enter && cursor == kEndItem) || keys.Held(vk::kF2)) {
-            s.quitRequested = true;
-            return Next{Phase::Exit, {}};
-        }
-        if (enter && cursor == kColorItem) {
-            Consume(keys, vk::kReturn);
-            st.ColorDepth = st.ColorDepth == 8 ? 16 : 8;
-            s.platform.SetColorDepth(st.ColorDepth);
-        } else if (enter && cursor == kConfigItem) {
-            Consume(keys, vk::kReturn);
-            st.ConfigNo = (st.ConfigNo + 1) % kConfigCount;
-        } else if (enter && cursor == kStageItem) {
-            Consume(keys, vk::kReturn);
-            s.StageDirNo = s.StageDirNo + 1 > int(s.StageDirs.size()) ? 1 : s.StageDirNo + 1;
-            s.StageDir = s.StageDirs[std::size_t(s.StageDirNo - 1)];
-        }
-        if (Consume(keys, vk::kUp)) {
-            cursor = cursor == 0 ? kMenuItems - 1 : cursor - 1;
-        } else if (Consume(keys, vk::kDown)) {
-            cursor = cursor == kMenuItems - 1 ? 0 : cursor + 1;
-        }
-        Redraw(s, cursor);
-        st.TargetFps = FpsKey(keys, st.TargetFps);
-        s.Refresh();
-        if (!s.FrameFinished()) {
-            return Next{Phase::Exit, {}};
-        }
-    }
+    return RunPaced(s, menu);
 }
 
 }  // namespace tarn::game

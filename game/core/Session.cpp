@@ -78,11 +78,6 @@ bool Session::Pump() {
     return !quitRequested && !menuRequested;
 }
 
-bool Session::FrameStarted() {
-    ++framesRun;
-    return true;
-}
-
 bool Session::FrameFinished() {
     if (observer != nullptr && !observer->AfterFrame(framesRun, state)) {
         exitCode = 3;

@@ -103,8 +103,8 @@ class Session : public FrameServices, private ShownFrame {
 
     // Lets pending events run; false when the running phase must hand over at once.
     bool Pump();
-    // Counts a started frame; true while the run may go on (frame limit, replay check).
-    bool FrameStarted();
+    // Counts a started frame.
+    void FrameStarted() { ++framesRun; }
     // True when no input can arrive any more before the next frame starts.
     bool NoInputDueThisFrame() const { return !input.InputDueBefore(framesRun + 1); }
     bool FrameFinished();
