@@ -5,8 +5,8 @@
 
 #include "assets/BuiltinArt.h"
 #include "game/core/Flow.h"
+#include "game/core/Game.h"
 #include "game/core/Replay.h"
-#include "game/core/Session.h"
 #include "game/core/Startup.h"
 #include "game/core/StateDump.h"
 #include "support/PictureFile.h"
@@ -22,7 +22,7 @@ bool IsStagePath(const std::string& stage) {
     return path.extension() == ".tr2" || path.has_parent_path();
 }
 
-Failure ResolveStage(Session& s, const std::string& stage, std::string& name) {
+Failure ResolveStage(StageFolders& folders, const std::string& stage, std::string& name) {
     const std::filesystem::path path(stage);
     if (IsStagePath(stage)) {
         std::error_code error;
@@ -30,7 +30,7 @@ Failure ResolveStage(Session& s, const std::string& stage, std::string& name) {
         if (error || !std::filesystem::is_regular_file(absolute, error)) {
             return Fail("The stage file " + path.string() + " does not exist.");
         }
-        s.StageDir = absolute.parent_path() / "";
+        folders.StageDir = absolute.parent_path() / "";
         name = absolute.stem().string();
         return std::nullopt;
     }
@@ -42,8 +42,7 @@ Failure ResolveStage(Session& s, const std::string& stage, std::string& name) {
 
 int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInput,
             const ProgramInfo& program, std::ostream& out,
-            const std::function<void(Session&)>& prepare,
-            const std::function<void(Session&)>& finish) {
+            const std::function<void(Game&)>& prepare, const std::function<void(Game&)>& finish) {
     std::unique_ptr<Replay> replay;
     std::unique_ptr<Recording> record;
     GameClock* clock = &realPlatform;
@@ -72,46 +71,47 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
         observer = record.get();
     }
 
-    Session s(realPlatform, *clock, *input, art::Builtin(), options.root);
-    s.state.lowSpec = program.lowSpec;
-    s.observer = observer;
+    Game game(realPlatform, *clock, *input, art::Builtin(), options.root);
+    game.state.lowSpec = program.lowSpec;
+    game.run.observer = observer;
     // Under --stage there is no title to start, so no early key may open one.
-    s.TitleStarted = !options.stage.empty();
+    game.run.TitleStarted = !options.stage.empty();
     // The editor test-plays a stage file of its own, which needs no stage folder below data/.
     const bool needStageFolder = options.stage.empty() || !IsStagePath(options.stage);
-    if (const Failure failure = Startup(
-            s, program.lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal, needStageFolder)) {
+    if (const Failure failure =
+            Startup(game, program.lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal,
+                    needStageFolder)) {
         realPlatform.ShowMessage(*failure);
         return 1;
     }
     if (options.frames) {
         if (*options.frames == 0) {
-            s.stopAfterFirstLoad = true;
+            game.run.stopAfterFirstLoad = true;
         } else {
-            s.frameLimit = *options.frames;
+            game.run.frameLimit = *options.frames;
         }
     }
     Next first{Phase::Menu, {}};
     if (!options.stage.empty()) {
         std::string name;
-        if (const Failure failure = ResolveStage(s, options.stage, name)) {
+        if (const Failure failure = ResolveStage(game.folders, options.stage, name)) {
             realPlatform.ShowMessage(*failure);
             return 1;
         }
-        s.stageMode = true;
-        BeginNewGame(s);
+        game.run.stageMode = true;
+        BeginNewGame(game.state, game.screen.strip);
         first = Next{Phase::Load, name};
     }
     if (prepare) {
-        prepare(s);
+        prepare(game);
     }
-    int status = RunFlow(s, first);
+    int status = RunFlow(game, first);
     if (replay && replay->Divergence()) {
         realPlatform.ShowMessage(*replay->Divergence());
         status = 3;
     }
     if (!options.screenshot.empty()) {
-        const Surface& shot = s.Presented();
+        const Surface& shot = game.screen.Presented();
         if (SaveBmp(options.screenshot, shot) != PictureStatus::Ok) {
             realPlatform.ShowMessage(
                 Fail("Cannot write the screenshot " + options.screenshot.string() + "."));
@@ -119,10 +119,11 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
         }
     }
     if (options.dumpState) {
-        DumpState(out, s.state, DumpExtras{s.framesRun, s.status.State});
+        DumpState(out, game.state,
+                  DumpExtras{game.run.framesRun, game.screen.strip.FrameRateText()});
     }
     if (finish) {
-        finish(s);
+        finish(game);
     }
     return status;
 }

@@ -11,7 +11,7 @@
 
 namespace tarn::game {
 
-class Session;
+struct Game;
 
 struct ProgramInfo {
     bool lowSpec = false;
@@ -20,11 +20,11 @@ struct ProgramInfo {
 // Runs the game on the platform with the front end's live input (the window's keys);
 // --replay and --record put a replay or a recording between that input and the game.
 // Returns the exit status (0 normal end, 1 a missing or unreadable file, 3 a replay that
-// diverged). `prepare` may adjust the session before the first phase; `finish` sees it
-// once the run has ended.
+// diverged). `prepare` may adjust the game before the first phase; `finish` sees it once
+// the run has ended.
 int RunGame(const Options& options, Platform& platform, InputSource& liveInput,
             const ProgramInfo& program, std::ostream& out,
-            const std::function<void(Session&)>& prepare = {},
-            const std::function<void(Session&)>& finish = {});
+            const std::function<void(Game&)>& prepare = {},
+            const std::function<void(Game&)>& finish = {});
 
 }  // namespace tarn::game

@@ -93,7 +93,6 @@ void TakeItems(FrameContext& frame, int row) {
         if (s.stage.Chip(column, row) == 20) {
             detail::ChangeCell(frame, column, row, 0);
             s.counters.Lives += 1;
-            frame.services.LivesChanged(s.counters.Lives);
             detail::RewindAndPlay(frame.services, SoundId::oneUp);
         }
     }

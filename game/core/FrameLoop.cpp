@@ -2,29 +2,30 @@
 #include "game/core/FrameLoop.h"
 
 #include "game/core/Pacing.h"
-#include "game/core/Session.h"
+#include "game/core/RunControl.h"
 
 namespace tarn::game {
 
-Next RunPaced(Session& s, PacedPhase& phase) {
-    const int& targetFps = s.state.TargetFps;
+Next RunPaced(PacedPhase& phase, RunControl& run, GameClock& clock, GameState& state) {
+    const int& targetFps = state.TargetFps;
     for (;;) {
         phase.TurnStarted();
-        if (!s.Pump()) {
-            return Interrupted(s);
+        if (!run.Pump(state)) {
+            return Interrupted(run);
         }
-        if (const std::uint32_t now = s.Clock(); SecondBoundaryPassed(now, phase.SecondStart())) {
+        if (const std::uint32_t now = clock.Clock();
+            SecondBoundaryPassed(now, phase.SecondStart())) {
             phase.SecondEnded(now);
         }
-        if (!FrameDue(s.Clock(), phase.SecondStart(), targetFps, phase.FrameCount())) {
-            s.clock.WaitUntil(NextWakeTime(phase.SecondStart(), targetFps, phase.FrameCount()));
+        if (!FrameDue(clock.Clock(), phase.SecondStart(), targetFps, phase.FrameCount())) {
+            clock.WaitUntil(NextWakeTime(phase.SecondStart(), targetFps, phase.FrameCount()));
             continue;
         }
-        if (phase.NeedsInput() && !s.frameLimit && !s.input.InputCanArrive()) {
+        if (phase.NeedsInput() && !run.MayWaitForInput()) {
             return Next{Phase::Exit, {}};
         }
         ++phase.FrameCount();
-        s.FrameStarted();
+        run.FrameStarted();
         if (auto next = phase.RunFrame()) {
             return *next;
         }

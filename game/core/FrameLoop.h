@@ -7,10 +7,12 @@
 #include <optional>
 
 #include "game/core/Flow.h"
+#include "game/core/GameClock.h"
+#include "game/core/GameState.h"
 
 namespace tarn::game {
 
-class Session;
+class RunControl;
 
 // What the title menu and the main loop do in the paced loop.
 class PacedPhase {
@@ -35,7 +37,8 @@ class PacedPhase {
     virtual std::optional<Next> RunFrame() = 0;
 };
 
-// Runs turns until a frame hands over or the run is interrupted.
-Next RunPaced(Session& session, PacedPhase& phase);
+// Runs turns until a frame hands over or the run is interrupted; the events go into the
+// state's held keys, and the state's TargetFps paces the frames.
+Next RunPaced(PacedPhase& phase, RunControl& run, GameClock& clock, GameState& state);
 
 }  // namespace tarn::game

@@ -1,6 +1,7 @@
 // What the rules of play need from outside the game state: the millisecond clock, the
 // sounds and text printed into the composition picture. The main loop passes the real
-// ones; tests pass recording fakes.
+// ones; tests pass recording fakes. The rules tell nothing else: what the status strip
+// shows, the main loop takes from the game state.
 #pragma once
 
 #include <cstdint>
@@ -25,8 +26,6 @@ public:
     virtual void Sound(SoundId id, SoundOp op) = 0;
     // Prints a text into the composition picture with its print position at (x, y).
     virtual void PrintOnPBuffer(int x, int y, std::string_view text) = 0;
-    // The lives label shows the new count.
-    virtual void LivesChanged(std::int32_t lives) = 0;
 };
 
 }  // namespace tarn::game

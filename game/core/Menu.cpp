@@ -7,7 +7,9 @@
 #include "game/core/Flow.h"
 #include "game/core/FrameLoop.h"
 #include "game/core/Pacing.h"
-#include "game/core/Session.h"
+#include "game/core/RunControl.h"
+#include "game/core/Screen.h"
+#include "game/core/StageFolders.h"
 #include "settings/VirtualKeys.h"
 #include "support/PictureFile.h"
 
@@ -24,15 +26,6 @@ int Twips(int twips) {
     return int(std::lround(double(twips) / 15.0));
 }
 
-// The folder's own name: the text after the last separator, without the trailing one.
-std::string FolderName(const std::filesystem::path& dir) {
-    auto p = dir;
-    if (!p.has_filename()) {
-        p = p.parent_path();
-    }
-    return p.filename().string();
-}
-
 bool Consume(KeyState& keys, int code) {
     if (!keys.Held(code)) {
         return false;
@@ -41,36 +34,36 @@ bool Consume(KeyState& keys, int code) {
     return true;
 }
 
-void Redraw(Session& s, int cursor) {
-    s.view.Cls();
-    const GameState& st = s.state;
+void Redraw(Screen& screen, const GameState& st, const StageFolders& folders, int cursor) {
+    screen.view.Cls();
     const auto line = [&](int twips, const std::string& text) {
-        s.SetPrintPosition(0, Twips(twips));
-        s.Print(text);
+        screen.SetPrintPosition(0, Twips(twips));
+        screen.Print(text);
     };
     line(0, "   START");
     line(640, "   END");
     line(1280, "   Optara(" + std::to_string(st.ConfigNo + 1) + ")");
     line(1920, "   Colore=" + std::to_string(st.ColorDepth) + "bit");
     line(2560, "   Stage Change");
-    s.view.FontSize = kStageLineFontPoints;
-    line(3400, "      Stage:" + FolderName(s.StageDir));
-    s.view.FontSize = kViewFontPoints;
+    screen.view.FontSize = kStageLineFontPoints;
+    line(3400, "      Stage:" + folders.ChosenName());
+    screen.view.FontSize = kViewFontPoints;
     line(cursor * 640, "●");
 }
 
 class TitleMenu : public PacedPhase {
   public:
-    explicit TitleMenu(Session& s) : s_(s), windowStart_(s.Clock()) {}
+    TitleMenu(GameState& state, Screen& screen, RunControl& run, StageFolders& folders,
+              GameClock& clock)
+        : st_(state), screen_(screen), run_(run), folders_(folders), windowStart_(clock.Clock()) {}
 
     std::int32_t& FrameCount() override { return frameCounter_; }
     std::uint32_t& SecondStart() override { return windowStart_; }
 
-    void TurnStarted() override { s_.status.Label2 = s_.platform.TimeOfDay(); }
+    void TurnStarted() override { screen_.ShowTimeOfDay(); }
 
     void SecondEnded(std::uint32_t now) override {
-        s_.status.State =
-            "FPS " + std::to_string(frameCounter_) + "/" + std::to_string(s_.state.TargetFps);
+        screen_.strip.SetFrameRate(frameCounter_, st_.TargetFps);
         frameCounter_ = 0;
         windowStart_ = now;
     }
@@ -78,49 +71,50 @@ class TitleMenu : public PacedPhase {
     bool NeedsInput() const override { return true; }
 
     std::optional<Next> RunFrame() override {
-        Session& s = s_;
-        GameState& st = s.state;
+        GameState& st = st_;
         KeyState& keys = st.keys;
         const bool enter = keys.Held(vk::kReturn);
         if (enter && cursor_ == kStartItem) {
-            if (!s.FrameFinished()) {
+            if (!run_.FrameFinished(st)) {
                 return Next{Phase::Exit, {}};
             }
-            BeginNewGame(s);
+            BeginNewGame(st, screen_.strip);
             return Next{Phase::Load, kFirstStage};
         }
         if ((enter && cursor_ == kEndItem) || keys.Held(vk::kF2)) {
-            s.quitRequested = true;
+            run_.quitRequested = true;
             return Next{Phase::Exit, {}};
         }
         if (enter && cursor_ == kColorItem) {
             Consume(keys, vk::kReturn);
             st.ColorDepth = st.ColorDepth == 8 ? 16 : 8;
-            s.platform.SetColorDepth(st.ColorDepth);
+            screen_.SetColorDepth(st.ColorDepth);
         } else if (enter && cursor_ == kConfigItem) {
             Consume(keys, vk::kReturn);
             st.ConfigNo = (st.ConfigNo + 1) % kConfigCount;
         } else if (enter && cursor_ == kStageItem) {
             Consume(keys, vk::kReturn);
-            s.StageDirNo = s.StageDirNo + 1 > int(s.StageDirs.size()) ? 1 : s.StageDirNo + 1;
-            s.StageDir = s.StageDirs[std::size_t(s.StageDirNo - 1)];
+            folders_.ChooseNext();
         }
         if (Consume(keys, vk::kUp)) {
             cursor_ = cursor_ == 0 ? kMenuItems - 1 : cursor_ - 1;
         } else if (Consume(keys, vk::kDown)) {
             cursor_ = cursor_ == kMenuItems - 1 ? 0 : cursor_ + 1;
         }
-        Redraw(s, cursor_);
+        Redraw(screen_, st, folders_, cursor_);
         st.TargetFps = FpsKey(keys, st.TargetFps);
-        s.Refresh();
-        if (!s.FrameFinished()) {
+        screen_.Refresh();
+        if (!run_.FrameFinished(st)) {
             return Next{Phase::Exit, {}};
         }
         return std::nullopt;
     }
 
   private:
-    Session& s_;
+    GameState& st_;
+    Screen& screen_;
+    RunControl& run_;
+    StageFolders& folders_;
     std::uint32_t windowStart_;
     std::int32_t frameCounter_ = 1;
     int cursor_ = kStartItem;
@@ -128,25 +122,26 @@ class TitleMenu : public PacedPhase {
 
 }  // namespace
 
-Next RunMenu(Session& s) {
-    s.menuRequested = false;
-    const auto bgPath = s.root / "bg.jpg";
-    if (const auto status = LoadPicture(bgPath, s.view.picture); status != PictureStatus::Ok) {
-        s.platform.ShowMessage(Fail("Cannot load the title picture " + bgPath.string() + " (" +
-                                    Describe(status) + ")."));
-        s.exitCode = 1;
+Next RunMenu(GameState& state, Screen& screen, RunControl& run, StageFolders& folders,
+             GameClock& clock, const std::filesystem::path& titlePicture) {
+    run.menuRequested = false;
+    if (const auto status = LoadPicture(titlePicture, screen.view.picture);
+        status != PictureStatus::Ok) {
+        screen.ShowMessage(Fail("Cannot load the title picture " + titlePicture.string() + " (" +
+                                Describe(status) + ")."));
+        run.exitCode = 1;
         return Next{Phase::Exit, {}};
     }
-    s.view.Cls();
-    s.view.FontSize = kViewFontPoints;
-    s.Refresh();
-    TitleMenu menu(s);
-    s.SetPrintPosition(0, 0);
-    s.Print("●START");
-    s.SetPrintPosition(0, Twips(640));
-    s.Print("  END");
-    s.Refresh();
-    return RunPaced(s, menu);
+    screen.view.Cls();
+    screen.view.FontSize = kViewFontPoints;
+    screen.Refresh();
+    TitleMenu menu(state, screen, run, folders, clock);
+    screen.SetPrintPosition(0, 0);
+    screen.Print("●START");
+    screen.SetPrintPosition(0, Twips(640));
+    screen.Print("  END");
+    screen.Refresh();
+    return RunPaced(menu, run, clock, state);
 }
 
 }  // namespace tarn::game

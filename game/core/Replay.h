@@ -18,7 +18,7 @@
 #include "game/core/GameClock.h"
 #include "game/core/GameMessages.h"
 #include "game/core/Input.h"
-#include "game/core/Session.h"
+#include "game/core/RunControl.h"
 
 namespace tarn::game {
 

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "assets/BuiltinArt.h"
-#include "game/core/Session.h"
+#include "game/core/Rules.h"
+#include "game/core/RunControl.h"
+#include "game/core/Screen.h"
+#include "game/core/StageFolders.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
@@ -49,43 +52,6 @@ void TileBackground(Surface& back, const Surface& tile) {
 bool IsPlainFileName(std::string_view name) {
     return !name.empty() && name != "." && name != ".." &&
            name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
-}
-
-Failure BuildBackground(Session& s, const std::filesystem::path& stagePath,
-                        const std::string& tileName) {
-    if (tileName.empty()) {
-        return Fail("The stage names no background picture.");
-    }
-    if (!IsPlainFileName(tileName)) {
-        return Fail("The stage file " + stagePath.string() + " is damaged: its background \"" +
-                    PrintableText(tileName) + "\" is not the name of a picture in the bmp folder.");
-    }
-    // BackPIC is only ever read after it has been composed, so the background of the
-    // previous load serves again when the tile is the same.
-    if (tileName == s.LoadedBackground && !s.layers.BackPIC.empty()) {
-        return std::nullopt;
-    }
-    s.LoadedBackground.clear();
-    const auto tilePath = s.root / "bmp" / tileName;
-    if (const auto status = LoadPicture(tilePath, s.BackB); status != PictureStatus::Ok) {
-        return Fail("Cannot load the background picture " + tilePath.string() + " (" +
-                    Describe(status) + ").");
-    }
-    // std.bmp only gives the background its size: the tiles cover all of it.
-    if (s.backgroundWidth == 0) {
-        const auto stdPath = s.root / "bmp" / "std.bmp";
-        Surface size;
-        if (const auto status = LoadPicture(stdPath, size); status != PictureStatus::Ok) {
-            return Fail("Cannot load the picture " + stdPath.string() + " (" + Describe(status) +
-                        ").");
-        }
-        s.backgroundWidth = size.width();
-        s.backgroundHeight = size.height();
-    }
-    s.layers.BackPIC.Reset(s.backgroundWidth, s.backgroundHeight);
-    TileBackground(s.layers.BackPIC, s.BackB);
-    s.LoadedBackground = tileName;
-    return std::nullopt;
 }
 
 }  // namespace
@@ -204,21 +170,63 @@ void FillStage(GameState& state, Layers& layers, const art::BuiltinPictures& art
     });
 }
 
-void NowLoading(Session& s, std::string_view title) {
-    s.Print("now loading...(" + std::string(title) + ")");
-    s.Refresh();
+void NowLoading(Screen& screen, std::string_view title) {
+    screen.Print("now loading...(" + std::string(title) + ")");
+    screen.Refresh();
 }
 
-Failure ReadData(Session& s, const std::string& name, const std::string& title) {
-    s.state.stage.CurrentStage = title;
-    s.view.picture = Surface{};
-    s.view.Cls();
+StageLoader::StageLoader(std::filesystem::path programFolder) : root_(std::move(programFolder)) {}
+
+Failure StageLoader::BuildBackground(Layers& layers, const std::filesystem::path& stagePath,
+                                     const std::string& tileName) {
+    if (tileName.empty()) {
+        return Fail("The stage names no background picture.");
+    }
+    if (!IsPlainFileName(tileName)) {
+        return Fail("The stage file " + stagePath.string() + " is damaged: its background \"" +
+                    PrintableText(tileName) + "\" is not the name of a picture in the bmp folder.");
+    }
+    // BackPIC is only ever read after it has been composed, so the background of the
+    // previous load serves again when the tile is the same.
+    if (tileName == LoadedBackground && !layers.BackPIC.empty()) {
+        return std::nullopt;
+    }
+    LoadedBackground.clear();
+    const auto tilePath = root_ / "bmp" / tileName;
+    if (const auto status = LoadPicture(tilePath, BackB); status != PictureStatus::Ok) {
+        return Fail("Cannot load the background picture " + tilePath.string() + " (" +
+                    Describe(status) + ").");
+    }
+    // std.bmp only gives the background its size: the tiles cover all of it.
+    if (backgroundWidth_ == 0) {
+        const auto stdPath = root_ / "bmp" / "std.bmp";
+        Surface size;
+        if (const auto status = LoadPicture(stdPath, size); status != PictureStatus::Ok) {
+            return Fail("Cannot load the picture " + stdPath.string() + " (" + Describe(status) +
+                        ").");
+        }
+        backgroundWidth_ = size.width();
+        backgroundHeight_ = size.height();
+    }
+    layers.BackPIC.Reset(backgroundWidth_, backgroundHeight_);
+    TileBackground(layers.BackPIC, BackB);
+    LoadedBackground = tileName;
+    return std::nullopt;
+}
+
+Failure StageLoader::ReadData(const std::string& name, const std::string& title, FrameContext& play,
+                              Screen& screen, RunControl& run, const StageFolders& folders) {
+    GameState& state = play.state;
+    Layers& layers = play.layers;
+    state.stage.CurrentStage = title;
+    screen.view.picture = Surface{};
+    screen.view.Cls();
 
     std::vector<std::uint8_t> plain;
-    const auto path = s.StageDir / (name + ".tr2");
-    const ContainerStatus status = ReadEncipheredFile(s.container, path, plain);
+    const auto path = folders.StageFile(name);
+    const ContainerStatus status = ReadEncipheredFile(container_, path, plain);
     if (status != ContainerStatus::Ok) {
-        if (auto message = s.container.MessageFor(status, path)) {
+        if (auto message = container_.MessageFor(status, path)) {
             return message;
         }
         return Fail("Cannot read the stage file " + path.string() + " (" + Describe(status) + ").");
@@ -228,34 +236,34 @@ Failure ReadData(Session& s, const std::string& name, const std::string& title) 
     if (text.lineCount == 0) {
         return Fail("The stage file " + path.string() + " holds no stage.");
     }
-    s.status.STName = title + ":" + text.StageName;
-    NowLoading(s, title);
-    s.Pump();
+    screen.strip.SetStage(title, text.StageName);
+    NowLoading(screen, title);
+    run.Pump(state);
 
-    if (auto failure = BuildBackground(s, path, text.BackgroundName)) {
+    if (auto failure = BuildBackground(layers, path, text.BackgroundName)) {
         return failure;
     }
-    Stage& st = s.state.stage;
+    Stage& st = state.stage;
     st.BackgroundName = text.BackgroundName;
     st.StageName = text.StageName;
     st.NextStage = text.NextStage;
     st.NextStage2 = text.NextStage2;
     // A damaged file may hold any number; keep positions and time where arithmetic on
     // them stays exact and every count-down ends.
-    s.state.player.PlayerX = std::clamp(text.PlayerX, -kPositionLimit, kPositionLimit);
-    s.state.player.PlayerY = std::clamp(text.PlayerY, -kPositionLimit, kPositionLimit);
-    s.state.counters.TimeLeft =
+    state.player.PlayerX = std::clamp(text.PlayerX, -kPositionLimit, kPositionLimit);
+    state.player.PlayerY = std::clamp(text.PlayerY, -kPositionLimit, kPositionLimit);
+    state.counters.TimeLeft =
         std::isnan(text.TimeLeft) ? 0.0 : std::clamp(text.TimeLeft, -kTimeLimit, kTimeLimit);
-    if (s.layers.MainV.width() != kMapPixelWidth || s.layers.MainV.height() != kMapPixelHeight) {
-        s.layers.MainV.Reset(kMapPixelWidth, kMapPixelHeight);  // FillStage clears it
+    if (layers.MainV.width() != kMapPixelWidth || layers.MainV.height() != kMapPixelHeight) {
+        layers.MainV.Reset(kMapPixelWidth, kMapPixelHeight);  // FillStage clears it
     }
-    ResetSurface(s.layers.MainMask, kMapPixelWidth, kMapPixelHeight, kWhite);
-    FillStage(s.state, s.layers, s.art, s, text);
+    ResetSurface(layers.MainMask, kMapPixelWidth, kMapPixelHeight, kWhite);
+    FillStage(state, layers, play.art, play.services, text);
 
-    ResetSurface(s.layers.PBuffer, kMapPixelWidth + kPBufferMargin,
-                 kMapPixelHeight + kPBufferMargin, kBlack);
-    BitBlt(s.layers.PBuffer, 0, 0, s.layers.BackPIC.width(), s.layers.BackPIC.height(),
-           s.layers.BackPIC, 0, 0);
+    ResetSurface(layers.PBuffer, kMapPixelWidth + kPBufferMargin, kMapPixelHeight + kPBufferMargin,
+                 kBlack);
+    BitBlt(layers.PBuffer, 0, 0, layers.BackPIC.width(), layers.BackPIC.height(), layers.BackPIC, 0,
+           0);
     return std::nullopt;
 }
 

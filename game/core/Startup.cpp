@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "game/core/Session.h"
+#include "game/core/Game.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
@@ -22,24 +22,10 @@ Failure LoadPlayerPicture(const std::filesystem::path& path, Surface& picture) {
 
 }  // namespace
 
-std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path& dataFolder) {
-    std::vector<std::filesystem::path> folders;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(dataFolder, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError)) {
-            folders.push_back(it->path() / "");
-        }
-    }
-    std::sort(folders.begin(), folders.end());
-    return folders;
-}
-
-Failure Startup(Session& s, SettingsBuild build, bool needStageFolder) {
+Failure Startup(Game& s, SettingsBuild build, bool needStageFolder) {
     GameState& st = s.state;
-    s.status.Label2 = s.platform.TimeOfDay();
-    s.StageDir = s.root / "data" / "";
+    s.screen.ShowTimeOfDay();
+    s.folders.StageDir = s.root / "data" / "";
     st.ConfigNo = 0;
     st.bindings = KeyBindings{};
     st.bindings.KeyGiveUp = 0;
@@ -53,13 +39,13 @@ Failure Startup(Session& s, SettingsBuild build, bool needStageFolder) {
         return Fail(SettingsMessage(status, settingsPath));
     }
     for (const UserMessage& warning : warnings) {
-        s.platform.ShowMessage(warning);
+        s.screen.ShowMessage(warning);
     }
     st.KeyTable = settings.KeyTable;
     st.TargetFps = settings.TargetFps;
     st.ColorDepth = settings.ColorDepth;
-    s.status.State = "FPS " + std::to_string(st.TargetFps) + "/" + std::to_string(st.TargetFps);
-    s.platform.SetColorDepth(st.ColorDepth);
+    s.screen.strip.SetFrameRate(st.TargetFps, st.TargetFps);
+    s.screen.SetColorDepth(st.ColorDepth);
 
     for (int i = 0; i < 8; ++i) {
         if (auto failure = LoadPlayerPicture(s.root / "me" / ("---" + std::to_string(i) + ".bmp"),
@@ -78,19 +64,20 @@ Failure Startup(Session& s, SettingsBuild build, bool needStageFolder) {
     if (auto failure = s.platform.LoadSounds(s.root / "sound")) {
         return failure;
     }
-    s.Pump();
-    s.Refresh();
+    s.run.Pump(st);
+    s.screen.Refresh();
 
-    s.StageDirs = ListStageFolders(s.root / "data");
-    if (s.StageDirs.empty() && !needStageFolder) {
+    StageFolders& folders = s.folders;
+    folders.StageDirs = ListStageFolders(s.root / "data");
+    if (folders.StageDirs.empty() && !needStageFolder) {
         return std::nullopt;
     }
-    if (s.StageDirs.empty()) {
+    if (folders.StageDirs.empty()) {
         return Fail("No stage folder found below " + (s.root / "data").string() +
                     ". The game needs at least one folder of stage files there.");
     }
-    s.StageDirNo = 1;
-    s.StageDir = s.StageDirs.front();
+    folders.StageDirNo = 1;
+    folders.StageDir = folders.StageDirs.front();
     return std::nullopt;
 }
 

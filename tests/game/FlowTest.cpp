@@ -20,7 +20,7 @@ class FlowTest : public ::testing::Test {
   protected:
     Ended Play(const std::string& stage, std::optional<std::uint64_t> frames,
                const std::string& replay = "", bool lowSpec = false,
-               const std::function<void(Session&)>& prepare = {}) {
+               const std::function<void(Game&)>& prepare = {}) {
         Options options;
         options.stage = stage;
         options.frames = frames;
@@ -31,11 +31,11 @@ class FlowTest : public ::testing::Test {
         Ended ended;
         const RunResult result = RunHeadless(
             folder, options, nullptr, prepare,
-            [&](Session& s) {
+            [&](Game& s) {
                 ended.counters = s.state.counters;
                 ended.stage = s.state.stage.CurrentStage;
-                ended.stageCaption = s.status.STName;
-                ended.frames = s.framesRun;
+                ended.stageCaption = s.screen.strip.StageText();
+                ended.frames = s.run.framesRun;
             },
             lowSpec);
         ended.status = result.status;

@@ -139,8 +139,8 @@ std::string AllTexts(const std::vector<UserMessage>& messages) {
 }
 
 RunResult RunHeadless(const ProgramFolder& folder, Options options, HeadlessPlatform* platform,
-                      const std::function<void(Session&)>& prepare,
-                      const std::function<void(Session&)>& finish, bool lowSpec,
+                      const std::function<void(Game&)>& prepare,
+                      const std::function<void(Game&)>& finish, bool lowSpec,
                       PlatformInput::Person person) {
     options.root = folder.root();
     options.headless = true;

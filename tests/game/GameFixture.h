@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "game/core/App.h"
-#include "game/core/Session.h"
+#include "game/core/Game.h"
 #include "game/platform/HeadlessPlatform.h"
 #include "support/StageText.h"
 
@@ -85,8 +85,8 @@ struct RunResult {
 // platform's events as its live input: by default nobody sits at the keys.
 RunResult RunHeadless(const ProgramFolder& folder, Options options,
                       HeadlessPlatform* platform = nullptr,
-                      const std::function<void(Session&)>& prepare = {},
-                      const std::function<void(Session&)>& finish = {}, bool lowSpec = false,
+                      const std::function<void(Game&)>& prepare = {},
+                      const std::function<void(Game&)>& finish = {}, bool lowSpec = false,
                       PlatformInput::Person person = PlatformInput::Person::Nobody);
 
 // Writes a replay file and returns its path.

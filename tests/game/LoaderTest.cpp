@@ -17,7 +17,6 @@ class RecordingServices : public FrameServices {
     std::uint32_t Clock() override { return 0; }
     void Sound(SoundId id, SoundOp op) override { sounds.push_back({id, op}); }
     void PrintOnPBuffer(int, int, std::string_view) override {}
-    void LivesChanged(std::int32_t) override {}
     std::vector<SoundRequest> sounds;
 };
 
@@ -159,10 +158,10 @@ class ReadDataTest : public ::testing::Test {
         options.stage = stage;
         options.frames = 0;
         Loaded loaded;
-        const RunResult result = RunHeadless(folder, options, nullptr, {}, [&](Session& s) {
+        const RunResult result = RunHeadless(folder, options, nullptr, {}, [&](Game& s) {
             loaded.player = s.state.player;
             loaded.stage = s.state.stage.CurrentStage;
-            loaded.caption = s.status.STName;
+            loaded.caption = s.screen.strip.StageText();
         });
         loaded.status = result.status;
         loaded.messages = result.messages;

@@ -37,14 +37,14 @@ class MenuTest : public ::testing::Test {
         options.replay = WriteReplay(folder, script);
         ScriptedPlatform platform;
         MenuRun run;
-        const RunResult result = RunHeadless(folder, options, &platform, {}, [&](Session& s) {
+        const RunResult result = RunHeadless(folder, options, &platform, {}, [&](Game& s) {
             run.configNo = s.state.ConfigNo;
             run.colorDepth = s.state.ColorDepth;
-            run.stageDirNo = s.StageDirNo;
-            run.stageDir = s.StageDir.parent_path().filename().string();
+            run.stageDirNo = s.folders.StageDirNo;
+            run.stageDir = s.folders.StageDir.parent_path().filename().string();
             run.currentStage = s.state.stage.CurrentStage;
             run.lives = s.state.counters.Lives;
-            run.frames = s.framesRun;
+            run.frames = s.run.framesRun;
             run.keyJump = s.state.bindings.KeyJump;
         });
         run.status = result.status;
@@ -159,10 +159,10 @@ TEST_F(MenuTest, FirstKeyPressStopsOpOnceAndReentersTheMenuKeepingItsKey) {
     std::uint64_t frames = 0;
     bool quit = false;
     RunHeadless(
-        folder, options, &platform, [&](Session& s) { s.phaseProbe = [&] { ++phases; }; },
-        [&](Session& s) {
-            frames = s.framesRun;
-            quit = s.quitRequested;
+        folder, options, &platform, [&](Game& s) { s.run.phaseProbe = [&] { ++phases; }; },
+        [&](Game& s) {
+            frames = s.run.framesRun;
+            quit = s.run.quitRequested;
         });
     EXPECT_EQ(phases, 2);  // the first menu and the one the first key entered
     EXPECT_EQ(std::count(platform.sounds.begin(), platform.sounds.end(),

@@ -24,11 +24,11 @@ LoopRun RunFrames(ProgramFolder& folder, std::uint64_t frames, const std::string
         options.replay = WriteReplay(folder, replay);
     }
     LoopRun run;
-    RunHeadless(folder, options, platform, {}, [&](Session& s) {
+    RunHeadless(folder, options, platform, {}, [&](Game& s) {
         run.timeLeft = s.state.counters.TimeLeft;
-        run.fpsCaption = s.status.State;
+        run.fpsCaption = s.screen.strip.FrameRateText();
         run.targetFps = s.state.TargetFps;
-        run.frames = s.framesRun;
+        run.frames = s.run.framesRun;
     });
     return run;
 }
@@ -129,13 +129,13 @@ class PauseTest : public PacingTest {
         std::uint64_t ran = 0;
         RunHeadless(
             folder, options, &platform,
-            [&](Session& s) {
-                frames = &s.framesRun;
+            [&](Game& s) {
+                frames = &s.run.framesRun;
                 if (spaceJumps) {
                     s.state.bindings.KeyJump = 32;
                 }
             },
-            [&](Session& s) { ran = s.framesRun; }, false, PlatformInput::Person::AtTheKeys);
+            [&](Game& s) { ran = s.run.framesRun; }, false, PlatformInput::Person::AtTheKeys);
         return ran;
     }
 };
