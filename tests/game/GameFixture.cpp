@@ -140,17 +140,17 @@ std::string AllTexts(const std::vector<UserMessage>& messages) {
 
 RunResult RunHeadless(const ProgramFolder& folder, Options options, HeadlessPlatform* platform,
                       const std::function<void(Game&)>& prepare,
-                      const std::function<void(Game&)>& finish, bool lowSpec,
-                      PlatformInput::Person person) {
+                      const std::function<void(Game&)>& finish, bool lowSpec, InputSource* input) {
     options.root = folder.root();
     options.headless = true;
     HeadlessPlatform headless;
     HeadlessPlatform& used = platform != nullptr ? *platform : headless;
-    PlatformInput input(used, person);
+    PlatformInput nobody(used, PlatformInput::Person::Nobody);
     const std::size_t shownBefore = used.messages.size();
     std::ostringstream out;
     RunResult result;
-    result.status = RunGame(options, used, input, ProgramInfo{lowSpec}, out, prepare, finish);
+    result.status = RunGame(options, used, input != nullptr ? *input : nobody, ProgramInfo{lowSpec},
+                            out, prepare, finish);
     result.dump = out.str();
     result.messages.assign(used.messages.begin() + std::ptrdiff_t(shownBefore),
                            used.messages.end());

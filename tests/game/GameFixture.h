@@ -54,19 +54,31 @@ class ProgramFolder {
 // The texts of the messages, one a line.
 std::string AllTexts(const std::vector<UserMessage>& messages);
 
-// A headless platform whose polls can deliver events chosen by the test, as a person at
-// the keys would press them (run it with PlatformInput::Person::AtTheKeys for that).
-class ScriptedPlatform : public HeadlessPlatform {
+// Keys pressed by a scripted person at the keys: each poll (counted from 1) adds the
+// events the test chooses, knowing the frame that will see them.
+class ScriptedKeys : public InputSource {
   public:
-    std::function<void(std::uint64_t poll, std::vector<InputEvent>& events)> onPoll;
-    std::function<void()> onClock;
+    std::function<void(std::uint64_t poll, std::uint64_t frame, std::vector<InputEvent>& events)>
+        onPoll;
 
-    void PollEvents(std::vector<InputEvent>& events) override {
-        HeadlessPlatform::PollEvents(events);
+    void Poll(std::uint64_t frame, std::vector<InputEvent>& events) override {
+        ++polls_;
         if (onPoll) {
-            onPoll(polls, events);
+            onPoll(polls_, frame, events);
         }
     }
+    bool InputCanArrive() const override { return true; }
+    bool InputDueBefore(std::uint64_t) const override { return true; }
+
+  private:
+    std::uint64_t polls_ = 0;
+};
+
+// A headless platform that lets the test look at every clock reading.
+class ScriptedPlatform : public HeadlessPlatform {
+  public:
+    std::function<void()> onClock;
+
     std::uint32_t Clock() override {
         if (onClock) {
             onClock();
@@ -81,13 +93,13 @@ struct RunResult {
     std::vector<UserMessage> messages;  // what the game showed the player
 };
 
-// Runs the game on the folder with the options (root and headless filled in), taking the
-// platform's events as its live input: by default nobody sits at the keys.
+// Runs the game on the folder with the options (root and headless filled in). The live
+// input is `input`, or else the platform's events with nobody at the keys.
 RunResult RunHeadless(const ProgramFolder& folder, Options options,
                       HeadlessPlatform* platform = nullptr,
                       const std::function<void(Game&)>& prepare = {},
                       const std::function<void(Game&)>& finish = {}, bool lowSpec = false,
-                      PlatformInput::Person person = PlatformInput::Person::Nobody);
+                      InputSource* input = nullptr);
 
 // Writes a replay file and returns its path.
 std::filesystem::path WriteReplay(const ProgramFolder& folder, const std::string& text);

@@ -35,7 +35,7 @@ class MenuTest : public ::testing::Test {
         Options options;
         options.frames = frames;
         options.replay = WriteReplay(folder, script);
-        ScriptedPlatform platform;
+        HeadlessPlatform platform;
         MenuRun run;
         const RunResult result = RunHeadless(folder, options, &platform, {}, [&](Game& s) {
             run.configNo = s.state.ConfigNo;
@@ -140,8 +140,9 @@ TEST_F(MenuTest, MissingTitlePictureEndsWithAMessage) {
 // The first key press stops the title music `op` and enters the title menu anew; the key
 // stays held into the new menu, so a first Down moves its cursor to END.
 TEST_F(MenuTest, FirstKeyPressStopsOpOnceAndReentersTheMenuKeepingItsKey) {
-    ScriptedPlatform platform;
-    platform.onPoll = [](std::uint64_t poll, std::vector<InputEvent>& events) {
+    HeadlessPlatform platform;
+    ScriptedKeys keys;
+    keys.onPoll = [](std::uint64_t poll, std::uint64_t, std::vector<InputEvent>& events) {
         const std::pair<std::uint64_t, InputEvent> script[] = {
             {5, {InputEvent::Type::KeyDown, 40}},  {8, {InputEvent::Type::KeyUp, 40}},
             {12, {InputEvent::Type::KeyDown, 40}}, {15, {InputEvent::Type::KeyUp, 40}},
@@ -163,7 +164,8 @@ TEST_F(MenuTest, FirstKeyPressStopsOpOnceAndReentersTheMenuKeepingItsKey) {
         [&](Game& s) {
             frames = s.run.framesRun;
             quit = s.run.quitRequested;
-        });
+        },
+        false, &keys);
     EXPECT_EQ(phases, 2);  // the first menu and the one the first key entered
     EXPECT_EQ(std::count(platform.sounds.begin(), platform.sounds.end(),
                          SoundRequest{SoundId::op, SoundOp::Stop}),

@@ -97,20 +97,16 @@ TEST_F(PacingTest, HeadlessPauseEndsAtOnce) {
 // The pause waits for Space to be released and then Enter.
 class PauseTest : public PacingTest {
   protected:
-    // Presses Space at frame 3, then Enter while Space is held, then releases Space.
+    // Presses Space after frame 3, then Enter while Space is held, then releases Space.
     std::uint64_t FramesAfterPause(bool releaseSpace, bool spaceJumps = false) {
-        ScriptedPlatform platform;
-        const std::uint64_t* frames = nullptr;
+        ScriptedKeys keys;
         int step = 0;
         std::uint64_t pausedPolls = 0;
-        platform.onPoll = [&](std::uint64_t, std::vector<InputEvent>& events) {
-            if (frames == nullptr) {
-                return;
-            }
-            if (step == 0 && *frames == 3) {
+        keys.onPoll = [&](std::uint64_t, std::uint64_t frame, std::vector<InputEvent>& events) {
+            if (step == 0 && frame == 4) {
                 events.push_back({InputEvent::Type::KeyDown, 32});
                 step = 1;
-            } else if (step == 1 && *frames == 4) {
+            } else if (step == 1 && frame == 5) {
                 ++pausedPolls;  // polled inside the pause: frame 4 has not finished
                 if (pausedPolls == 5) {
                     events.push_back({InputEvent::Type::KeyDown, 13});
@@ -128,14 +124,13 @@ class PauseTest : public PacingTest {
         options.frames = 10;
         std::uint64_t ran = 0;
         RunHeadless(
-            folder, options, &platform,
+            folder, options, nullptr,
             [&](Game& s) {
-                frames = &s.run.framesRun;
                 if (spaceJumps) {
                     s.state.bindings.KeyJump = 32;
                 }
             },
-            [&](Game& s) { ran = s.run.framesRun; }, false, PlatformInput::Person::AtTheKeys);
+            [&](Game& s) { ran = s.run.framesRun; }, false, &keys);
         return ran;
     }
 };

@@ -23,8 +23,8 @@ class ReplayTest : public ::testing::Test {
     // A run with key presses arriving between polls, as a keyboard would deliver them:
     // right held, jump tapped, left pressed while right is held and released in one poll.
     std::string Record() {
-        ScriptedPlatform platform;
-        platform.onPoll = [](std::uint64_t poll, std::vector<InputEvent>& events) {
+        ScriptedKeys keys;
+        keys.onPoll = [](std::uint64_t poll, std::uint64_t, std::vector<InputEvent>& events) {
             if (poll == 10)
                 events.push_back({InputEvent::Type::KeyDown, 39});
             if (poll == 40)
@@ -46,9 +46,7 @@ class ReplayTest : public ::testing::Test {
         options.dumpState = true;
         options.record = recording;
         // Someone at the keys: the pause waits for them, as in a window.
-        return RunHeadless(folder, options, &platform, {}, {}, false,
-                           PlatformInput::Person::AtTheKeys)
-            .dump;
+        return RunHeadless(folder, options, nullptr, {}, {}, false, &keys).dump;
     }
 
     RunResult Replay() {
