@@ -40,10 +40,10 @@ struct Game {
     PlayerPictures playerPictures;
     PlayServices services;  // clock, sounds and score texts for the rules
     FrameContext play;      // what a frame of play works on
-    Screen screen;
-    RunControl run;
-    StageFolders folders;
-    StageLoader loader;
+    Screen screen;          // the view, the status strip and presenting
+    RunControl run;         // input and held keys, requests, frame count and limit
+    StageFolders folders;   // where stage files are read from
+    StageLoader loader;     // the container and the background kept between loads
 };
 
 }  // namespace tarn::game

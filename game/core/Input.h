@@ -20,14 +20,15 @@ struct InputEvent {
 class InputSource {
   public:
     virtual ~InputSource() = default;
-    // Appends the events that arrived since the last poll. `frame` is the frame that will
-    // see them: the one running when the poll happens inside a frame, else the next.
+    // Appends the events that arrived since the last poll. `frame` is the number of the
+    // next frame to start (frames of the title menu and the main loop, counted from 1
+    // across the run), so a poll inside a frame's pause carries the number after it.
     virtual void Poll(std::uint64_t frame, std::vector<InputEvent>& events) = 0;
     // False once no input can arrive any more (nobody at the keys and nothing scripted
     // left): a phase that could only wait for keys ends instead.
     virtual bool InputCanArrive() const = 0;
-    // False when no input will arrive before `frame` starts: a pause that waits inside the
-    // frame before it ends at once.
+    // False when no input will arrive before frame `frame` starts: a pause inside the
+    // frame before it then ends at once.
     virtual bool InputDueBefore(std::uint64_t frame) const = 0;
 };
 

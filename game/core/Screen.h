@@ -63,6 +63,7 @@ class Screen : private ShownFrame {
     // The view as last presented, at the display's colour depth.
     const Surface& Presented();
 
+    // Shows a message to the player, in or beside the window; returns once it was seen.
     void ShowMessage(const UserMessage& message) { platform_.ShowMessage(message); }
 
   private:

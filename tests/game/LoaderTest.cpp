@@ -142,7 +142,7 @@ TEST(ObjectCodes, CodesOutsideTheObjectRangeMakeNoObject) {
     EXPECT_EQ(start.kind, 10);
 }
 
-// Whole loads through the session.
+// Whole loads through the game.
 class ReadDataTest : public ::testing::Test {
   protected:
     struct Loaded {
