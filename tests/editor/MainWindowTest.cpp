@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, BitmapExportHasMapAboveAndSummaryAtY600) {
 
 TEST_F(MainWindowTest, CancelledBitmapExportWritesNothing) {
     window.ExportBitmap();
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
     EXPECT_EQ(window.Commands().CurrentFilter(), FileFilter::Stage);
 }
 
@@ -280,7 +280,7 @@ void GiveBackground(const std::filesystem::path& programDir, StageDocument& doc)
 }
 
 TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
-    GiveBackground(folder.Path(), Doc());
+    GiveBackground(folder.path(), Doc());
     Doc().SetCell(7, 8, 12);
     Doc().Modified = true;
     window.TestPlay();
@@ -296,7 +296,7 @@ TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
 }
 
 TEST_F(MainWindowTest, TestPlayThatCannotStartTellsTheUser) {
-    GiveBackground(folder.Path(), Doc());
+    GiveBackground(folder.path(), Doc());
     launcher.works = false;
     window.TestPlay();
     ASSERT_EQ(dialogs.messages.size(), 1);

@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <fstream>
-#include <random>
 
 #include "settings/SettingsFile.h"
 #include "support/BinAngsDL.h"
@@ -47,18 +46,6 @@ void WriteWave(const std::filesystem::path& file, int rate, int samples) {
 }
 
 }  // namespace
-
-Scratch::Scratch() {
-    std::random_device device;
-    path_ = std::filesystem::temp_directory_path() /
-            ("tarn-game-" + std::to_string(device()) + std::to_string(device()));
-    std::filesystem::create_directories(path_);
-}
-
-Scratch::~Scratch() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-}
 
 StageFields FloorStage(double time) {
     StageFields f;

@@ -240,7 +240,7 @@ TEST_F(ReadDataTest, StagePathSetsTheStageFolder) {
 }
 
 TEST_F(ReadDataTest, StagePathPlaysWithoutAnyStageFolder) {
-    Scratch elsewhere;
+    ScratchDir elsewhere;
     StageFields f = FloorStage();
     f.startColumnIndex = 5;
     const std::string text = WriteStageText(f);

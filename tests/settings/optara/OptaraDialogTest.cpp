@@ -15,9 +15,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "OptaraTestSupport.h"
 #include "settings/optara/KeyBox.h"
 #include "settings/optara/OptaraApp.h"
-#include "tests/optara/OptaraTestSupport.h"
 
 namespace tarn::optara {
 namespace {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "settings/SettingsFile.h"
 #include "settings/optara/Messenger.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn::optara::testing {
 
@@ -27,27 +27,12 @@ class RecordingMessenger : public Messenger {
     std::vector<Message> messages;
 };
 
-// A fresh program folder named after the running test, removed afterwards.
+// A fresh program folder, removed afterwards.
 class ProgramFolder {
   public:
-    ProgramFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("tarn_optara_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-                 std::to_string(::getpid()));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ProgramFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return scratch_.path(); }
     std::filesystem::path FileOf(SettingsBuild build) const {
-        return path_ / SettingsFileName(build);
+        return scratch_ / SettingsFileName(build);
     }
     // Writes a settings file whose configuration c holds the keys base + c*6 + slot.
     void WriteSettings(SettingsBuild build, int base, int frameRateIndex, int colorIndex) const {
@@ -63,7 +48,7 @@ class ProgramFolder {
     }
 
   private:
-    std::filesystem::path path_;
+    ::tarn::testing::ScratchDir scratch_;
 };
 
 }  // namespace tarn::optara::testing

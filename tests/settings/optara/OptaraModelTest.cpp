@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "tests/optara/OptaraTestSupport.h"
+#include "OptaraTestSupport.h"
 
 namespace tarn::optara {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "support/BinAngsDL.h"
 #include "support/StageText.h"
-#include "tests/support/StageSamples.h"
-#include "tests/support/TestFiles.h"
+#include "tests/common/StageSamples.h"
+#include "tests/common/TestFiles.h"
 #include "tools/tr2tool/Commands.h"
 
 namespace tarn {
