@@ -2,32 +2,11 @@
 #include "game/platform/HeadlessPlatform.h"
 
 #include <cstdio>
-#include <functional>
 
 #include "game/platform/FontText.h"
-#include "game/platform/WaveFile.h"
-#include "support/MessageHook.h"
+#include "game/platform/SoundFolder.h"
 
 namespace tarn::game {
-
-bool LoadSoundFolder(const std::filesystem::path& folder,
-                     const std::function<void(SoundId, const Wave&)>& take) {
-    for (int i = 0; i < kSoundCount; ++i) {
-        const auto id = SoundId(i);
-        const auto path = folder / (std::string(SoundFileName(id)) + ".wav");
-        Wave wave;
-        std::string reason;
-        if (!ReadWave(path, wave, reason)) {
-            ShowMessage("Cannot load the sound file " + path.string() + " (" + reason + ").",
-                        "Tarn Ver2", MessageIcon::Error);
-            return false;
-        }
-        if (take) {
-            take(id, wave);
-        }
-    }
-    return true;
-}
 
 void HeadlessPlatform::WaitUntil(std::uint32_t ms) {
     if (std::int32_t(ms - now_) > 0) {

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <vector>
 
 #include "game/platform/Platform.h"
@@ -44,10 +43,5 @@ class HeadlessPlatform : public Platform {
     std::uint32_t now_ = 0;
     std::deque<InputEvent> queued_;
 };
-
-// Loads and checks the 15 wave files of a folder, telling the user about the first that
-// is missing or unreadable. `wave` receives each in creation order.
-bool LoadSoundFolder(const std::filesystem::path& folder,
-                     const std::function<void(SoundId, const struct Wave&)>& wave);
 
 }  // namespace tarn::game
