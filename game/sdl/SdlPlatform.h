@@ -28,6 +28,8 @@ class SdlPlatform : public Platform {
     bool Ok() const { return frame_ != nullptr; }
     const std::string& Error() const { return error_; }
     SDL_Window* Window() const { return window_; }
+    // The audio device and its mixer; null until the window is made.
+    SdlAudio* Audio() const { return audio_.get(); }
 
     // Shows a failure to the player: SDL's message box beside a window, else (full screen,
     // or no message box on this window system) a panel in the window until Enter is
