@@ -8,10 +8,7 @@
 
 #include "settings/optara/OptaraDialog.h"
 #include "settings/optara/OptaraModel.h"
-
-#ifndef TARN_VERSION
-#define TARN_VERSION "2.0"
-#endif
+#include "support/Version.h"
 
 namespace tarn::optara {
 namespace {
@@ -55,7 +52,7 @@ int RunOptara(const QStringList& arguments, Messenger& messenger,
         return 0;
     }
     if (parser.isSet(versionOption)) {
-        Print(stdout, QStringLiteral("Optara " TARN_VERSION "\n"));
+        Print(stdout, QStringLiteral("Optara %1\n").arg(QLatin1String(kVersion)));
         return 0;
     }
     const QString root = parser.isSet(rootOption) ? parser.value(rootOption)

@@ -16,6 +16,7 @@
 #include "EditorWindowFixture.h"
 #include "editor/app/ChipTiles.h"
 #include "editor/app/StagePropertiesFields.h"
+#include "support/Version.h"
 
 namespace tarn::editor::testing {
 namespace {
@@ -316,6 +317,15 @@ TEST_F(MainWindowTest, TestPlayWithoutBackgroundPictureTellsTheUserInstead) {
 
 QString GridsmithPath() {
     return QString::fromLocal8Bit(qgetenv("TARN_PROGRAM_DIR")) + QStringLiteral("/Gridsmith");
+}
+
+TEST(GridsmithProgram, VersionIsTheProjectsVersion) {
+    QProcess process;
+    process.start(GridsmithPath(), {"--version"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(),
+              std::string("Gridsmith ") + kVersion + "\n");
 }
 
 TEST_F(MainWindowTest, CommandLineExportMatchesTheWindowsExport) {

@@ -18,6 +18,7 @@
 #include "OptaraTestSupport.h"
 #include "settings/optara/KeyBox.h"
 #include "settings/optara/OptaraApp.h"
+#include "support/Version.h"
 
 namespace tarn::optara {
 namespace {
@@ -272,7 +273,9 @@ TEST_F(RunOptaraTest, BadFrameRateInTheFileIsReportedThroughTheMessenger) {
 
 TEST_F(RunOptaraTest, HelpAndVersionExitWithSuccess) {
     EXPECT_EQ(Run({QStringLiteral("--help")}), 0);
+    ::testing::internal::CaptureStdout();
     EXPECT_EQ(Run({QStringLiteral("--version")}), 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), std::string("Optara ") + kVersion + "\n");
     EXPECT_TRUE(messenger_.messages.empty());
 }
 
