@@ -7,7 +7,7 @@ FUZZ_DIR  := build/fuzz
 FUZZ_SECONDS ?= 60
 RUN_ARGS ?=
 
-.PHONY: all bootstrap run test bench fuzz format clean
+.PHONY: all bootstrap run test bench fuzz format tidy clean
 
 all: test
 
@@ -45,6 +45,13 @@ fuzz: bootstrap $(FUZZ_DIR)/CMakeCache.txt
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# clang-tidy with the checks of .clang-tidy over every source of the test build (and the
+# project's headers they include); any finding fails.
+tidy: bootstrap $(TEST_DIR)/CMakeCache.txt
+	run-clang-tidy -p $(TEST_DIR) -j $(JOBS) -quiet -header-filter='^$(CURDIR)/' \
+	    -extra-arg=-Wno-unknown-warning-option \
+	    '^$(CURDIR)/(support|settings|game|editor|assets|tools|tests|fuzz)/'
 
 clean:
 	rm -rf build

@@ -108,5 +108,5 @@ int main(int argc, char** argv) {
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

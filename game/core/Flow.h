@@ -26,7 +26,7 @@ Next RunLoad(Session& session, const std::string& stage);
 Next RunMainLoop(Session& session);
 Next RunOutcome(Session& session);
 
-// Runs phases from `first` until the run ends; returns the exit status.
-int RunFlow(Session& session, Next first);
+// Runs phases, starting with `next`, until the run ends; returns the exit status.
+int RunFlow(Session& session, Next next);
 
 }  // namespace tarn::game

@@ -136,7 +136,7 @@ Next RunOutcome(Session& s) {
     s.Sound(SoundId::bgn, SoundOp::Stop);
     s.Sound(SoundId::bgn, SoundOp::Rewind);
     const Outcome outcome = s.state.loop.outcome;
-    const Next next = outcome == Outcome::Clear ? StageClear(s) : Death(s);
+    Next next = outcome == Outcome::Clear ? StageClear(s) : Death(s);
     if (s.quitRequested) {
         return Next{Phase::Exit, {}};
     }

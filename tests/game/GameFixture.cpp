@@ -132,7 +132,7 @@ RunResult RunHeadless(const ProgramFolder& folder, Options options, Platform* pl
 
 std::filesystem::path WriteReplay(const ProgramFolder& folder, const std::string& text) {
     static int counter = 0;
-    const auto path = folder.root() / ("replay" + std::to_string(++counter) + ".txt");
+    auto path = folder.root() / ("replay" + std::to_string(++counter) + ".txt");
     std::ofstream(path) << text;
     return path;
 }

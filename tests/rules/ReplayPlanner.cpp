@@ -187,7 +187,8 @@ bool Search(const Plan& plan, const GameState& start, std::vector<int>& actions,
                 return;
             }
             kept.push_back(std::move(node));
-            node.parent = -1;  // moved out
+            // Marks the moved-from node as taken.
+            node.parent = -1;  // NOLINT(bugprone-use-after-move)
         };
         for (Node& node : next) {
             admit(node, plan.beam * 3 / 4, false);
