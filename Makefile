@@ -7,7 +7,7 @@ FUZZ_DIR  := build/fuzz
 FUZZ_SECONDS ?= 60
 RUN_ARGS ?=
 
-.PHONY: all bootstrap run test bench fuzz format tidy clean
+.PHONY: all bootstrap run test bench fuzz format format-check tidy clean
 
 all: test
 
@@ -45,6 +45,9 @@ fuzz: bootstrap $(FUZZ_DIR)/CMakeCache.txt
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 # clang-tidy with the checks of .clang-tidy over every source of the test build (and the
 # project's headers they include); any finding fails.

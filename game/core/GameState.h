@@ -19,7 +19,8 @@ inline constexpr int kMapHeight = 960;
 // The in-memory stage. Cells are [row][column].
 struct Stage {
     std::array<std::array<std::int32_t, kChipColumns>, kChipRows> ChipMap{};
-    std::array<std::array<std::int16_t, kChipColumns>, kChipRows> PassMap{};  // -1 passable, 0 solid
+    // -1 passable, 0 solid
+    std::array<std::array<std::int16_t, kChipColumns>, kChipRows> PassMap{};
 
     // Chip code of a cell; -1 for any cell outside the arrays.
     std::int32_t Chip(int column, int row) const;
