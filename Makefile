@@ -25,7 +25,7 @@ $(BENCH_DIR)/CMakeCache.txt: | bootstrap
 
 $(FUZZ_DIR)/CMakeCache.txt: | bootstrap
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARN_TESTS=OFF -DTARN_GUI=OFF \
-	    -DTARN_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	    -DTARN_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 
 run: bootstrap $(RUN_DIR)/CMakeCache.txt
 	cmake --build $(RUN_DIR) -j $(JOBS)
