@@ -53,6 +53,14 @@ std::vector<std::uint8_t> WaveBytes(int bits, int channels, const std::vector<in
     return b;
 }
 
+// The decoded wave; a failure to decode fails the test.
+Wave Decoded(const std::vector<std::uint8_t>& bytes) {
+    Wave wave;
+    std::string reason;
+    EXPECT_TRUE(DecodeWave(bytes, wave, reason)) << reason;
+    return wave;
+}
+
 std::string Reason(const std::vector<std::uint8_t>& bytes) {
     Wave wave;
     std::string reason;
@@ -61,24 +69,20 @@ std::string Reason(const std::vector<std::uint8_t>& bytes) {
 }
 
 TEST(WaveDecoding, EightAndSixteenBitSamplesBecomeMonoInMinusOneToOne) {
-    Wave wave;
-    std::string reason;
-    ASSERT_TRUE(DecodeWave(WaveBytes(8, 1, {128, 255, 0}), wave, reason)) << reason;
+    Wave wave = Decoded(WaveBytes(8, 1, {128, 255, 0}));
     EXPECT_EQ(wave.rate, 22050);
     ASSERT_EQ(wave.samples.size(), 3u);
     EXPECT_FLOAT_EQ(wave.samples[0], 0.0f);
     EXPECT_FLOAT_EQ(wave.samples[1], 127.0f / 128.0f);
     EXPECT_FLOAT_EQ(wave.samples[2], -1.0f);
-    ASSERT_TRUE(DecodeWave(WaveBytes(16, 2, {16384, 0, -32768, -32768}), wave, reason));
+    wave = Decoded(WaveBytes(16, 2, {16384, 0, -32768, -32768}));
     ASSERT_EQ(wave.samples.size(), 2u);
     EXPECT_FLOAT_EQ(wave.samples[0], 0.25f);
     EXPECT_FLOAT_EQ(wave.samples[1], -1.0f);
 }
 
 TEST(WaveDecoding, ReadsBackWhatTheEncoderWrote) {
-    Wave wave;
-    std::string reason;
-    ASSERT_TRUE(DecodeWave(EncodeWave({0.0, 0.5, -1.0}, 11025, 16), wave, reason)) << reason;
+    const Wave wave = Decoded(EncodeWave({0.0, 0.5, -1.0}, 11025, 16));
     EXPECT_EQ(wave.rate, 11025);
     ASSERT_EQ(wave.samples.size(), 3u);
     EXPECT_NEAR(wave.samples[1], 0.5f, 1e-4);
@@ -89,19 +93,13 @@ TEST(WaveDecoding, ChunksBeforeTheSamplesAreSkipped) {
     auto bytes = WaveBytes(8, 1, {200, 50});
     const std::vector<std::uint8_t> list = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
     bytes.insert(bytes.begin() + 36, list.begin(), list.end());
-    Wave wave;
-    std::string reason;
-    ASSERT_TRUE(DecodeWave(bytes, wave, reason)) << reason;
-    EXPECT_EQ(wave.samples.size(), 2u);
+    EXPECT_EQ(Decoded(bytes).samples.size(), 2u);
 }
 
 TEST(WaveDecoding, FileCutInsideItsSamplesPlaysTheSamplesItHas) {
     auto bytes = WaveBytes(16, 1, {1000, 2000, 3000});
     bytes.resize(bytes.size() - 3);  // one whole sample and half of the next remain
-    Wave wave;
-    std::string reason;
-    ASSERT_TRUE(DecodeWave(bytes, wave, reason)) << reason;
-    EXPECT_EQ(wave.samples.size(), 1u);
+    EXPECT_EQ(Decoded(bytes).samples.size(), 1u);
 }
 
 TEST(WaveDecoding, SizesPointingFarPastTheEndStayInsideTheBytes) {
@@ -109,10 +107,7 @@ TEST(WaveDecoding, SizesPointingFarPastTheEndStayInsideTheBytes) {
     bytes[4] = 0xFF;
     bytes[40] = 0xFF;
     bytes[41] = 0xFF;
-    Wave wave;
-    std::string reason;
-    ASSERT_TRUE(DecodeWave(bytes, wave, reason)) << reason;
-    EXPECT_EQ(wave.samples.size(), 3u);
+    EXPECT_EQ(Decoded(bytes).samples.size(), 3u);
 }
 
 TEST(WaveDecoding, FileCutInsideItsHeaderIsRefused) {
