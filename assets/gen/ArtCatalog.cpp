@@ -35,7 +35,7 @@ namespace {
 
 std::vector<std::string> RequiredCells() {
     std::vector<std::string> names;
-    for (int code = 0; code < kChipCount; ++code) {
+    for (int code = 0; code < kChipCodeCount; ++code) {
         names.push_back(ChipName(code));
     }
     for (int kind = 0; kind < kObjectKindCount; ++kind) {

@@ -42,7 +42,7 @@ void GroundAndGravity(FrameContext& frame) {
         p.JumpFrame = 0;
         p.JumpArmed = 0;
     }
-    if (p.PlayerY > 944) {
+    if (p.PlayerY > kMapHeight - kChipSize) {  // fell below the map's last row
         s.loop.outcome = Outcome::Dead;
     }
 }
@@ -75,8 +75,8 @@ void JumpAndCeiling(FrameContext& frame) {
         const int left = Column(p.PlayerX);
         const int right = Column(p.PlayerX + 14);
         const auto hidden = [&](int column) {
-            const std::int32_t code = s.stage.Chip(column, top);
-            return code == 10 || code == 22;
+            return s.stage.Holds(column, top, Chip::HiddenBlock) ||
+                   s.stage.Holds(column, top, Chip::HiddenExtraLifeBlock);
         };
         const bool clear = s.stage.Passable(left, top) && s.stage.Passable(right, top) &&
                            !hidden(left) && !hidden(right);
@@ -116,7 +116,7 @@ void MoveHorizontally(GameState& s) {
         }
     }
     if (!movedLeft && s.keys.Held(s.bindings.KeyRight)) {
-        const int bound = inAir ? kMapWidth - 2 * p.RunSpeed : kMapWidth - 16;
+        const int bound = inAir ? kMapWidth - 2 * p.RunSpeed : kMapWidth - kChipSize;
         if (p.PlayerX < bound && open(Column(p.PlayerX + 16))) {
             p.PlayerX += dx;
             p.PlayerFrame += 1;

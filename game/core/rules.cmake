@@ -2,6 +2,7 @@
 set(TARN_RULES_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/GameState.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Layers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StageMaps.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrameServices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Player.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Chips.cpp

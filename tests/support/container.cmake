@@ -1,7 +1,7 @@
 # Container and stage text.
 tarn_add_test(support_tests
-    SOURCES BinAngsDLTest.cpp ByteCipherTest.cpp FileBytesTest.cpp StageTextReadTest.cpp
-            StageTextWriteTest.cpp StageCheckTest.cpp
+    SOURCES BinAngsDLTest.cpp ByteCipherTest.cpp ChipTableTest.cpp FileBytesTest.cpp
+            StageTextReadTest.cpp StageTextWriteTest.cpp StageCheckTest.cpp
     LIBS support)
 
 # tr2tool's commands in-process, and the built program for its exit codes.
