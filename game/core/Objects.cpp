@@ -5,6 +5,7 @@
 
 #include "assets/BuiltinArt.h"
 #include "game/core/RuleHelpers.h"
+#include "game/core/ViewGeometry.h"
 #include "support/HEXRNDData.h"
 
 namespace tarn::game {
@@ -16,6 +17,8 @@ namespace {
 
 using Kind = ObjectKind;
 
+// Objects this far outside the view still move.
+constexpr int kActiveMargin = 100;
 // Vertical lifts that rise above the map's first row reappear three rows above its bottom;
 // lifts and spikes that sink into its last two rows reappear two rows below its top.
 constexpr int kLiftWrapTop = kChipSize;
@@ -27,8 +30,8 @@ bool IsActive(const LoopState& loop, Kind kind, int x, int y) {
     if (kind == Kind::HorizontalLift || kind == Kind::VerticalLift) {
         return true;  // lifts always run
     }
-    return loop.ViewX - 100 <= x && x <= loop.ViewX + 420 && loop.ViewY - 100 <= y &&
-           y <= loop.ViewY + 340;
+    return loop.ViewX - kActiveMargin <= x && x <= loop.ViewX + kViewSpanX + kActiveMargin &&
+           loop.ViewY - kActiveMargin <= y && y <= loop.ViewY + kViewSpanY + kActiveMargin;
 }
 
 void Bounce(const Stage& stage, Kind kind, int x, int y, std::int32_t& dx, std::int32_t& dy) {

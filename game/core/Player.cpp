@@ -1,9 +1,11 @@
 // The player's movement: jump arming, gravity, the jump with its ceiling test, dash,
 // power key, walking, the animation cycle and drawing the figure.
+#include <algorithm>
 #include <cstdint>
 
 #include "assets/BuiltinArt.h"
 #include "game/core/RuleHelpers.h"
+#include "game/core/ViewGeometry.h"
 #include "support/HEXRNDData.h"
 
 namespace tarn::game {
@@ -167,8 +169,8 @@ void MoveAndDrawPlayer(FrameContext& frame) {
 void UpdateView(FrameContext& frame) {
     const Player& p = frame.state.player;
     LoopState& loop = frame.state.loop;
-    loop.ViewX = p.PlayerX < 161 ? 0 : p.PlayerX < 3041 ? p.PlayerX - 160 : 2880;
-    loop.ViewY = p.PlayerY < 121 ? 0 : p.PlayerY < 841 ? p.PlayerY - 120 : 720;
+    loop.ViewX = std::clamp(p.PlayerX - kViewFollowX, 0, kViewLimitX);
+    loop.ViewY = std::clamp(p.PlayerY - kViewFollowY, 0, kViewLimitY);
 }
 
 void TestGiveUp(FrameContext& frame) {
