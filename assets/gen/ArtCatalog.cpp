@@ -35,8 +35,8 @@ namespace {
 
 std::vector<std::string> RequiredCells() {
     std::vector<std::string> names;
-    names.reserve(std::size_t(kChipCount + kObjectKindCount + kWalkFrames + 4));
-    for (int code = 0; code < kChipCount; ++code) {
+    names.reserve(std::size_t(kChipCodeCount + kObjectKindCount + kWalkFrames + 4));
+    for (int code = 0; code < kChipCodeCount; ++code) {
         names.push_back(ChipName(code));
     }
     for (int kind = 0; kind < kObjectKindCount; ++kind) {

@@ -205,7 +205,7 @@ std::uint32_t Blend(std::uint32_t a, std::uint32_t b, double t) {
 }
 
 Surface StandardBackground() {
-    return Surface(kStageWidth, kStageHeight, Rgb(16, 16, 28));
+    return Surface(kMapWidth, kMapHeight, Rgb(16, 16, 28));
 }
 
 std::vector<BackgroundTile> BackgroundTiles(const SpriteBook& book) {

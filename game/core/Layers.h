@@ -16,6 +16,9 @@ struct Layers {
     Surface PBuffer;   // composition: background, chips, figures, score texts (with a margin)
 };
 
+// PBuffer is the map's size plus this margin in both directions.
+inline constexpr int kPBufferMargin = 100;
+
 // Copies the area from BackPIC onto PBuffer, then MainV through MainMask over it.
 void RestoreArea(Layers& layers, int x, int y, int w, int h);
 

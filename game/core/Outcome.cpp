@@ -102,7 +102,7 @@ Next Death(Session& s) {
     // Each step stays on screen for one frame period, so the fall can be seen however
     // fast the picture is presented.
     const std::uint32_t step = std::uint32_t(1000 / PacingFps(st.TargetFps));
-    while (d <= 240) {
+    while (d <= kViewSpanY) {
         const std::uint32_t shown = s.Clock();
         s.PresentView();
         HEXRNDData::MaskBilt(s.view.surface, s.DedBuf, s.DedMaskBuf, 32, 32, x, d * 2, 0, 0);

@@ -16,6 +16,7 @@
 #include "game/core/PlayerPictures.h"
 #include "game/core/Rules.h"
 #include "game/core/StatusStrip.h"
+#include "game/core/ViewGeometry.h"
 #include "game/platform/Platform.h"
 #include "support/BinAngsDL.h"
 #include "support/Surface.h"
@@ -26,8 +27,6 @@ struct BuiltinPictures;
 
 namespace tarn::game {
 
-inline constexpr int kViewWidth = 640;
-inline constexpr int kViewHeight = 480;
 inline constexpr int kViewFontPoints = 48;
 inline constexpr int kStageLineFontPoints = 25;
 inline constexpr int kPauseHintFontPoints = 16;

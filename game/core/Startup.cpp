@@ -72,10 +72,10 @@ bool Startup(Session& s, SettingsBuild build, bool needStageFolder) {
     if (!LoadPlayerPicture(s.root / "me" / "---a.bmp", s.playerPictures.MyPicAt)) {
         return false;
     }
-    s.layers.MainV.Reset(3200, 960);
-    s.layers.BackPIC.Reset(3200, 960);
-    s.layers.MainMask.Reset(3200, 960, kWhite);
-    s.layers.PBuffer.Reset(3200, 960);
+    s.layers.MainV.Reset(kMapWidth, kMapHeight);
+    s.layers.BackPIC.Reset(kMapWidth, kMapHeight);
+    s.layers.MainMask.Reset(kMapWidth, kMapHeight, kWhite);
+    s.layers.PBuffer.Reset(kMapWidth, kMapHeight);
 
     if (!s.platform.LoadSounds(s.root / "sound")) {
         return false;
