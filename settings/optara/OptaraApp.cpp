@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "settings/optara/DefaultFileOffer.h"
 #include "settings/optara/OptaraDialog.h"
 #include "settings/optara/OptaraModel.h"
 
@@ -64,17 +65,16 @@ int RunOptara(const QStringList& arguments, Messenger& messenger,
     const MessageRoute route(messenger);
     OptaraModel model(root.toStdString());
     const SettingsStatus status = model.Open();
-    if (status != SettingsStatus::Ok) {
-        messenger.Show(SettingsMessage(status, model.TargetFile()), "Morvane 2 - Optara",
-                       MessageIcon::Error);
+    if (status != SettingsStatus::Ok &&
+        !OfferDefaultFile(model, messenger, SettingsBuild::Normal, status, "終了する")) {
         return 1;
     }
     OptaraDialog dialog(model, messenger);
     if (onShown) {
         QTimer::singleShot(0, &dialog, [&dialog, &onShown] { onShown(dialog); });
     }
-    const int result = dialog.exec();
-    return result == OptaraDialog::kStopped ? 1 : 0;
+    dialog.exec();
+    return 0;
 }
 
 }  // namespace tarn::optara

@@ -12,8 +12,9 @@ class OptaraDialog;
 
 // Runs Optara in the existing QApplication. arguments[0] is the program;
 // "--root DIR" names the program folder (default: the executable's folder).
-// Returns 0 after OK or Cancel, 1 when a settings file is missing or damaged, 2 for a
-// bad command line. onShown, when set, receives the dialog once it is shown (tests
+// A missing or damaged normal-build file is offered to be created with the shipped
+// defaults. Returns 0 after OK or Cancel, 1 when the file could not be had, 2 for a bad
+// command line. onShown, when set, receives the dialog once it is shown (tests
 // drive it from there).
 int RunOptara(const QStringList& arguments, Messenger& messenger,
               const std::function<void(OptaraDialog&)>& onShown = {});
