@@ -22,10 +22,13 @@ void Print(FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+OptaraCommand Exit(int code) {
+    return {.exit = true, .exitCode = code, .root = {}};
+}
+
 }  // namespace
 
-int RunOptara(const QStringList& arguments, Messenger& messenger,
-              const std::function<void(OptaraDialog&)>& onShown) {
+OptaraCommand ParseOptaraCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Optara edits the key configurations, frame rate and colour depth "
@@ -44,26 +47,41 @@ int RunOptara(const QStringList& arguments, Messenger& messenger,
     parser.addOption(rootOption);
     if (!parser.parse(arguments)) {
         Print(stderr, QStringLiteral("Optara: %1\n").arg(parser.errorText()));
-        return 2;
+        return Exit(2);
     }
     if (!parser.positionalArguments().isEmpty()) {
         Print(stderr, QStringLiteral("Optara: unexpected argument %1\n")
                           .arg(parser.positionalArguments().first()));
-        return 2;
+        return Exit(2);
     }
     if (parser.isSet(helpOption)) {
-        Print(stdout, parser.helpText());
-        return 0;
+        // Without an application object Qt cannot know the program's name.
+        Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                QStringLiteral("Optara")));
+        return Exit(0);
     }
     if (parser.isSet(versionOption)) {
         Print(stdout, QStringLiteral("Optara " TARN_VERSION "\n"));
-        return 0;
+        return Exit(0);
     }
-    const QString root = parser.isSet(rootOption) ? parser.value(rootOption)
-                                                  : QCoreApplication::applicationDirPath();
+    return {.exit = false, .exitCode = 0, .root = parser.value(rootOption)};
+}
 
+bool DisplayReachable() {
+#if defined(__unix__) && !defined(__APPLE__)
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+int RunOptaraDialog(const QString& root, Messenger& messenger,
+                    const std::function<void(OptaraDialog&)>& onShown) {
+    const QString folder = root.isEmpty() ? QCoreApplication::applicationDirPath() : root;
     const MessageRoute route(messenger);
-    OptaraModel model(root.toStdString());
+    OptaraModel model(folder.toStdString());
     const SettingsStatus status = model.Open();
     if (status != SettingsStatus::Ok &&
         !OfferDefaultFile(model, messenger, SettingsBuild::Normal, status, "終了する")) {
@@ -75,6 +93,15 @@ int RunOptara(const QStringList& arguments, Messenger& messenger,
     }
     dialog.exec();
     return 0;
+}
+
+int RunOptara(const QStringList& arguments, Messenger& messenger,
+              const std::function<void(OptaraDialog&)>& onShown) {
+    const OptaraCommand command = ParseOptaraCommandLine(arguments);
+    if (command.exit) {
+        return command.exitCode;
+    }
+    return RunOptaraDialog(command.root, messenger, onShown);
 }
 
 }  // namespace tarn::optara

@@ -1,11 +1,14 @@
 // Optara from its command line: opening the settings file, offering the defaults when it
-// is missing or damaged, and exit statuses.
+// is missing or damaged, exit statuses, and --help and --version without any display.
 #include "settings/optara/OptaraApp.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <QComboBox>
 #include <QPushButton>
+#include <cstdio>
+#include <cstdlib>
 
 #include "settings/DefaultSettings.h"
 #include "settings/optara/KeyBox.h"
@@ -108,6 +111,65 @@ TEST_F(RunOptaraTest, HelpAndVersionExitWithSuccess) {
 TEST_F(RunOptaraTest, UnknownOptionIsABadCommandLine) {
     EXPECT_EQ(Run({QStringLiteral("--frobnicate")}), 2);
     EXPECT_EQ(Run({QStringLiteral("--root")}), 2);
+}
+
+TEST(OptaraCommandLineTest, RootIsTakenAndNothingElseIsAsked) {
+    const OptaraCommand command =
+        ParseOptaraCommandLine({QStringLiteral("Optara"), QStringLiteral("--root"), "/x"});
+    EXPECT_FALSE(command.exit);
+    EXPECT_EQ(command.root, QStringLiteral("/x"));
+    EXPECT_TRUE(ParseOptaraCommandLine({QStringLiteral("Optara")}).root.isEmpty());
+}
+
+// The built program, run as a user without any display would run it.
+struct ProgramRun {
+    int status = -1;
+    std::string output;
+};
+
+ProgramRun RunWithoutDisplay(const std::string& arguments) {
+    const char* dir = std::getenv("TARN_PROGRAM_DIR");
+    EXPECT_NE(dir, nullptr);
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"" +
+                                std::string(dir ? dir : ".") + "/Optara\" " + arguments + " 2>&1";
+    ProgramRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    char buffer[512];
+    std::size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        run.output.append(buffer, read);
+    }
+    const int raw = ::pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+TEST(OptaraProgramTest, HelpAnswersWithoutADisplay) {
+    const ProgramRun run = RunWithoutDisplay("--help");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("Usage: Optara"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("--root"), std::string::npos) << run.output;
+}
+
+TEST(OptaraProgramTest, VersionAnswersWithoutADisplay) {
+    const ProgramRun run = RunWithoutDisplay("--version");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output.rfind("Optara ", 0), 0u) << run.output;
+}
+
+TEST(OptaraProgramTest, BadCommandLineIsReportedWithoutADisplay) {
+    const ProgramRun run = RunWithoutDisplay("--frobnicate");
+    EXPECT_EQ(run.status, 2) << run.output;
+    EXPECT_NE(run.output.find("frobnicate"), std::string::npos) << run.output;
+}
+
+TEST(OptaraProgramTest, OpeningTheWindowWithoutADisplaySaysSoInsteadOfAborting) {
+    const ProgramRun run = RunWithoutDisplay("--root /nonexistent-optara-root");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find("no display"), std::string::npos) << run.output;
 }
 
 }  // namespace
