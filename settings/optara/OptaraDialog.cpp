@@ -148,7 +148,10 @@ void OptaraDialog::OnKeyPressed(int slot, std::optional<int> code) {
 void OptaraDialog::OnKeyReleased(int slot) {
     if (slot == kSlotCount - 1 && leaveLastBoxOnRelease_) {
         leaveLastBoxOnRelease_ = false;
-        ok_->setFocus();
+        // Framed as the default button, OK shows plainly where the focus went; Enter there
+        // saves.
+        ok_->setDefault(true);
+        ok_->setFocus(Qt::TabFocusReason);
     }
 }
 

@@ -80,13 +80,19 @@ TEST_F(OptaraDialogTest, TabAndEscapeAreCapturedLikeOtherKeys) {
 }
 
 TEST_F(OptaraDialogTest, CapturingInTheLastBoxMovesTheFocusToOkOnceTheKeyIsLetGo) {
+    auto* ok = Find<QPushButton>("Command1");
+    EXPECT_FALSE(ok->isDefault());
     dialog_->Box(5)->setFocus();
     QTest::keyPress(dialog_->Box(5), Qt::Key_F1);
     EXPECT_EQ(BoxText(5), QStringLiteral("F 1"));
     EXPECT_TRUE(dialog_->Box(5)->hasFocus());
     QTest::keyRelease(dialog_->Box(5), Qt::Key_F1);
-    EXPECT_TRUE(Find<QPushButton>("Command1")->hasFocus());
+    EXPECT_TRUE(ok->hasFocus());
+    EXPECT_TRUE(ok->isDefault());
     EXPECT_TRUE(dialog_->isVisible());
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+    EXPECT_EQ(ReadBack(SettingsBuild::Normal).KeyTable[0][5], 112);
 }
 
 TEST_F(OptaraDialogTest, RepeatsOfAHeldKeyInTheLastBoxNeitherMoveOnNorPressOk) {
