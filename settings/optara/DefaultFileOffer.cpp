@@ -6,8 +6,6 @@
 namespace tarn::optara {
 namespace {
 
-const char* const kTitle = "Morvane 2 - Optara";
-
 std::string OfferText(const OptaraModel& model, SettingsBuild build, SettingsStatus status) {
     std::string text = SettingsMessage(status, model.FileOf(build)) + "\n\n";
     text += std::string(BuildLabel(build)) + "の設定ファイルを、ゲームに付属の既定の内容で";
@@ -29,7 +27,7 @@ bool OfferDefaultFile(OptaraModel& model, Messenger& messenger, SettingsBuild bu
     for (;;) {
         const Question question{
             .text = OfferText(model, build, status),
-            .title = kTitle,
+            .title = kOptaraTitle,
             .icon = MessageIcon::Warning,
             .choices = {status == SettingsStatus::NotFound ? "作成する" : "作り直す",
                         declineChoice},
@@ -43,7 +41,8 @@ bool OfferDefaultFile(OptaraModel& model, Messenger& messenger, SettingsBuild bu
         if (created == SettingsStatus::Ok) {
             return true;
         }
-        messenger.Show(SettingsMessage(created, model.FileOf(build)), kTitle, MessageIcon::Error);
+        messenger.Show(SettingsMessage(created, model.FileOf(build)), kOptaraTitle,
+                       MessageIcon::Error);
         std::error_code ignored;
         if (!std::filesystem::exists(model.FileOf(build), ignored)) {
             status = SettingsStatus::NotFound;  // set aside before the write failed

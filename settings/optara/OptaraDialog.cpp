@@ -15,7 +15,6 @@
 namespace tarn::optara {
 namespace {
 
-const char* const kTitle = "Morvane 2 - Optara";
 // At most this many problems are listed in the confirmation before saving.
 constexpr std::size_t kListedProblems = 8;
 
@@ -31,7 +30,7 @@ std::string BuildAndFile(const OptaraModel& model, SettingsBuild build) {
 
 OptaraDialog::OptaraDialog(OptaraModel& model, Messenger& messenger, QWidget* parent)
     : QDialog(parent), model_(model), messenger_(messenger) {
-    setWindowTitle(QString::fromUtf8(kTitle));
+    setWindowTitle(QString::fromUtf8(kOptaraTitle));
     setFont(QFont(QStringLiteral("VL PGothic"), 10));
     BuildControls();
     list_->setCurrentRow(0);
@@ -131,7 +130,7 @@ void OptaraDialog::ShowProblems() {
 void OptaraDialog::OnKeyPressed(int slot, std::optional<int> code) {
     leaveLastBoxOnRelease_ = false;
     if (model_.Capture(slot, code) != CaptureResult::Stored) {
-        messenger_.Show(model_.RefusalMessage(slot, code), kTitle, MessageIcon::Warning);
+        messenger_.Show(model_.RefusalMessage(slot, code), kOptaraTitle, MessageIcon::Warning);
         Box(slot)->setFocus();
         return;
     }
@@ -195,7 +194,7 @@ bool OptaraDialog::ConfirmProblems(SettingsBuild target, bool withOther) {
         text += "\n（ほか" + std::to_string(lines.size() - kListedProblems) + "件）";
     }
     const Question question{.text = text,
-                            .title = kTitle,
+                            .title = kOptaraTitle,
                             .icon = MessageIcon::Warning,
                             .choices = {"保存する", "戻る"},
                             .defaultChoice = 1,
@@ -210,7 +209,7 @@ void OptaraDialog::OnOk() {
     if (model_.HasUnsavedChanges(other)) {
         const Question question{
             .text = BuildAndFile(model_, other) + "の変更がまだ保存されていません。",
-            .title = kTitle,
+            .title = kOptaraTitle,
             .icon = MessageIcon::Warning,
             .choices = {"両方保存する", BuildLabel(target) + std::string("だけ保存する"), "戻る"},
             .defaultChoice = 0,
@@ -238,7 +237,7 @@ void OptaraDialog::OnOk() {
 }
 
 void OptaraDialog::ShowFailure(SettingsStatus status, const std::filesystem::path& file) {
-    messenger_.Show(SettingsMessage(status, file), kTitle, MessageIcon::Error);
+    messenger_.Show(SettingsMessage(status, file), kOptaraTitle, MessageIcon::Error);
 }
 
 }  // namespace tarn::optara

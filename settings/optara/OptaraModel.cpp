@@ -38,7 +38,7 @@ OptaraModel::OptaraModel(std::filesystem::path programDir) : programDir_(std::mo
 
 SettingsStatus OptaraModel::Open() {
     target_ = SettingsBuild::Normal;
-    File(SettingsBuild::Normal).loaded = false;
+    files_ = {};
     return ChooseTarget(SettingsBuild::Normal);
 }
 

@@ -13,6 +13,8 @@
 
 namespace tarn::optara {
 
+// The caption of the dialog and of its message boxes.
+inline constexpr const char* kOptaraTitle = "Morvane 2 - Optara";
 // Shown when a pressed key cannot be stored (the first line of the refusal).
 inline constexpr const char* kInvalidKeyMessage = "そのキーは無効です";
 // Stands in for a stored code that has no character.
