@@ -147,8 +147,8 @@ TEST_F(ProgramFolder, SettingsFilesReadBackAsTheDefaults) {
     ToolSettings normal, lowSpec;
     ASSERT_EQ(ReadToolSettings(dir_ / "morva2.cfh", normal), SettingsStatus::Ok);
     ASSERT_EQ(ReadToolSettings(dir_ / "morva2.cf", lowSpec), SettingsStatus::Ok);
-    EXPECT_EQ(normal.KeyTable, assetgen::DefaultKeyTable());
-    EXPECT_EQ(lowSpec.KeyTable, assetgen::DefaultKeyTable());
+    EXPECT_EQ(normal.KeyTable, DefaultKeyTable());
+    EXPECT_EQ(lowSpec.KeyTable, DefaultKeyTable());
     EXPECT_EQ(normal.frameRateIndex, 5);
     EXPECT_EQ(lowSpec.frameRateIndex, 2);
     EXPECT_EQ(normal.colorIndex, 1);

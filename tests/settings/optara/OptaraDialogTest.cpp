@@ -1,72 +1,23 @@
-// The Optara dialog under the offscreen platform: capturing keys, focus, OK and Cancel,
-// targets, refusals, and the run from the command line.
+// The Optara dialog under the offscreen platform: showing and capturing keys, their
+// names, focus, refusals, key problems, OK and Cancel, and the layout.
 #include "settings/optara/OptaraDialog.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <fstream>
-#include <iterator>
+#include <QSlider>
 
-#include "OptaraTestSupport.h"
-#include "settings/optara/KeyBox.h"
-#include "settings/optara/OptaraApp.h"
-#include "support/Version.h"
+#include "DialogFixture.h"
 
 namespace tarn::optara {
 namespace {
 
-using testing::ProgramFolder;
-using testing::RecordingMessenger;
-
-class OptaraDialogTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        folder_.WriteSettings(SettingsBuild::Normal, 65, 5, 1);  // "A".."^", 60 fps, 16 bits
-        ASSERT_EQ(model_.Open(), SettingsStatus::Ok);
-        dialog_ = std::make_unique<OptaraDialog>(model_, messenger_);
-        dialog_->show();
-        dialog_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
-    }
-
-    template <typename Widget>
-    Widget* Find(const char* name) {
-        auto* widget = dialog_->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QString BoxText(int slot) const { return dialog_->Box(slot)->text(); }
-    void Press(int slot, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        dialog_->Box(slot)->setFocus();
-        QTest::keyClick(dialog_->Box(slot), key, modifiers);
-    }
-    // For keys QTest cannot type (it knows no text for them).
-    void PressRaw(int slot, Qt::Key key) {
-        dialog_->Box(slot)->setFocus();
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-        QApplication::sendEvent(dialog_->Box(slot), &press);
-        QApplication::sendEvent(dialog_->Box(slot), &release);
-    }
-    GameSettings ReadBack(SettingsBuild build) const {
-        GameSettings game;
-        EXPECT_EQ(ReadGameSettings(folder_.FileOf(build), game), SettingsStatus::Ok);
-        return game;
-    }
-
-    ProgramFolder folder_;
-    OptaraModel model_{folder_.Path()};
-    RecordingMessenger messenger_;
-    std::unique_ptr<OptaraDialog> dialog_;
-};
+using OptaraDialogTest = testing::DialogFixture;
 
 TEST_F(OptaraDialogTest, OpensWithTheFirstConfigurationAndTheFilesLists) {
     EXPECT_EQ(dialog_->windowTitle(), QStringLiteral("Morvane 2 - Optara"));
@@ -79,6 +30,7 @@ TEST_F(OptaraDialogTest, OpensWithTheFirstConfigurationAndTheFilesLists) {
     EXPECT_TRUE(Find<QRadioButton>("Option1_1")->isChecked());
     EXPECT_EQ(Find<QRadioButton>("Option1_0")->text(), QString::fromUtf8("ロースペック版"));
     EXPECT_EQ(Find<QPushButton>("Command2")->text(), QString::fromUtf8("キャンセル"));
+    EXPECT_TRUE(Find<QLabel>("ProblemLine")->text().isEmpty());
 }
 
 TEST_F(OptaraDialogTest, ChoosingAConfigurationShowsItsKeys) {
@@ -95,10 +47,27 @@ TEST_F(OptaraDialogTest, CapturedKeysAreStoredNamedAndMoveTheFocusOn) {
     EXPECT_EQ(BoxText(1), QStringLiteral(","));
     EXPECT_TRUE(dialog_->Box(2)->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::KeypadModifier);
-    EXPECT_EQ(BoxText(2), QStringLiteral("c"));
+    EXPECT_EQ(BoxText(2), QString::fromUtf8("テンキー3"));
     EXPECT_EQ(model_.KeyTable()[0][0], 39);
     EXPECT_EQ(model_.KeyTable()[0][1], 188);
     EXPECT_EQ(model_.KeyTable()[0][2], 99);
+}
+
+TEST_F(OptaraDialogTest, KeypadCapsLockAndWindowsKeysShowReadableNamesAndSaveTheirCodes) {
+    Press(0, Qt::Key_1, Qt::KeypadModifier);
+    PressRaw(1, Qt::Key_CapsLock);
+    PressRaw(2, Qt::Key_Super_L);
+    PressRaw(3, Qt::Key_Super_R);
+    EXPECT_EQ(BoxText(0), QString::fromUtf8("テンキー1"));
+    EXPECT_EQ(BoxText(1), QStringLiteral("CapsLock"));
+    EXPECT_EQ(BoxText(2), QString::fromUtf8("左Win"));
+    EXPECT_EQ(BoxText(3), QString::fromUtf8("右Win"));
+    QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
+    const GameSettings game = ReadBack(SettingsBuild::Normal);
+    EXPECT_EQ(game.KeyTable[0][0], 97);
+    EXPECT_EQ(game.KeyTable[0][1], 20);
+    EXPECT_EQ(game.KeyTable[0][2], 91);
+    EXPECT_EQ(game.KeyTable[0][3], 92);
 }
 
 TEST_F(OptaraDialogTest, TabAndEscapeAreCapturedLikeOtherKeys) {
@@ -110,10 +79,38 @@ TEST_F(OptaraDialogTest, TabAndEscapeAreCapturedLikeOtherKeys) {
     EXPECT_TRUE(dialog_->Box(4)->hasFocus());
 }
 
-TEST_F(OptaraDialogTest, CapturingInTheLastBoxKeepsTheFocusThere) {
-    Press(5, Qt::Key_F1);
+TEST_F(OptaraDialogTest, CapturingInTheLastBoxMovesTheFocusToOkOnceTheKeyIsLetGo) {
+    auto* ok = Find<QPushButton>("Command1");
+    EXPECT_FALSE(ok->isDefault());
+    dialog_->Box(5)->setFocus();
+    QTest::keyPress(dialog_->Box(5), Qt::Key_F1);
     EXPECT_EQ(BoxText(5), QStringLiteral("F 1"));
     EXPECT_TRUE(dialog_->Box(5)->hasFocus());
+    QTest::keyRelease(dialog_->Box(5), Qt::Key_F1);
+    EXPECT_TRUE(ok->hasFocus());
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_TRUE(dialog_->isVisible());
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+    EXPECT_EQ(ReadBack(SettingsBuild::Normal).KeyTable[0][5], 112);
+}
+
+TEST_F(OptaraDialogTest, RepeatsOfAHeldKeyInTheLastBoxNeitherMoveOnNorPressOk) {
+    dialog_->Box(5)->setFocus();
+    QTest::keyPress(dialog_->Box(5), Qt::Key_Space);
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                           true);
+        QKeyEvent repeatDown(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                             true);
+        QApplication::sendEvent(dialog_->Box(5), &repeatUp);
+        QApplication::sendEvent(dialog_->Box(5), &repeatDown);
+    }
+    EXPECT_TRUE(dialog_->Box(5)->hasFocus());
+    QTest::keyRelease(dialog_->Box(5), Qt::Key_Space);
+    EXPECT_TRUE(Find<QPushButton>("Command1")->hasFocus());
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(model_.KeyTable()[0][5], 32);
 }
 
 TEST_F(OptaraDialogTest, FocusedBoxIsWhiteOnBlackAndTheOthersBlackOnWhite) {
@@ -125,7 +122,7 @@ TEST_F(OptaraDialogTest, FocusedBoxIsWhiteOnBlackAndTheOthersBlackOnWhite) {
     EXPECT_EQ(dialog_->Box(2)->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
-TEST_F(OptaraDialogTest, RefusedKeysSayTheKeyIsInvalidAndLeaveTheTable) {
+TEST_F(OptaraDialogTest, RefusedKeysSayWhyAndKeepTheOldKey) {
     const KeyTableData before = model_.KeyTable();
     Press(1, Qt::Key_Return);
     Press(1, Qt::Key_Enter, Qt::KeypadModifier);
@@ -135,10 +132,74 @@ TEST_F(OptaraDialogTest, RefusedKeysSayTheKeyIsInvalidAndLeaveTheTable) {
     EXPECT_EQ(model_.KeyTable(), before);
     ASSERT_EQ(messenger_.messages.size(), 5u);
     for (const auto& message : messenger_.messages) {
-        EXPECT_EQ(message.text, "そのキーは無効です");
+        EXPECT_EQ(message.text.rfind("そのキーは無効です\n", 0), 0u) << message.text;
+        EXPECT_NE(message.text.find("保存できません"), std::string::npos) << message.text;
+        EXPECT_NE(message.text.find("左移動は「B」のままです"), std::string::npos) << message.text;
     }
+    EXPECT_NE(messenger_.messages[0].text.find("「Enter」のキーコード 13"), std::string::npos);
+    EXPECT_NE(messenger_.messages[2].text.find("「NumLock」のキーコード 144"), std::string::npos);
     EXPECT_EQ(BoxText(1), QStringLiteral("B"));
     EXPECT_TRUE(dialog_->Box(1)->hasFocus());
+}
+
+TEST_F(OptaraDialogTest, OneKeyOnTwoActionsMarksBothBoxesAndSaysWhyUnderThem) {
+    Press(0, Qt::Key_J);
+    Press(1, Qt::Key_J);
+    EXPECT_EQ(BoxMark(0), KeyBox::Mark::Problem);
+    EXPECT_EQ(BoxMark(1), KeyBox::Mark::Problem);
+    EXPECT_EQ(BoxMark(2), KeyBox::Mark::None);
+    EXPECT_EQ(Find<QLabel>("ProblemLine")->text(),
+              QString::fromUtf8("右移動と左移動に同じキー「J」が割り当てられています"));
+    EXPECT_FALSE(dialog_->Box(0)->toolTip().isEmpty());
+    Press(1, Qt::Key_K);
+    EXPECT_EQ(BoxMark(0), KeyBox::Mark::None);
+    EXPECT_TRUE(Find<QLabel>("ProblemLine")->text().isEmpty());
+}
+
+TEST_F(OptaraDialogTest, ReservedKeyMarksItsBoxAndSaysWhy) {
+    Press(kSlotGiveUp, Qt::Key_F11);
+    EXPECT_EQ(BoxMark(kSlotGiveUp), KeyBox::Mark::Problem);
+    EXPECT_NE(dialog_->Box(kSlotGiveUp)->palette().color(QPalette::Base), QColor(Qt::white));
+    const QString line = Find<QLabel>("ProblemLine")->text();
+    EXPECT_TRUE(line.contains(QStringLiteral("F 11"))) << line.toStdString();
+    EXPECT_TRUE(
+        Find<QLabel>("ProblemLine")->toolTip().contains(QString::fromUtf8("ゲームオーバー")));
+}
+
+TEST_F(OptaraDialogTest, SpaceIsMarkedAsANoteAndSavedWithoutAQuestion) {
+    Press(kSlotJump, Qt::Key_Space);
+    EXPECT_EQ(BoxMark(kSlotJump), KeyBox::Mark::Note);
+    EXPECT_TRUE(
+        Find<QLabel>("ProblemLine")->toolTip().contains(QString::fromUtf8("ポーズできません")));
+    QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_TRUE(messenger_.questions.empty());
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+}
+
+TEST_F(OptaraDialogTest, OkWithAProblemAsksFirstAndGoingBackWritesNothing) {
+    Press(0, Qt::Key_J);
+    Press(1, Qt::Key_J);
+    messenger_.answers = {1};
+    QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
+    ASSERT_EQ(messenger_.questions.size(), 1u);
+    const Question& question = messenger_.questions[0];
+    EXPECT_NE(question.text.find("Optara 1: 右移動と左移動に同じキー「J」"), std::string::npos)
+        << question.text;
+    EXPECT_EQ(question.choices, (std::vector<std::string>{"保存する", "戻る"}));
+    EXPECT_EQ(question.defaultChoice, 1);
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(ReadBack(SettingsBuild::Normal).KeyTable[0][0], 65);
+}
+
+TEST_F(OptaraDialogTest, OkWithAProblemSavesOnceConfirmed) {
+    Press(0, Qt::Key_J);
+    Press(1, Qt::Key_J);
+    messenger_.answers = {0};
+    QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+    const GameSettings game = ReadBack(SettingsBuild::Normal);
+    EXPECT_EQ(game.KeyTable[0][0], 'J');
+    EXPECT_EQ(game.KeyTable[0][1], 'J');
 }
 
 TEST_F(OptaraDialogTest, OkWritesWhatTheGameReadsBack) {
@@ -169,43 +230,6 @@ TEST_F(OptaraDialogTest, CancelWritesNothing) {
     EXPECT_EQ(ReadBack(SettingsBuild::Normal).KeyTable[0][0], 65);
 }
 
-TEST_F(OptaraDialogTest, LowSpecTargetWritesOnlyItsOwnFile) {
-    folder_.WriteSettings(SettingsBuild::LowSpec, 48, 8, 0);
-    Find<QRadioButton>("Option1_0")->click();
-    EXPECT_EQ(Find<QComboBox>("Combo1")->currentText(), QStringLiteral("90"));
-    EXPECT_EQ(Find<QComboBox>("Combo2")->currentText(), QStringLiteral("8bit"));
-    const std::string normalBefore = [&] {
-        std::ifstream in(folder_.FileOf(SettingsBuild::Normal), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }();
-    Press(0, Qt::Key_Left);
-    QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
-    const GameSettings lowSpec = ReadBack(SettingsBuild::LowSpec);
-    EXPECT_EQ(lowSpec.KeyTable[0][0], 37);
-    EXPECT_EQ(lowSpec.KeyTable[0][1], 49);
-    EXPECT_EQ(lowSpec.TargetFps, 90);
-    std::ifstream in(folder_.FileOf(SettingsBuild::Normal), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), normalBefore);
-}
-
-TEST_F(OptaraDialogTest, SwitchingTheTargetKeepsTheShownNamesUntilAConfigurationIsChosen) {
-    folder_.WriteSettings(SettingsBuild::LowSpec, 48, 8, 0);
-    Find<QRadioButton>("Option1_0")->click();
-    EXPECT_EQ(BoxText(0), QStringLiteral("A"));
-    Find<QListWidget>("List1")->setCurrentRow(1);
-    Find<QListWidget>("List1")->setCurrentRow(0);
-    EXPECT_EQ(BoxText(0), QStringLiteral("0"));
-}
-
-TEST_F(OptaraDialogTest, MissingLowSpecFileNamesItAndStopsTheTool) {
-    Find<QRadioButton>("Option1_0")->click();
-    ASSERT_EQ(messenger_.messages.size(), 1u);
-    EXPECT_NE(messenger_.messages[0].text.find("morva2.cf"), std::string::npos);
-    EXPECT_EQ(dialog_->result(), OptaraDialog::kStopped);
-    EXPECT_FALSE(dialog_->isVisible());
-}
-
 TEST_F(OptaraDialogTest, FailedWriteSaysSoAndKeepsTheDialogOpen) {
     std::filesystem::remove(folder_.FileOf(SettingsBuild::Normal));
     std::filesystem::create_directories(folder_.FileOf(SettingsBuild::Normal) / "blocked");
@@ -216,72 +240,31 @@ TEST_F(OptaraDialogTest, FailedWriteSaysSoAndKeepsTheDialogOpen) {
     EXPECT_TRUE(dialog_->isVisible());
 }
 
-class RunOptaraTest : public ::testing::Test {
-  protected:
-    int Run(const QStringList& extra, const std::function<void(OptaraDialog&)>& onShown = {}) {
-        QStringList arguments{QStringLiteral("Optara")};
-        arguments += extra;
-        return RunOptara(arguments, messenger_, onShown);
+TEST_F(OptaraDialogTest, VolumeSlidersSayTheGameDoesNotUseThem) {
+    for (const char* name : {"BGM", "SE"}) {
+        EXPECT_TRUE(Find<QSlider>(name)->toolTip().contains(QString::fromUtf8("使いません")))
+            << name;
     }
-    QStringList Root() const {
-        return {QStringLiteral("--root"), QString::fromStdString(folder_.Path().string())};
-    }
-
-    ProgramFolder folder_;
-    RecordingMessenger messenger_;
-};
-
-TEST_F(RunOptaraTest, MissingSettingsFileNamesItAndExitsWithFailure) {
-    EXPECT_EQ(Run(Root()), 1);
-    ASSERT_EQ(messenger_.messages.size(), 1u);
-    EXPECT_NE(messenger_.messages[0].text.find(folder_.FileOf(SettingsBuild::Normal).string()),
-              std::string::npos);
-    EXPECT_EQ(messenger_.messages[0].icon, MessageIcon::Error);
 }
 
-TEST_F(RunOptaraTest, TooShortSettingsFileExitsWithFailure) {
-    std::ofstream(folder_.FileOf(SettingsBuild::Normal)) << "ABC\r\n";
-    EXPECT_EQ(Run(Root()), 1);
-    ASSERT_EQ(messenger_.messages.size(), 1u);
-}
-
-TEST_F(RunOptaraTest, OkAndCancelExitWithSuccess) {
-    folder_.WriteSettings(SettingsBuild::Normal, 65, 5, 1);
-    EXPECT_EQ(Run(Root(), [](OptaraDialog& dialog) { dialog.reject(); }), 0);
-    EXPECT_EQ(Run(Root(),
-                  [](OptaraDialog& dialog) {
-                      dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-                  }),
-              0);
-    EXPECT_TRUE(messenger_.messages.empty());
-}
-
-TEST_F(RunOptaraTest, BadFrameRateInTheFileIsReportedThroughTheMessenger) {
-    std::ofstream(folder_.FileOf(SettingsBuild::Normal), std::ios::binary)
-        << std::string(30, 'A') << "\x50\x1f\r\n";
-    int frameIndex = -1;
-    EXPECT_EQ(Run(Root(),
-                  [&](OptaraDialog& dialog) {
-                      frameIndex =
-                          dialog.findChild<QComboBox*>(QStringLiteral("Combo1"))->currentIndex();
-                      dialog.reject();
-                  }),
-              0);
-    EXPECT_EQ(frameIndex, kDefaultFrameRateIndex);
-    EXPECT_EQ(messenger_.messages.size(), 1u);
-}
-
-TEST_F(RunOptaraTest, HelpAndVersionExitWithSuccess) {
-    EXPECT_EQ(Run({QStringLiteral("--help")}), 0);
-    ::testing::internal::CaptureStdout();
-    EXPECT_EQ(Run({QStringLiteral("--version")}), 0);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), std::string("Optara ") + kVersion + "\n");
-    EXPECT_TRUE(messenger_.messages.empty());
-}
-
-TEST_F(RunOptaraTest, UnknownOptionIsABadCommandLine) {
-    EXPECT_EQ(Run({QStringLiteral("--frobnicate")}), 2);
-    EXPECT_EQ(Run({QStringLiteral("--root")}), 2);
+TEST_F(OptaraDialogTest, DialogHasOneSizeAndItsControlsStayTogetherWhenForcedLarger) {
+    EXPECT_EQ(dialog_->minimumSize(), dialog_->maximumSize());
+    auto* panel = Find<QWidget>("Panel");
+    const QSize panelSize = panel->size();
+    const QPoint boxesApart =
+        dialog_->Box(5)->mapTo(panel, QPoint()) - dialog_->Box(0)->mapTo(panel, QPoint());
+    const QPoint okFromBox = Find<QPushButton>("Command1")->mapTo(panel, QPoint()) -
+                             dialog_->Box(0)->mapTo(panel, QPoint());
+    // What a window manager that ignores the fixed size does: lay out a larger window.
+    const QRect forced(0, 0, dialog_->width() + 400, dialog_->height() + 300);
+    dialog_->layout()->setGeometry(forced);
+    EXPECT_EQ(panel->size(), panelSize);
+    EXPECT_LE((panel->geometry().center() - forced.center()).manhattanLength(), 2);
+    EXPECT_EQ(dialog_->Box(5)->mapTo(panel, QPoint()) - dialog_->Box(0)->mapTo(panel, QPoint()),
+              boxesApart);
+    EXPECT_EQ(Find<QPushButton>("Command1")->mapTo(panel, QPoint()) -
+                  dialog_->Box(0)->mapTo(panel, QPoint()),
+              okFromBox);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
-// The toolkit-free state of Optara: opening, targets, configurations, capture and saving.
+// The toolkit-free state of Optara: opening, targets, configurations, capture, the
+// default file and saving.
 #include "settings/optara/OptaraModel.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#include "settings/DefaultSettings.h"
 
 #include "OptaraTestSupport.h"
 
@@ -57,7 +60,7 @@ TEST_F(OptaraModelTest, ChoosingAConfigurationReplacesCodesWithoutACharacterByA)
 
 TEST_F(OptaraModelTest, CaptureStoresTheCodeInTheCurrentConfiguration) {
     model_.ChooseConfig(3);
-    EXPECT_TRUE(model_.Capture(kSlotJump, 32));
+    EXPECT_EQ(model_.Capture(kSlotJump, 32), CaptureResult::Stored);
     EXPECT_EQ(model_.KeyTable()[3][kSlotJump], 32);
     EXPECT_EQ(model_.SlotName(kSlotJump), "SPACE");
 }
@@ -68,9 +71,33 @@ TEST_F(OptaraModelTest, KeysTheFileCannotCarryAreRefusedAndTheTableKept) {
          {std::optional<int>{}, std::optional<int>{13}, std::optional<int>{10},
           std::optional<int>{144}, std::optional<int>{242}, std::optional<int>{0},
           std::optional<int>{300}}) {
-        EXPECT_FALSE(model_.Capture(0, code));
+        EXPECT_NE(model_.Capture(0, code), CaptureResult::Stored);
     }
     EXPECT_EQ(model_.KeyTable(), before);
+}
+
+TEST_F(OptaraModelTest, RefusalSaysTheFileCannotStoreTheCodeAndNamesTheKeptKey) {
+    EXPECT_EQ(model_.Capture(1, 13), CaptureResult::NotStorable);
+    const std::string enter = model_.RefusalMessage(1, 13);
+    EXPECT_EQ(enter.rfind("そのキーは無効です\n", 0), 0u) << enter;
+    EXPECT_NE(enter.find("「Enter」のキーコード 13 は設定ファイルに保存できません"),
+              std::string::npos)
+        << enter;
+    EXPECT_NE(enter.find("左移動は「B」のままです"), std::string::npos) << enter;
+    EXPECT_NE(model_.RefusalMessage(0, 144).find("「NumLock」のキーコード 144"), std::string::npos);
+    EXPECT_EQ(model_.Capture(0, std::nullopt), CaptureResult::NoCode);
+    EXPECT_NE(model_.RefusalMessage(0, std::nullopt).find("キーコードがない"), std::string::npos);
+}
+
+TEST_F(OptaraModelTest, SlotNamesAreReadable) {
+    model_.ChooseConfig(0);
+    ASSERT_EQ(model_.Capture(0, 97), CaptureResult::Stored);
+    ASSERT_EQ(model_.Capture(1, 20), CaptureResult::Stored);
+    ASSERT_EQ(model_.Capture(2, 91), CaptureResult::Stored);
+    EXPECT_EQ(model_.SlotName(0), "テンキー1");
+    EXPECT_EQ(model_.SlotName(1), "CapsLock");
+    EXPECT_EQ(model_.SlotName(2), "左Win");
+    EXPECT_EQ(model_.KeyTable()[0][0], 97);
 }
 
 TEST_F(OptaraModelTest, ChoosingTheLowSpecTargetReadsItsFile) {
@@ -95,12 +122,94 @@ TEST_F(OptaraModelTest, OpeningWithoutTheNormalFileIsNotFound) {
     EXPECT_EQ(model.Open(), SettingsStatus::NotFound);
 }
 
+TEST_F(OptaraModelTest, SwitchingBackKeepsTheEditsOfEachTarget) {
+    folder_.WriteSettings(SettingsBuild::LowSpec, 48, 8, 0);
+    ASSERT_EQ(model_.Capture(0, 90), CaptureResult::Stored);
+    model_.SetFrameRateIndex(7);
+    ASSERT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec), SettingsStatus::Ok);
+    ASSERT_EQ(model_.Capture(0, 88), CaptureResult::Stored);
+    ASSERT_EQ(model_.ChooseTarget(SettingsBuild::Normal), SettingsStatus::Ok);
+    EXPECT_EQ(model_.KeyTable()[0][0], 90);
+    EXPECT_EQ(model_.FrameRateIndex(), 7);
+    ASSERT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec), SettingsStatus::Ok);
+    EXPECT_EQ(model_.KeyTable()[0][0], 88);
+    EXPECT_EQ(model_.FrameRateIndex(), 8);
+}
+
+TEST_F(OptaraModelTest, UnsavedChangesAreTrackedPerBuildUntilSaved) {
+    EXPECT_FALSE(model_.HasUnsavedChanges(SettingsBuild::Normal));
+    EXPECT_FALSE(model_.HasUnsavedChanges(SettingsBuild::LowSpec));  // not loaded
+    ASSERT_EQ(model_.Capture(0, 90), CaptureResult::Stored);
+    EXPECT_TRUE(model_.HasUnsavedChanges(SettingsBuild::Normal));
+    ASSERT_EQ(model_.Capture(0, 65), CaptureResult::Stored);
+    EXPECT_FALSE(model_.HasUnsavedChanges(SettingsBuild::Normal));
+    model_.SetColorIndex(0);
+    EXPECT_TRUE(model_.HasUnsavedChanges(SettingsBuild::Normal));
+    ASSERT_EQ(model_.Save(), SettingsStatus::Ok);
+    EXPECT_FALSE(model_.HasUnsavedChanges(SettingsBuild::Normal));
+}
+
+TEST_F(OptaraModelTest, ShowingACodeWithoutACharacterIsNoUnsavedChange) {
+    folder_.WriteRaw(SettingsBuild::Normal,
+                     std::string(5, 'A') + '\0' + std::string(24, 'A') + "\x23\x1e\r\n");
+    ASSERT_EQ(model_.Open(), SettingsStatus::Ok);
+    model_.ChooseConfig(0);
+    EXPECT_EQ(model_.KeyTable()[0][5], 65);
+    EXPECT_FALSE(model_.HasUnsavedChanges(SettingsBuild::Normal));
+}
+
+TEST_F(OptaraModelTest, CreatedDefaultFileReadsBackAsTheShippedDefaultsInTheGame) {
+    ASSERT_EQ(model_.CreateDefaultFile(SettingsBuild::LowSpec), SettingsStatus::Ok);
+    GameSettings game;
+    ASSERT_EQ(ReadGameSettings(folder_.FileOf(SettingsBuild::LowSpec), game), SettingsStatus::Ok);
+    EXPECT_EQ(game.KeyTable, DefaultKeyTable());
+    EXPECT_EQ(game.TargetFps, 30);
+    EXPECT_EQ(game.ColorDepth, 16);
+    EXPECT_TRUE(model_.IsLoaded(SettingsBuild::LowSpec));
+    EXPECT_FALSE(model_.HasUnsavedChanges(SettingsBuild::LowSpec));
+    EXPECT_EQ(model_.Target(), SettingsBuild::Normal);  // creating does not switch
+    EXPECT_FALSE(std::filesystem::exists(model_.BackupOf(SettingsBuild::LowSpec)));
+}
+
+TEST_F(OptaraModelTest, RecreatingADamagedFileKeepsItAsABackup) {
+    folder_.WriteRaw(SettingsBuild::Normal, "ABC\r\n");
+    OptaraModel model(folder_.Path());
+    ASSERT_EQ(model.Open(), SettingsStatus::TooShort);
+    ASSERT_EQ(model.CreateDefaultFile(SettingsBuild::Normal), SettingsStatus::Ok);
+    EXPECT_EQ(folder_.Contents(model.BackupOf(SettingsBuild::Normal)), "ABC\r\n");
+    EXPECT_EQ(model.BackupOf(SettingsBuild::Normal).filename(), "morva2.cfh.bak");
+    EXPECT_EQ(model.KeyTable(), DefaultKeyTable());
+    EXPECT_EQ(model.FrameRateIndex(), 5);
+}
+
+TEST_F(OptaraModelTest, AFolderInThePlaceOfTheFileIsLeftAlone) {
+    std::filesystem::create_directories(folder_.FileOf(SettingsBuild::LowSpec) / "inside");
+    EXPECT_EQ(model_.CreateDefaultFile(SettingsBuild::LowSpec), SettingsStatus::WriteFailed);
+    EXPECT_TRUE(std::filesystem::is_directory(folder_.FileOf(SettingsBuild::LowSpec) / "inside"));
+    EXPECT_FALSE(model_.IsLoaded(SettingsBuild::LowSpec));
+}
+
+TEST_F(OptaraModelTest, ProblemsToConfirmNameTheirConfigurationAndLeaveOutSpace) {
+    model_.ChooseConfig(1);
+    ASSERT_EQ(model_.Capture(kSlotLeft, 'J'), CaptureResult::Stored);
+    ASSERT_EQ(model_.Capture(kSlotRight, 'J'), CaptureResult::Stored);
+    model_.ChooseConfig(3);
+    ASSERT_EQ(model_.Capture(kSlotJump, 32), CaptureResult::Stored);
+    ASSERT_EQ(model_.Capture(kSlotGiveUp, 122), CaptureResult::Stored);
+    const std::vector<std::string> lines = model_.ProblemsToConfirm(SettingsBuild::Normal);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("Optara 2: ", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("Optara 4: ", 0), 0u) << lines[1];
+    EXPECT_NE(lines[1].find("F 11"), std::string::npos) << lines[1];
+    EXPECT_EQ(model_.Problems(3).size(), 2u);  // F11 and the Space note
+}
+
 TEST_F(OptaraModelTest, SaveWritesOnlyTheTargetsFile) {
     folder_.WriteSettings(SettingsBuild::LowSpec, 48, 8, 0);
     ASSERT_EQ(model_.ChooseTarget(SettingsBuild::LowSpec), SettingsStatus::Ok);
     const auto normalBefore =
         std::filesystem::last_write_time(folder_.FileOf(SettingsBuild::Normal));
-    EXPECT_TRUE(model_.Capture(0, 90));
+    EXPECT_EQ(model_.Capture(0, 90), CaptureResult::Stored);
     model_.SetFrameRateIndex(0);
     ASSERT_EQ(model_.Save(), SettingsStatus::Ok);
     GameSettings game;

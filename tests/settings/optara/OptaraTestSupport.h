@@ -1,10 +1,13 @@
-// Shared pieces of the Optara tests: a program folder with settings files, a messenger
-// that records instead of showing, and the QApplication every widget test needs.
+// Shared pieces of the Optara tests: a program folder with settings files, and a
+// messenger that records messages and answers questions from a script.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,7 +27,19 @@ class RecordingMessenger : public Messenger {
     void Show(const std::string& text, const std::string& title, MessageIcon icon) override {
         messages.push_back({text, title, icon});
     }
+    // Answers with the next of `answers`; with none left, as Escape would.
+    int Ask(const Question& question) override {
+        questions.push_back(question);
+        if (answers.empty()) {
+            return question.escapeChoice;
+        }
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     std::vector<Message> messages;
+    std::vector<Question> questions;
+    std::deque<int> answers;
 };
 
 // A fresh program folder, removed afterwards.
@@ -45,6 +60,14 @@ class ProgramFolder {
         settings.frameRateIndex = frameRateIndex;
         settings.colorIndex = colorIndex;
         ASSERT_EQ(WriteSettingsFile(FileOf(build), settings), SettingsStatus::Ok);
+    }
+    // Writes raw bytes as a build's settings file.
+    void WriteRaw(SettingsBuild build, const std::string& bytes) const {
+        std::ofstream(FileOf(build), std::ios::binary) << bytes;
+    }
+    std::string Contents(const std::filesystem::path& file) const {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
   private:
