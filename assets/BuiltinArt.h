@@ -6,15 +6,16 @@
 
 #include <array>
 
+#include "support/ChipTable.h"
 #include "support/Surface.h"
 
 namespace tarn::art {
 
 struct BuiltinPictures {
-    std::array<Surface, 24> BrTip;  // chip pictures by chip code; 0 is plain black
-    std::array<Surface, 24> BrMask;
-    std::array<Surface, 12> TPic;  // object pictures by object kind
-    std::array<Surface, 12> TMask;
+    std::array<Surface, kChipCodeCount> BrTip;  // chip pictures by chip code; 0 is plain black
+    std::array<Surface, kChipCodeCount> BrMask;
+    std::array<Surface, kObjectKindCount> TPic;  // object pictures by object kind
+    std::array<Surface, kObjectKindCount> TMask;
     Surface MyMask;    // the player's mask
     Surface DedMe;     // the death picture (drawn through MyMask)
     Surface WhiteP;    // plain white

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "support/ChipTable.h"
+
 namespace tarn::art::data {
 
 inline constexpr std::uint32_t kTransparent = 0x01000000;
@@ -14,8 +16,8 @@ struct EmbeddedPicture {
     std::uint32_t pixels[kSide * kSide];
 };
 
-extern const EmbeddedPicture kChips[24];
-extern const EmbeddedPicture kObjects[12];
+extern const EmbeddedPicture kChips[kChipCodeCount];
+extern const EmbeddedPicture kObjects[kObjectKindCount];
 extern const EmbeddedPicture kPlayerMask[1];
 extern const EmbeddedPicture kDead[1];
 extern const EmbeddedPicture kLifeIcon[1];

@@ -11,6 +11,7 @@
 #include "editor/app/PagePrinter.h"
 #include "editor/app/StagePicture.h"
 #include "editor/app/UserDialogs.h"
+#include "support/Version.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (parser.isSet(versionOption)) {
-        std::puts("Gridsmith 2.0.0");
+        std::printf("Gridsmith %s\n", tarn::kVersion);
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gridsmith"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setApplicationVersion(QLatin1String(tarn::kVersion));
     QApplication::setFont(QFont(QStringLiteral("VL PGothic"), 9));
 
     QtUserDialogs dialogs;
@@ -111,5 +112,5 @@ int main(int argc, char** argv) {
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

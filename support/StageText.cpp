@@ -14,7 +14,7 @@ namespace tarn {
 namespace {
 
 constexpr int kFirstReservedLine = kNextStage2Line + 1;
-constexpr int kGameRowCells = 201;
+constexpr int kGameRowCells = kMapColumns + 1;  // the game keeps one cell past the map
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';

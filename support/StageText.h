@@ -16,12 +16,11 @@
 #include <string_view>
 #include <vector>
 
+#include "support/ChipTable.h"
+
 namespace tarn {
 
-inline constexpr int kMapColumns = 200;
-inline constexpr int kMapRows = 60;
 inline constexpr int kStageLineCount = 96;
-inline constexpr int kChipCodeCount = 24;  // chip codes 0..23
 // 1-based line numbers of the fields that readers and checkers name.
 inline constexpr int kFirstRowLine = 6;
 inline constexpr int kNextStage2Line = 66;

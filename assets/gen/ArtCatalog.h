@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "assets/gen/SpriteBook.h"
+#include "support/ChipTable.h"
 
 namespace tarn::assetgen {
 
-inline constexpr int kChipCount = 24;
-inline constexpr int kObjectKindCount = 12;
 inline constexpr int kWalkFrames = 8;
 inline constexpr int kCellSize = 16;
 

@@ -67,6 +67,7 @@ Surface Cave(const SpriteBook& book) {
         int x, y, shade;
     };
     std::vector<Seed> seeds;
+    seeds.reserve(14);
     for (int i = 0; i < 14; ++i) {
         seeds.push_back({dice.Below(tile.width()), dice.Below(tile.height()), dice.Below(3)});
     }
@@ -204,7 +205,7 @@ std::uint32_t Blend(std::uint32_t a, std::uint32_t b, double t) {
 }
 
 Surface StandardBackground() {
-    return Surface(kStageWidth, kStageHeight, Rgb(16, 16, 28));
+    return Surface(kMapWidth, kMapHeight, Rgb(16, 16, 28));
 }
 
 std::vector<BackgroundTile> BackgroundTiles(const SpriteBook& book) {

@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "assets/gen/SpriteBook.h"
+#include "support/ChipTable.h"
 
 namespace tarn::assetgen {
-
-inline constexpr int kStageWidth = 3200;
-inline constexpr int kStageHeight = 960;
 
 // A small deterministic random source, so that every build draws the same pictures.
 class Dice {

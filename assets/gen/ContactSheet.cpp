@@ -92,7 +92,7 @@ Placement FitLarge(const Surface& picture) {
 std::vector<SheetSection> SpriteSections(const SpriteBook& book) {
     std::vector<SheetSection> sections(4);
     sections[0].heading = "CHIPS (BRTIP / BRMASK) BY CODE";
-    for (int code = 0; code < kChipCount; ++code) {
+    for (int code = 0; code < kChipCodeCount; ++code) {
         if (const Sprite* sprite = book.Find(ChipName(code))) {
             sections[0].entries.push_back(EntryOf(*sprite, "CHIP " + std::to_string(code)));
         }

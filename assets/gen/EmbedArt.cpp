@@ -43,13 +43,13 @@ std::string EmbeddedArtSource(const SpriteBook& book) {
            "#include \"assets/BuiltinArtData.h\"\n\n"
            "namespace tarn::art::data {\n\n";
     std::vector<const Sprite*> chips, objects;
-    for (int code = 0; code < kChipCount; ++code) {
+    for (int code = 0; code < kChipCodeCount; ++code) {
         chips.push_back(book.Find(ChipName(code)));
     }
     for (int kind = 0; kind < kObjectKindCount; ++kind) {
         objects.push_back(book.Find(ObjectName(kind)));
     }
-    WriteGroup(out, "kChips", kChipCount, chips);
+    WriteGroup(out, "kChips", kChipCodeCount, chips);
     WriteGroup(out, "kObjects", kObjectKindCount, objects);
     const Sprite silhouette = PlayerSilhouette(book);
     WriteGroup(out, "kPlayerMask", 1, {&silhouette});

@@ -2,8 +2,10 @@
 #include "assets/gen/ScenePreview.h"
 
 #include <array>
+#include <string>
 
 #include "assets/gen/ArtCatalog.h"
+#include "support/ChipTable.h"
 
 namespace tarn::assetgen {
 namespace {
@@ -16,22 +18,17 @@ constexpr std::array<const char*, 15> kRows = {
     "22222..22222442222222", "22222..22222222222222", "22222..22222222222222",
 };
 
-int Code(char c) {
+int CodeOfCharacter(char c) {
     return c >= 'A' ? c - 55 : c - '0';
 }
 
-// The object kind a chip code turns into when a stage loads; -1 for static chips.
-int KindOf(int code) {
-    if (code == 17) {
-        return 1;
+// A cell that becomes a moving object shows the object's picture, as in the game.
+std::string PictureName(int code) {
+    const ChipInfo* info = FindChip(code);
+    if (info != nullptr && info->object) {
+        return ObjectName(static_cast<int>(*info->object));
     }
-    if (code == 18) {
-        return 3;
-    }
-    if ((code >= 6 && code <= 9) || (code >= 11 && code <= 16)) {
-        return code - 6;
-    }
-    return -1;
+    return ChipName(code);
 }
 
 void DrawMasked(Surface& view, const Sprite& sprite, int x, int y) {
@@ -56,9 +53,7 @@ Surface ScenePreview(const SpriteBook& book, const Surface& tile) {
             if (cells[std::size_t(col)] == '.') {
                 continue;
             }
-            const int code = Code(cells[std::size_t(col)]);
-            const int kind = KindOf(code);
-            const Sprite* sprite = book.Find(kind >= 0 ? ObjectName(kind) : ChipName(code));
+            const Sprite* sprite = book.Find(PictureName(CodeOfCharacter(cells[std::size_t(col)])));
             if (sprite != nullptr) {
                 DrawMasked(view, *sprite, col * 16, row * 16);
             }

@@ -9,6 +9,9 @@
 
 namespace {
 
+using tarn::kChipCodeCount;
+using tarn::kMapColumns;
+using tarn::kMapRows;
 using tarn::editor::MapDocument;
 
 QGuiApplication& App() {
@@ -25,7 +28,7 @@ void StampOneCell(benchmark::State& state) {
     MapDocument document;
     int i = 0;
     for (auto _ : state) {
-        document.Stamp(i % 200, (i / 200) % 60, 1 + i % 23);
+        document.Stamp(i % kMapColumns, (i / kMapColumns) % kMapRows, 1 + i % (kChipCodeCount - 1));
         ++i;
     }
 }
@@ -36,10 +39,10 @@ void StrokeAcrossTheMap(benchmark::State& state) {
     MapDocument document;
     int code = 1;
     for (auto _ : state) {
-        for (int column = 0; column < 200; ++column) {
-            document.Stamp(column, column % 60, code);
+        for (int column = 0; column < kMapColumns; ++column) {
+            document.Stamp(column, column % kMapRows, code);
         }
-        code = code % 23 + 1;
+        code = code % (kChipCodeCount - 1) + 1;
     }
 }
 BENCHMARK(StrokeAcrossTheMap);
@@ -47,9 +50,9 @@ BENCHMARK(StrokeAcrossTheMap);
 void RedrawWholeCanvas(benchmark::State& state) {
     App();
     MapDocument document;
-    for (int c = 0; c < 200; ++c) {
-        for (int r = 0; r < 60; ++r) {
-            document.Doc().SetCell(c, r, (c + r) % 24);
+    for (int c = 0; c < kMapColumns; ++c) {
+        for (int r = 0; r < kMapRows; ++r) {
+            document.Doc().SetCell(c, r, (c + r) % kChipCodeCount);
         }
     }
     for (auto _ : state) {

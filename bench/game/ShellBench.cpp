@@ -24,15 +24,17 @@ StageFields CrowdedStage(int spacing) {
     f.startColumnIndex = 20;
     f.startRowIndex = 54;
     f.timeText = "999";
-    const std::uint8_t kinds[] = {6, 8, 12, 14, 16, 7, 17};
+    const Chip kinds[] = {Chip::HorizontalLift,  Chip::HorizontalSpike,     Chip::HorizontalEnemy,
+                          Chip::WalkingEnemy,    Chip::TurningWalkingEnemy, Chip::VerticalLiftUp,
+                          Chip::VerticalLiftDown};
     int k = 0;
-    for (int row = 7; row < 60; row += 8) {
-        f.map[std::size_t(row)].fill(2);
-        for (int col = 1; col < 200; col += spacing) {
-            f.map[std::size_t(row - 2)][std::size_t(col)] = kinds[k++ % 7];
+    for (int row = 7; row < kMapRows; row += 8) {
+        f.map[std::size_t(row)].fill(std::uint8_t(Chip::UnbreakableBlock));
+        for (int col = 1; col < kMapColumns; col += spacing) {
+            f.map[std::size_t(row - 2)][std::size_t(col)] = std::uint8_t(kinds[k++ % 7]);
         }
     }
-    f.map[55].fill(2);
+    f.map[55].fill(std::uint8_t(Chip::UnbreakableBlock));
     f.nextStage = "NONE";
     f.nextStage2 = "NONE";
     return f;
@@ -110,7 +112,8 @@ void BM_PresentView(benchmark::State& state) {
     Game& s = bench.game;
     s.state.ColorDepth = int(state.range(0));
     s.screen.SetColorDepth(s.state.ColorDepth);
-    s.layers.PBuffer.Reset(3300, 1060, Rgb(90, 140, 200));
+    s.layers.PBuffer.Reset(kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin,
+                           Rgb(90, 140, 200));
     for (auto _ : state) {
         s.screen.PresentView(s.layers, s.state);
     }

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <array>
 
+#include "support/ChipTable.h"
+
 namespace tarn::editor {
 
 class ChipTiles {
@@ -17,8 +19,8 @@ class ChipTiles {
     QIcon Icon(int code) const;
 
   private:
-    std::array<QImage, 24> tiles_;
-    std::array<QImage, 24> pictures_;
+    std::array<QImage, kChipCodeCount> tiles_;
+    std::array<QImage, kChipCodeCount> pictures_;
     QImage blank_;
 };
 

@@ -141,9 +141,9 @@ void MainWindow::BuildControls(QWidget* client) {
     chips->setGeometry(292, -2, 180, 44);
     palette_ = new QComboBox(chips);
     palette_->setGeometry(6, 16, 168, 22);
-    palette_->setMaxVisibleItems(24);
-    for (int code = 0; code < kChipCodeCount; ++code) {
-        palette_->addItem(Tiles().Icon(code), Q(PaletteTexts()[code]));
+    palette_->setMaxVisibleItems(kChipCodeCount);
+    for (const ChipInfo& chip : kChipTable) {
+        palette_->addItem(Tiles().Icon(Code(chip.chip)), Q(chip.paletteText));
     }
 
     auto* modeLabel = new QLabel(QStringLiteral("DrawMode："), client);
@@ -207,9 +207,9 @@ void MainWindow::ClientResized(int width, int height) {
 }
 
 void MainWindow::PaletteChosen(int index) {
-    if (index == kFallingWalkerCode) {
+    if (index == Code(Chip::WalkingEnemyFalling)) {
         services_.dialogs.Inform(Q(kProgramName), Q(kFallingWalkerMessage), Severity::Information);
-        palette_->setCurrentIndex(kWalkerCode);
+        palette_->setCurrentIndex(Code(Chip::WalkingEnemy));
         return;
     }
     canvas_->SetPaletteCode(std::max(index, 0));

@@ -8,17 +8,6 @@
 
 namespace tarn::editor {
 
-const std::array<std::string_view, 24>& PaletteTexts() {
-    static constexpr std::array<std::string_view, 24> kTexts = {
-        "削除モード",   "潰れるﾌﾞﾛｯｸ",    "潰れないﾌﾞﾛｯｸ",      "ゴール1",        "針",
-        "聖水",         "横に動くリフト", "縦に動くリフト(上)", "横に動く針",     "縦に動く針(上)",
-        "隠しﾌﾞﾛｯｸ",    "斜めに動く敵",   "横に動く敵",         "縦に動く敵",     "歩く敵",
-        "歩く敵落下中", "落ちない歩く敵", "縦に動くリフト(下)", "縦に動く針(下)", "ゴール2",
-        "1UP",          "itemコイン",     "隠しブロック(1UP",   "item1UP",
-    };
-    return kTexts;
-}
-
 const std::array<std::string_view, 2>& DrawModeTexts() {
     static constexpr std::array<std::string_view, 2> kTexts = {"通常", "範囲選択モード"};
     return kTexts;
@@ -37,10 +26,11 @@ std::string CursorCellText(int column, int row) {
 }
 
 std::string HoverText(int code) {
-    if (code <= 0 || code >= static_cast<int>(PaletteTexts().size())) {
+    const ChipInfo* info = FindChip(code);
+    if (info == nullptr || info->chip == Chip::Empty) {
         return std::string(kUndefinedText);
     }
-    return std::string(PaletteTexts()[code]);
+    return std::string(info->paletteText);
 }
 
 Band BandFromDrag(double anchorX, double anchorY, double x, double y) {

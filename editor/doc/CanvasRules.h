@@ -6,19 +6,17 @@
 #include <string>
 #include <string_view>
 
+#include "support/ChipTable.h"
+
 namespace tarn::editor {
 
 inline constexpr int kCellPixels = 10;
-inline constexpr int kCanvasWidth = 2000;
-inline constexpr int kCanvasHeight = 600;
-inline constexpr int kFallingWalkerCode = 15;
-inline constexpr int kWalkerCode = 14;
+inline constexpr int kCanvasWidth = kMapColumns * kCellPixels;  // 2000
+inline constexpr int kCanvasHeight = kMapRows * kCellPixels;    // 600
 inline constexpr std::string_view kFallingWalkerMessage =
     "歩く敵を使用してください。空中に置くと自然に落下中になります。";
 inline constexpr std::string_view kUndefinedText = "未定義";
 
-// Palette entry texts by chip code.
-const std::array<std::string_view, 24>& PaletteTexts();
 // Draw mode list: "通常", "範囲選択モード".
 const std::array<std::string_view, 2>& DrawModeTexts();
 
@@ -30,7 +28,8 @@ int RoundPixel(double position);
 
 // "X:" column + 1 "  Y:" row + 1.
 std::string CursorCellText(int column, int row);
-// Palette text of a code, or "未定義" for 0 (and for codes without an entry).
+// Palette text of a code (from the chip table), or "未定義" for 0 (and for codes without
+// an entry).
 std::string HoverText(int code);
 
 // The range band: anchor and the current pointer, negative pointer positions taken as 0.

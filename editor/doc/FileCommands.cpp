@@ -108,7 +108,7 @@ bool FileCommands::MayClose() {
 
 std::string FileCommands::AskBitmapFileName() {
     filter_ = FileFilter::Bitmap;
-    const std::string name = ui_.AskSaveFileName(dialogFileName_, filter_);
+    std::string name = ui_.AskSaveFileName(dialogFileName_, filter_);
     if (!name.empty()) {
         dialogFileName_ = name;
     }

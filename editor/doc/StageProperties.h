@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "support/ChipTable.h"
+
 namespace tarn::editor {
 
-inline constexpr int kStartColumnCount = 200;  // "1" .. "200"
-inline constexpr int kStartRowCount = 60;      // "1" .. "60"
+inline constexpr int kStartColumnCount = kMapColumns;  // "1" .. "200"
+inline constexpr int kStartRowCount = kMapRows;        // "1" .. "60"
 inline constexpr std::string_view kDefaultTimeText = "150";
 
 struct StageProperties {

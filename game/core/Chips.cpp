@@ -12,12 +12,12 @@ using detail::Row;
 
 namespace detail {
 
-void ChangeCell(FrameContext& frame, int column, int row, int code) {
-    if (column < 0 || column >= 200 || row < 0 || row >= 60) {
+void ChangeCell(FrameContext& frame, int column, int row, Chip chip) {
+    if (column < 0 || column >= kMapColumns || row < 0 || row >= kMapRows) {
         return;
     }
-    frame.state.stage.SetChip(column, row, code);
-    RedrawCell(frame.layers, frame.art, column, row, code);
+    frame.state.stage.SetChip(column, row, Code(chip));
+    RedrawCell(frame.layers, frame.art, column, row, Code(chip));
 }
 
 void HeadHit(FrameContext& frame) {
@@ -28,37 +28,37 @@ void HeadHit(FrameContext& frame) {
     const std::array<int, 2> columns = {Column(p.PlayerX), Column(p.PlayerX + 14)};
 
     for (int column : columns) {
-        if (stage.Chip(column, row) == 1) {
+        if (stage.Holds(column, row, Chip::BreakableBlock)) {
             RestartSound(frame.services, SoundId::break_);
             s.counters.Score += 10;
-            ChangeCell(frame, column, row, 0);
+            ChangeCell(frame, column, row, Chip::Empty);
             stage.SetPassable(column, row, true);
         }
     }
     for (int column : columns) {
-        if (stage.Chip(column, row) == 10) {
-            ChangeCell(frame, column, row, 2);
+        if (stage.Holds(column, row, Chip::HiddenBlock)) {
+            ChangeCell(frame, column, row, Chip::UnbreakableBlock);
             stage.SetPassable(column, row, false);
             s.counters.Score += 50;
         }
     }
     // An item block turns solid and puts its item in the cell above. In the top row
     // there is no cell above: the block still turns solid, the item is lost.
-    const auto release = [&](int column, int item) {
-        ChangeCell(frame, column, row, 2);
+    const auto release = [&](int column, Chip item) {
+        ChangeCell(frame, column, row, Chip::UnbreakableBlock);
         stage.SetPassable(column, row, false);
         ChangeCell(frame, column, row - 1, item);
     };
-    for (int blockCode : {22, 23}) {
+    for (Chip block : {Chip::HiddenExtraLifeBlock, Chip::ExtraLifeBlock}) {
         for (int column : columns) {
-            if (stage.Chip(column, row) == blockCode) {
-                release(column, 20);
+            if (stage.Holds(column, row, block)) {
+                release(column, Chip::ExtraLife);
             }
         }
     }
     for (int column : columns) {
-        if (stage.Chip(column, row) == 21) {
-            release(column, 5);
+        if (stage.Holds(column, row, Chip::CoinBlock)) {
+            release(column, Chip::Coin);
         }
     }
 }
@@ -73,10 +73,10 @@ void CrushBlocks(FrameContext& frame) {
     }
     const int row = Row(p.PlayerY) + 1;
     for (int column : {Column(p.PlayerX), Column(p.PlayerX + 14)}) {
-        if (s.stage.Chip(column, row) == 1) {
+        if (s.stage.Holds(column, row, Chip::BreakableBlock)) {
             detail::RestartSound(frame.services, SoundId::break_);
             s.counters.Score += 10;
-            detail::ChangeCell(frame, column, row, 0);
+            detail::ChangeCell(frame, column, row, Chip::Empty);
             s.stage.SetPassable(column, row, true);
         }
     }
@@ -84,21 +84,25 @@ void CrushBlocks(FrameContext& frame) {
 
 namespace {
 
+bool EitherHolds(const Stage& stage, int row, int column1, int column2, Chip chip) {
+    return stage.Holds(column1, row, chip) || stage.Holds(column2, row, chip);
+}
+
 // Extra-life items, then coins, right probe first.
 void TakeItems(FrameContext& frame, int row) {
     GameState& s = frame.state;
     const Player& p = s.player;
     const std::array<int, 2> columns = {Column(p.PlayerX + 14), Column(p.PlayerX)};
     for (int column : columns) {
-        if (s.stage.Chip(column, row) == 20) {
-            detail::ChangeCell(frame, column, row, 0);
+        if (s.stage.Holds(column, row, Chip::ExtraLife)) {
+            detail::ChangeCell(frame, column, row, Chip::Empty);
             s.counters.Lives += 1;
             detail::RewindAndPlay(frame.services, SoundId::oneUp);
         }
     }
     for (int column : columns) {
-        if (s.stage.Chip(column, row) == 5) {
-            detail::ChangeCell(frame, column, row, 0);
+        if (s.stage.Holds(column, row, Chip::Coin)) {
+            detail::ChangeCell(frame, column, row, Chip::Empty);
             s.counters.Coins += 1;
             s.counters.Score += 10;
             detail::RewindAndPlay(frame.services, SoundId::coin);
@@ -120,13 +124,14 @@ void TestRowBelow(FrameContext& frame) {
     const Player& p = s.player;
     const int row = Row(p.PlayerY + 16);
     TakeItems(frame, row);
-    const std::int32_t a = s.stage.Chip(Column(p.PlayerX + 14), row);
-    const std::int32_t b = s.stage.Chip(Column(p.PlayerX), row);
-    if (a == 3 || b == 3) {
+    const int right = Column(p.PlayerX + 14);
+    const int left = Column(p.PlayerX);
+    if (EitherHolds(s.stage, row, right, left, Chip::Goal1)) {
         ReachGoal(s, false);
-    } else if (a == 19 || b == 19) {
+    } else if (EitherHolds(s.stage, row, right, left, Chip::Goal2)) {
         ReachGoal(s, true);
-    } else if ((s.stage.Chip(Column(p.PlayerX + 6), row) == 4 || a == 4) && p.PowerUntil < 1) {
+    } else if (EitherHolds(s.stage, row, Column(p.PlayerX + 6), right, Chip::Spike) &&
+               p.PowerUntil < 1) {
         // The left probe for a spike below sits at x + 6, so a toe over the edge is spared.
         s.loop.outcome = Outcome::Dead;
     }
@@ -140,13 +145,13 @@ void TestOwnRow(FrameContext& frame) {
     Player& p = s.player;
     const int row = Row(p.PlayerY);
     TakeItems(frame, row);
-    const std::int32_t l = s.stage.Chip(Column(p.PlayerX), row);
-    const std::int32_t r = s.stage.Chip(Column(p.PlayerX + 14), row);
-    if (l == 3 || r == 3) {
+    const int left = Column(p.PlayerX);
+    const int right = Column(p.PlayerX + 14);
+    if (EitherHolds(s.stage, row, left, right, Chip::Goal1)) {
         ReachGoal(s, false);
-    } else if (l == 19 || r == 19) {
+    } else if (EitherHolds(s.stage, row, left, right, Chip::Goal2)) {
         ReachGoal(s, true);
-    } else if ((l == 4 || r == 4) && p.PowerUntil < 1) {
+    } else if (EitherHolds(s.stage, row, left, right, Chip::Spike) && p.PowerUntil < 1) {
         s.loop.outcome = Outcome::Dead;
         p.PlayerY += s.Step(4);  // sinks into the spike for the death picture
     }

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "game/core/ViewGeometry.h"
+
 namespace tarn::game {
 
 namespace {
@@ -89,12 +91,11 @@ namespace {
 template <typename Convert>
 void StretchRows(const Surface& src, int x, int y, Surface& view, Surface& presented,
                  Convert convert) {
-    constexpr int kWidth = 320, kHeight = 240;
-    for (int r = 0; r < kHeight; ++r) {
+    for (int r = 0; r < kViewSpanY; ++r) {
         const std::uint32_t* in = src.Row(y + r) + x;
         std::uint32_t* v = view.Row(2 * r);
         std::uint32_t* p = presented.Row(2 * r);
-        for (int c = 0; c < kWidth; ++c) {
+        for (int c = 0; c < kViewSpanX; ++c) {
             const std::uint32_t color = in[c];
             const std::uint32_t shown = convert(color);
             v[2 * c] = color;
@@ -102,8 +103,8 @@ void StretchRows(const Surface& src, int x, int y, Surface& view, Surface& prese
             p[2 * c] = shown;
             p[2 * c + 1] = shown;
         }
-        std::copy(v, v + 2 * kWidth, view.Row(2 * r + 1));
-        std::copy(p, p + 2 * kWidth, presented.Row(2 * r + 1));
+        std::copy(v, v + kViewWidth, view.Row(2 * r + 1));
+        std::copy(p, p + kViewWidth, presented.Row(2 * r + 1));
     }
 }
 
@@ -111,15 +112,16 @@ void StretchRows(const Surface& src, int x, int y, Surface& view, Surface& prese
 
 void StretchViewAndQuantize(const Surface& src, int x, int y, Surface& view, Surface& presented,
                             int depth) {
-    const bool inside = x >= 0 && y >= 0 && x + 320 <= src.width() && y + 240 <= src.height() &&
-                        view.width() == 640 && view.height() == 480;
+    const bool inside = x >= 0 && y >= 0 && x + kViewSpanX <= src.width() &&
+                        y + kViewSpanY <= src.height() && view.width() == kViewWidth &&
+                        view.height() == kViewHeight;
     if (!inside) {
-        StretchBlt(view, 0, 0, 640, 480, src, x, y, 320, 240);
+        StretchBlt(view, 0, 0, kViewWidth, kViewHeight, src, x, y, kViewSpanX, kViewSpanY);
         QuantizeToDepth(view, presented, depth);
         return;
     }
-    if (presented.width() != 640 || presented.height() != 480) {
-        presented.Reset(640, 480);
+    if (presented.width() != kViewWidth || presented.height() != kViewHeight) {
+        presented.Reset(kViewWidth, kViewHeight);
     }
     if (depth == 8) {
         const std::uint32_t* table = PaletteTable().data();

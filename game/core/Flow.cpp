@@ -43,29 +43,31 @@ Next RunLoad(const std::string& stage, FrameContext& play, Screen& screen, RunCo
     return Next{Phase::Play, {}};
 }
 
-int RunFlow(Game& g, Next next) {
+int RunFlow(Game& game, Next next) {
     while (next.phase != Phase::Exit) {
-        if (g.run.phaseProbe) {
-            g.run.phaseProbe();
+        if (game.run.phaseProbe) {
+            game.run.phaseProbe();
         }
         switch (next.phase) {
             case Phase::Menu:
-                next = RunMenu(g.state, g.screen, g.run, g.folders, g.clock, g.root / "bg.jpg");
+                next = RunMenu(game.state, game.screen, game.run, game.folders, game.clock,
+                               game.root / "bg.jpg");
                 break;
             case Phase::Load:
-                next = RunLoad(next.stage, g.play, g.screen, g.run, g.folders, g.loader);
+                next = RunLoad(next.stage, game.play, game.screen, game.run, game.folders,
+                               game.loader);
                 break;
             case Phase::Play:
-                next = RunMainLoop(g.play, g.screen, g.run, g.clock);
+                next = RunMainLoop(game.play, game.screen, game.run, game.clock);
                 break;
             case Phase::Outcome:
-                next = RunOutcome(g.play, g.screen, g.run, g.clock, g.folders);
+                next = RunOutcome(game.play, game.screen, game.run, game.clock, game.folders);
                 break;
             case Phase::Exit:
                 break;
         }
     }
-    return g.run.exitCode;
+    return game.run.exitCode;
 }
 
 }  // namespace tarn::game

@@ -43,7 +43,7 @@ Next RunMainLoop(FrameContext& play, Screen& screen, RunControl& run, GameClock&
 Next RunOutcome(FrameContext& play, Screen& screen, RunControl& run, GameClock& clock,
                 const StageFolders& folders);
 
-// Runs phases from `first` until the run ends; returns the exit status.
-int RunFlow(Game& game, Next first);
+// Runs phases, starting with `next`, until the run ends; returns the exit status.
+int RunFlow(Game& game, Next next);
 
 }  // namespace tarn::game

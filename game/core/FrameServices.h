@@ -11,7 +11,21 @@ namespace tarn::game {
 
 // The 15 sounds, in the order they are created.
 enum class SoundId {
-    jump01, bgn, bg, endh, break_, end, ded, ded1, clear, allclear, coin, timep, oneUp, op, tded,
+    jump01,
+    bgn,
+    bg,
+    endh,
+    break_,
+    end,
+    ded,
+    ded1,
+    clear,
+    allclear,
+    coin,
+    timep,
+    oneUp,
+    op,
+    tded,
 };
 inline constexpr int kSoundCount = 15;
 // The base name of a sound's wave file ("jump01", "1up", ...).
@@ -20,7 +34,7 @@ const char* SoundFileName(SoundId id);
 enum class SoundOp { Play, PlayLooping, Stop, Rewind };
 
 class FrameServices {
-public:
+  public:
     virtual ~FrameServices() = default;
     virtual std::uint32_t Clock() = 0;  // milliseconds
     virtual void Sound(SoundId id, SoundOp op) = 0;

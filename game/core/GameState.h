@@ -8,21 +8,25 @@
 #include <vector>
 
 #include "settings/SettingsFile.h"
+#include "support/ChipTable.h"
 
 namespace tarn::game {
 
-inline constexpr int kChipColumns = 202;  // columns 0..201
-inline constexpr int kChipRows = 61;      // rows 0..59, and row 60 below the map
-inline constexpr int kMapWidth = 3200;
-inline constexpr int kMapHeight = 960;
+inline constexpr int kChipColumns = kMapColumns + 2;  // columns 0..201
+inline constexpr int kChipRows = kMapRows + 1;        // rows 0..59, and row 60 below the map
 
 // The in-memory stage. Cells are [row][column].
 struct Stage {
     std::array<std::array<std::int32_t, kChipColumns>, kChipRows> ChipMap{};
-    std::array<std::array<std::int16_t, kChipColumns>, kChipRows> PassMap{};  // -1 passable, 0 solid
+    // -1 passable, 0 solid
+    std::array<std::array<std::int16_t, kChipColumns>, kChipRows> PassMap{};
 
     // Chip code of a cell; -1 for any cell outside the arrays.
     std::int32_t Chip(int column, int row) const;
+    // True when the cell holds that chip.
+    bool Holds(int column, int row, tarn::Chip chip) const {
+        return Chip(column, row) == Code(chip);
+    }
     // True for a passable cell; cells outside the arrays are passable.
     bool Passable(int column, int row) const;
     bool Solid(int column, int row) const { return !Passable(column, row); }
@@ -31,7 +35,7 @@ struct Stage {
     void SetPassable(int column, int row, bool passable);
 
     // Objects occupy 0..ObjCount-1; two spare entries follow.
-    std::vector<std::uint8_t> ObjKind;
+    std::vector<ObjectKind> ObjKind;
     std::vector<std::int32_t> ObjX, ObjY, ObjDX, ObjDY;
     std::vector<std::int16_t> ObjActive;
     std::int32_t ObjCount = 0;

@@ -2,6 +2,7 @@
 #include "game/core/Layers.h"
 
 #include "assets/BuiltinArt.h"
+#include "support/ChipTable.h"
 #include "support/HEXRNDData.h"
 
 #include <algorithm>
@@ -63,10 +64,10 @@ void RedrawCell(Layers& layers, const art::BuiltinPictures& art, int column, int
     if (code < 0 || code >= int(art.BrTip.size())) {
         return;
     }
-    const int x = column * 16;
-    const int y = row * 16;
-    BitBlt(layers.MainV, x, y, 16, 16, art.BrTip[std::size_t(code)], 0, 0);
-    BitBlt(layers.MainMask, x, y, 16, 16, art.BrMask[std::size_t(code)], 0, 0);
+    const int x = column * kChipSize;
+    const int y = row * kChipSize;
+    BitBlt(layers.MainV, x, y, kChipSize, kChipSize, art.BrTip[std::size_t(code)], 0, 0);
+    BitBlt(layers.MainMask, x, y, kChipSize, kChipSize, art.BrMask[std::size_t(code)], 0, 0);
 }
 
 }  // namespace tarn::game

@@ -22,6 +22,9 @@ struct Layers {
 // fast in unoptimised and sanitised builds too (every load clears three map-sized surfaces).
 void FillWhole(Surface& surface, std::uint32_t color);
 
+// PBuffer is the map's size plus this margin in both directions.
+inline constexpr int kPBufferMargin = 100;
+
 // Copies the area from BackPIC onto PBuffer, then MainV through MainMask over it.
 void RestoreArea(Layers& layers, int x, int y, int w, int h);
 

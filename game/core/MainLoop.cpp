@@ -16,8 +16,8 @@ namespace tarn::game {
 
 namespace {
 
-constexpr int kMapComposeWidth = 3216;
-constexpr int kMapComposeHeight = 976;
+constexpr int kMapComposeWidth = kMapWidth + kChipSize;    // 3216
+constexpr int kMapComposeHeight = kMapHeight + kChipSize;  // 976
 
 // Puts the whole map onto PBuffer: MainV through MainMask, 3216 x 976 at (0, 0). Right
 // after a load, MainV is black and MainMask white wherever the loader drew no chip, so

@@ -14,7 +14,7 @@ void Defeat(FrameContext& frame, std::size_t i) {
     s.player.JumpState = 5;
     s.stage.ObjDX[i] = 0;
     s.stage.ObjDY[i] = 0;
-    s.stage.ObjKind[i] = 4;
+    s.stage.ObjKind[i] = ObjectKind::Defeated;
     RestartSound(frame.services, SoundId::tded);
 }
 
@@ -46,21 +46,21 @@ void ObjectContact(FrameContext& frame, std::size_t i) {
     Player& p = s.player;
     const int x = stage.ObjX[i];
     const int y = stage.ObjY[i];
-    const int kind = stage.ObjKind[i];
+    const ObjectKind kind = stage.ObjKind[i];
     const bool alongside = x - 14 < p.PlayerX && p.PlayerX < x + 14;
     const bool overlapping = p.PlayerY < y + 16 && y < p.PlayerY + 16 && alongside;
 
-    if (kind == 0) {
+    if (kind == ObjectKind::HorizontalLift) {
         const int row = Row(p.PlayerY);
-        if (p.PlayerY + 16 == y && alongside && stage.Passable(p.PlayerX / 16, row) &&
-            stage.Passable(p.PlayerX / 16 + 1, row)) {
+        if (p.PlayerY + 16 == y && alongside && stage.Passable(Column(p.PlayerX), row) &&
+            stage.Passable(Column(p.PlayerX) + 1, row)) {
             p.JumpArmed = -1;
             p.JumpState = 5;
             p.JumpPower = 1;
             s.loop.StompChain = 0;
             p.PlayerX -= stage.ObjDX[i];
         }
-    } else if (kind == 1) {
+    } else if (kind == ObjectKind::VerticalLift) {
         if (p.PlayerY + 8 <= y && y <= p.PlayerY + 16 && alongside) {
             p.JumpArmed = -1;
             p.JumpState = 5;
@@ -74,11 +74,13 @@ void ObjectContact(FrameContext& frame, std::size_t i) {
         if (stage.Solid(Column(x), Row(y) + 2) || stage.Solid(Column(x), Row(y) - 1)) {
             stage.ObjDY[i] = -stage.ObjDY[i];
         }
-    } else if (kind == 2 || kind == 3 || kind == 5) {
+    } else if (kind == ObjectKind::HorizontalSpike || kind == ObjectKind::VerticalSpike ||
+               kind == ObjectKind::DiagonalEnemy) {
         if (overlapping && p.PowerUntil < 1) {
             s.loop.outcome = Outcome::Dead;
         }
-    } else if (kind >= 6 && kind <= 11) {
+    } else if (kind >= ObjectKind::HorizontalEnemy &&
+               kind <= ObjectKind::TurningWalkingEnemyFalling) {  // enemies that can be defeated
         if (alongside && p.PlayerY + 12 <= y && y <= p.PlayerY + 16) {
             Defeat(frame, i);
             p.JumpPower = 2;

@@ -5,6 +5,7 @@
 
 #include "assets/BuiltinArt.h"
 #include "game/core/RuleHelpers.h"
+#include "game/core/ViewGeometry.h"
 #include "support/HEXRNDData.h"
 
 namespace tarn::game {
@@ -14,25 +15,36 @@ using detail::Row;
 
 namespace {
 
-bool IsActive(const LoopState& loop, int kind, int x, int y) {
-    if (kind == 0 || kind == 1) {
+using Kind = ObjectKind;
+
+// Objects this far outside the view still move.
+constexpr int kActiveMargin = 100;
+// Vertical lifts that rise above the map's first row reappear three rows above its bottom;
+// lifts and spikes that sink into its last two rows reappear two rows below its top.
+constexpr int kLiftWrapTop = kChipSize;
+constexpr int kLiftReappearY = kMapHeight - 3 * kChipSize;
+constexpr int kWrapBottom = kMapHeight - 2 * kChipSize;
+constexpr int kWrapReappearY = 2 * kChipSize;
+
+bool IsActive(const LoopState& loop, Kind kind, int x, int y) {
+    if (kind == Kind::HorizontalLift || kind == Kind::VerticalLift) {
         return true;  // lifts always run
     }
-    return loop.ViewX - 100 <= x && x <= loop.ViewX + 420 && loop.ViewY - 100 <= y &&
-           y <= loop.ViewY + 340;
+    return loop.ViewX - kActiveMargin <= x && x <= loop.ViewX + kViewSpanX + kActiveMargin &&
+           loop.ViewY - kActiveMargin <= y && y <= loop.ViewY + kViewSpanY + kActiveMargin;
 }
 
-void Bounce(const Stage& stage, int kind, int x, int y, std::int32_t& dx, std::int32_t& dy) {
+void Bounce(const Stage& stage, Kind kind, int x, int y, std::int32_t& dx, std::int32_t& dy) {
     const int c = Column(x);
     const int r = Row(y);
     switch (kind) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-        case 6:
-        case 7:
-        case 8:
+        case Kind::HorizontalLift:
+        case Kind::VerticalLift:
+        case Kind::HorizontalSpike:
+        case Kind::VerticalSpike:
+        case Kind::HorizontalEnemy:
+        case Kind::VerticalEnemy:
+        case Kind::WalkingEnemy:
             if (stage.Solid(c + 1, r) || stage.Solid(c, r)) {
                 dx = -dx;
             }
@@ -40,7 +52,7 @@ void Bounce(const Stage& stage, int kind, int x, int y, std::int32_t& dx, std::i
                 dy = -dy;
             }
             break;
-        case 5: {
+        case Kind::DiagonalEnemy: {
             // The diagonal enemy looks one step ahead on both axes.
             int a = std::abs(dx);
             const int b = std::abs(dy);
@@ -71,21 +83,21 @@ void ChangeKind(GameState& s, std::size_t i) {
     Stage& stage = s.stage;
     std::int32_t& x = stage.ObjX[i];
     std::int32_t& y = stage.ObjY[i];
-    std::uint8_t& kind = stage.ObjKind[i];
+    Kind& kind = stage.ObjKind[i];
     std::int32_t& dx = stage.ObjDX[i];
     std::int32_t& dy = stage.ObjDY[i];
 
-    if (Row(y + 15) >= 60) {
+    if (Row(y + 15) >= kMapRows) {  // lost below the map
         x = 0;
         y = 0;
         dx = 0;
         dy = 0;
-        kind = 4;
+        kind = Kind::Defeated;
         s.player.JumpArmed = -1;
     }
     const int c = Column(x);
     const int r = Row(y);
-    if (kind == 10) {
+    if (kind == Kind::TurningWalkingEnemy) {
         const int feet = Row(y + 15) + 1;
         const bool keepGoing = stage.Passable(c + 1, r) && stage.Passable(c, r) &&
                                stage.Solid(Column(x + 16), feet) &&
@@ -97,17 +109,19 @@ void ChangeKind(GameState& s, std::size_t i) {
             dy = -dy;
         }
     }
-    if (kind == 8 || kind == 10) {
+    if (kind == Kind::WalkingEnemy || kind == Kind::TurningWalkingEnemy) {
         const int feet = Row(y + 15) + 1;
         if (stage.Passable(Column(x), feet) && stage.Passable(Column(x + 15), feet)) {
-            kind += 1;
+            kind = kind == Kind::WalkingEnemy ? Kind::WalkingEnemyFalling
+                                              : Kind::TurningWalkingEnemyFalling;
             dy = -s.Step(2);
         }
     }
-    if (kind == 9 || kind == 11) {
+    if (kind == Kind::WalkingEnemyFalling || kind == Kind::TurningWalkingEnemyFalling) {
         const int below = Row(y) + 1;
         if (!(stage.Passable(Column(x + 15), below) && stage.Passable(Column(x), below))) {
-            kind -= 1;
+            kind =
+                kind == Kind::WalkingEnemyFalling ? Kind::WalkingEnemy : Kind::TurningWalkingEnemy;
             dy = 0;
         }
     }
@@ -127,29 +141,29 @@ void UpdateObjects(FrameContext& frame) {
         std::int32_t& y = stage.ObjY[i];
         std::int32_t& dx = stage.ObjDX[i];
         std::int32_t& dy = stage.ObjDY[i];
-        const int kind = stage.ObjKind[i];
+        const Kind kind = stage.ObjKind[i];
 
         const bool active = IsActive(s.loop, kind, x, y);
         stage.ObjActive[i] = active ? -1 : 0;
         if (!active) {
             continue;
         }
-        if (kind != 9 && kind != 11) {
+        if (kind != Kind::WalkingEnemyFalling && kind != Kind::TurningWalkingEnemyFalling) {
             x -= dx;
         }
         y -= dy;
         if (x == 0) {
             dx = -dx;
         }
-        if (y == 0 && kind != 1) {
+        if (y == 0 && kind != Kind::VerticalLift) {
             dy = -dy;
         }
-        if (kind == 1 && y < 16) {
+        if (kind == Kind::VerticalLift && y < kLiftWrapTop) {
             BitBlt(frame.layers.PBuffer, x, y, 16, 16, frame.layers.BackPIC, x, y);
-            y = 912;
+            y = kLiftReappearY;
         }
-        if ((kind == 1 || kind == 3) && y > 928) {
-            y = 32;
+        if ((kind == Kind::VerticalLift || kind == Kind::VerticalSpike) && y > kWrapBottom) {
+            y = kWrapReappearY;
         }
         Bounce(stage, kind, x, y, dx, dy);
         RestoreArea(frame.layers, x - 32, y - 32, 80, 80);
@@ -167,7 +181,7 @@ void DrawObjects(FrameContext& frame) {
     const std::size_t usable =
         std::min({count, stage.ObjKind.size(), stage.ObjX.size(), stage.ObjY.size()});
     for (std::size_t i = 0; i < usable; ++i) {
-        const std::size_t kind = stage.ObjKind[i];
+        const auto kind = std::size_t(stage.ObjKind[i]);
         if (kind >= frame.art.TPic.size()) {
             continue;
         }

@@ -13,6 +13,7 @@
 #include "game/core/RunControl.h"
 #include "game/core/Screen.h"
 #include "game/core/StageFolders.h"
+#include "game/core/ViewGeometry.h"
 #include "support/HEXRNDData.h"
 
 namespace tarn::game {
@@ -121,7 +122,7 @@ Next Death(Sequence& q) {
     // Each step stays on screen for one frame period, so the fall can be seen however
     // fast the picture is presented.
     const std::uint32_t step = std::uint32_t(1000 / PacingFps(st.TargetFps));
-    while (d <= 240) {
+    while (d <= kViewSpanY) {
         const std::uint32_t shown = q.Clock();
         screen.PresentView(layers, st);
         HEXRNDData::MaskBilt(screen.view.surface, DedBuf, DedMaskBuf, 32, 32, x, d * 2, 0, 0);
@@ -156,7 +157,7 @@ Next RunOutcome(FrameContext& play, Screen& screen, RunControl& run, GameClock& 
     q.Sound(SoundId::bgn, SoundOp::Stop);
     q.Sound(SoundId::bgn, SoundOp::Rewind);
     const Outcome outcome = play.state.loop.outcome;
-    const Next next = outcome == Outcome::Clear ? StageClear(q) : Death(q);
+    Next next = outcome == Outcome::Clear ? StageClear(q) : Death(q);
     if (run.quitRequested) {
         return Next{Phase::Exit, {}};
     }

@@ -1,9 +1,11 @@
 // The player's movement: jump arming, gravity, the jump with its ceiling test, dash,
 // power key, walking, the animation cycle and drawing the figure.
+#include <algorithm>
 #include <cstdint>
 
 #include "assets/BuiltinArt.h"
 #include "game/core/RuleHelpers.h"
+#include "game/core/ViewGeometry.h"
 #include "support/HEXRNDData.h"
 
 namespace tarn::game {
@@ -42,7 +44,7 @@ void GroundAndGravity(FrameContext& frame) {
         p.JumpFrame = 0;
         p.JumpArmed = 0;
     }
-    if (p.PlayerY > 944) {
+    if (p.PlayerY > kMapHeight - kChipSize) {  // fell below the map's last row
         s.loop.outcome = Outcome::Dead;
     }
 }
@@ -75,8 +77,8 @@ void JumpAndCeiling(FrameContext& frame) {
         const int left = Column(p.PlayerX);
         const int right = Column(p.PlayerX + 14);
         const auto hidden = [&](int column) {
-            const std::int32_t code = s.stage.Chip(column, top);
-            return code == 10 || code == 22;
+            return s.stage.Holds(column, top, Chip::HiddenBlock) ||
+                   s.stage.Holds(column, top, Chip::HiddenExtraLifeBlock);
         };
         const bool clear = s.stage.Passable(left, top) && s.stage.Passable(right, top) &&
                            !hidden(left) && !hidden(right);
@@ -116,7 +118,7 @@ void MoveHorizontally(GameState& s) {
         }
     }
     if (!movedLeft && s.keys.Held(s.bindings.KeyRight)) {
-        const int bound = inAir ? kMapWidth - 2 * p.RunSpeed : kMapWidth - 16;
+        const int bound = inAir ? kMapWidth - 2 * p.RunSpeed : kMapWidth - kChipSize;
         if (p.PlayerX < bound && open(Column(p.PlayerX + 16))) {
             p.PlayerX += dx;
             p.PlayerFrame += 1;
@@ -167,8 +169,8 @@ void MoveAndDrawPlayer(FrameContext& frame) {
 void UpdateView(FrameContext& frame) {
     const Player& p = frame.state.player;
     LoopState& loop = frame.state.loop;
-    loop.ViewX = p.PlayerX < 161 ? 0 : p.PlayerX < 3041 ? p.PlayerX - 160 : 2880;
-    loop.ViewY = p.PlayerY < 121 ? 0 : p.PlayerY < 841 ? p.PlayerY - 120 : 720;
+    loop.ViewX = std::clamp(p.PlayerX - kViewFollowX, 0, kViewLimitX);
+    loop.ViewY = std::clamp(p.PlayerY - kViewFollowY, 0, kViewLimitY);
 }
 
 void TestGiveUp(FrameContext& frame) {

@@ -9,10 +9,10 @@ namespace tarn::game::detail {
 
 // The cell holding map pixel (x, y); divisions truncate toward zero.
 inline int Column(int x) {
-    return x / 16;
+    return x / kChipSize;
 }
 inline int Row(int y) {
-    return y / 16;
+    return y / kChipSize;
 }
 
 inline void RestartSound(FrameServices& services, SoundId id) {
@@ -27,7 +27,7 @@ inline void RewindAndPlay(FrameServices& services, SoundId id) {
 
 // Sets a cell's chip code and draws it into the map layers (cells outside the map are
 // left alone).
-void ChangeCell(FrameContext& frame, int column, int row, int code);
+void ChangeCell(FrameContext& frame, int column, int row, Chip chip);
 
 // The block effects of a head hit at the player's top edge.
 void HeadHit(FrameContext& frame);
@@ -36,9 +36,9 @@ void HeadHit(FrameContext& frame);
 
 namespace tarn::game::detail {
 
-// One object's contact with the player: lifts carrying it (kinds 0 and 1), deadly touch
-// (2, 3, 5) and enemies (6 to 11) being stomped, defeated or killing. Sets the outcome on
-// a deadly contact.
+// One object's contact with the player: lifts carrying it, deadly touch of the moving
+// spikes and the diagonal enemy, and the other enemies being stomped, defeated or killing.
+// Sets the outcome on a deadly contact.
 void ObjectContact(FrameContext& frame, std::size_t index);
 
 }  // namespace tarn::game::detail

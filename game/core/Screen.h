@@ -10,6 +10,7 @@
 #include "game/core/Layers.h"
 #include "game/core/Platform.h"
 #include "game/core/StatusStrip.h"
+#include "game/core/ViewGeometry.h"
 #include "support/Surface.h"
 
 namespace tarn::art {
@@ -18,8 +19,6 @@ struct BuiltinPictures;
 
 namespace tarn::game {
 
-inline constexpr int kViewWidth = 640;
-inline constexpr int kViewHeight = 480;
 inline constexpr int kViewFontPoints = 48;
 inline constexpr int kStageLineFontPoints = 25;
 inline constexpr int kPauseHintFontPoints = 16;

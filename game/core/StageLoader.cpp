@@ -11,15 +11,13 @@
 #include "game/core/RunControl.h"
 #include "game/core/Screen.h"
 #include "game/core/StageFolders.h"
+#include "game/core/StageMaps.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
 
 namespace {
 
-constexpr int kMapPixelWidth = 3200;
-constexpr int kMapPixelHeight = 960;
-constexpr int kPBufferMargin = 100;
 constexpr int kPositionLimit = 1 << 16;
 constexpr double kTimeLimit = 9999.0;  // the time bonus counts 100 units a second
 
@@ -30,10 +28,6 @@ void ResetSurface(Surface& surface, int width, int height, std::uint32_t color) 
     } else {
         surface.Reset(width, height, color);
     }
-}
-
-bool IsSolidCode(int code) {
-    return code == 1 || code == 2 || code == 21 || code == 23;
 }
 
 // Tiles the picture over the whole background; the last column and row overhang and are
@@ -56,116 +50,16 @@ bool IsPlainFileName(std::string_view name) {
 
 }  // namespace
 
-bool ObjectOfCode(int code, bool lowSpec, ObjectStart& start) {
-    const int unit = lowSpec ? 2 : 1;
-    switch (code) {
-        case 6:
-            start = {0, 2, 0};
-            break;
-        case 7:
-            start = {1, 0, 2};
-            break;
-        case 8:
-            start = {2, 1, 0};
-            break;
-        case 9:
-            start = {3, 0, 2};
-            break;
-        case 11:
-            start = {5, 1, 1};
-            break;
-        case 12:
-            start = {6, 1, 0};
-            break;
-        case 13:
-            start = {7, 0, 2};
-            break;
-        case 14:
-            start = {8, 1, 0};
-            break;
-        case 15:
-            start = {9, 1, 0};
-            break;
-        case 16:
-            start = {10, 1, 0};
-            break;
-        case 17:
-            start = {1, 0, -2};
-            break;
-        case 18:
-            start = {3, 0, -2};
-            break;
-        default:
-            return false;
-    }
-    start.dx *= unit;
-    start.dy *= unit;
-    return true;
-}
-
 void FillStage(GameState& state, Layers& layers, const art::BuiltinPictures& art,
                FrameServices& sounds, const GameStageText& text) {
-    Stage& st = state.stage;
-    for (int row = 0; row <= 60; ++row) {
-        for (int col = 0; col <= 200; ++col) {
-            st.ChipMap[std::size_t(row)][std::size_t(col)] = -1;
-            st.PassMap[std::size_t(row)][std::size_t(col)] = -1;
-        }
-    }
-    for (int row = 0; row < kMapRows; ++row) {
-        const auto& cells = text.rows[std::size_t(row)];
-        for (std::size_t i = 0; i < cells.size() && i <= 200; ++i) {
-            st.ChipMap[std::size_t(row)][i] = cells[i];
-        }
-    }
+    FillMaps(state, text.rows);
     FillWhole(layers.MainV, kBlack);
-
-    // Both passes scan the same cells: each row up to its first end marker.
-    const auto scan = [&](auto&& visit) {
-        for (int row = 0; row <= 60; ++row) {
-            for (int col = 0; col <= 200; ++col) {
-                if (st.ChipMap[std::size_t(row)][std::size_t(col)] == -1) {
-                    break;
-                }
-                visit(col, row, st.ChipMap[std::size_t(row)][std::size_t(col)]);
-            }
-        }
-    };
-    int count = 0;
-    ObjectStart start;
-    scan([&](int, int, std::int32_t& code) {
-        if (code == 22) {
+    ForEachLoadedCell(state.stage, [&](int col, int row, std::int32_t code) {
+        if (code == Code(Chip::HiddenExtraLifeBlock)) {
             sounds.Sound(SoundId::oneUp, SoundOp::Play);
         }
-        if (ObjectOfCode(code, state.lowSpec, start)) {
-            ++count;
-        }
-    });
-    const std::size_t size = std::size_t(count) + 2;
-    st.ObjKind.assign(size, 0);
-    st.ObjX.assign(size, 0);
-    st.ObjY.assign(size, 0);
-    st.ObjDX.assign(size, 0);
-    st.ObjDY.assign(size, 0);
-    st.ObjActive.assign(size, 0);
-    st.ObjCount = 0;
-    scan([&](int col, int row, std::int32_t& code) {
-        if (ObjectOfCode(code, state.lowSpec, start)) {
-            const auto i = std::size_t(st.ObjCount);
-            st.ObjKind[i] = std::uint8_t(start.kind);
-            st.ObjX[i] = col * 16;
-            st.ObjY[i] = row * 16;
-            st.ObjDX[i] = start.dx;
-            st.ObjDY[i] = start.dy;
-            st.ObjActive[i] = 0;
-            code = 0;
-            ++st.ObjCount;
-        }
-        if (code != 0) {
+        if (code != Code(Chip::Empty)) {
             RedrawCell(layers, art, col, row, code);
-        }
-        if (IsSolidCode(code)) {
-            st.PassMap[std::size_t(row)][std::size_t(col)] = 0;
         }
     });
 }
@@ -254,14 +148,13 @@ Failure StageLoader::ReadData(const std::string& name, const std::string& title,
     state.player.PlayerY = std::clamp(text.PlayerY, -kPositionLimit, kPositionLimit);
     state.counters.TimeLeft =
         std::isnan(text.TimeLeft) ? 0.0 : std::clamp(text.TimeLeft, -kTimeLimit, kTimeLimit);
-    if (layers.MainV.width() != kMapPixelWidth || layers.MainV.height() != kMapPixelHeight) {
-        layers.MainV.Reset(kMapPixelWidth, kMapPixelHeight);  // FillStage clears it
+    if (layers.MainV.width() != kMapWidth || layers.MainV.height() != kMapHeight) {
+        layers.MainV.Reset(kMapWidth, kMapHeight);  // FillStage clears it
     }
-    ResetSurface(layers.MainMask, kMapPixelWidth, kMapPixelHeight, kWhite);
+    ResetSurface(layers.MainMask, kMapWidth, kMapHeight, kWhite);
     FillStage(state, layers, play.art, play.services, text);
 
-    ResetSurface(layers.PBuffer, kMapPixelWidth + kPBufferMargin, kMapPixelHeight + kPBufferMargin,
-                 kBlack);
+    ResetSurface(layers.PBuffer, kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin, kBlack);
     BitBlt(layers.PBuffer, 0, 0, layers.BackPIC.width(), layers.BackPIC.height(), layers.BackPIC, 0,
            0);
     return std::nullopt;

@@ -52,18 +52,11 @@ class StageLoader {
     int backgroundHeight_ = 0;
 };
 
-// The part of the load that needs no files: chip and pass maps, the object table and the
-// map pictures from a read stage text. Starts the sound `1up` once per code-22 cell.
+// The part of the load that needs no files: chip and pass maps, the object table (see
+// FillMaps) and the map pictures from a read stage text. Starts the sound `1up` once per
+// hidden extra-life block.
 void FillStage(GameState& state, Layers& layers, const art::BuiltinPictures& art,
                FrameServices& sounds, const GameStageText& text);
-
-// Object kind and steps of a chip code that becomes a moving object; false for others.
-struct ObjectStart {
-    int kind = 0;
-    int dx = 0;
-    int dy = 0;
-};
-bool ObjectOfCode(int code, bool lowSpec, ObjectStart& start);
 
 // "now loading...(" title ")" at the view's print position.
 void NowLoading(Screen& screen, std::string_view title);

@@ -22,16 +22,16 @@ Failure LoadPlayerPicture(const std::filesystem::path& path, Surface& picture) {
 
 }  // namespace
 
-Failure Startup(Game& s, SettingsBuild build, bool needStageFolder) {
-    GameState& st = s.state;
-    s.screen.ShowTimeOfDay();
-    s.folders.StageDir = s.root / "data" / "";
+Failure Startup(Game& game, SettingsBuild build, bool needStageFolder) {
+    GameState& st = game.state;
+    game.screen.ShowTimeOfDay();
+    game.folders.StageDir = game.root / "data" / "";
     st.ConfigNo = 0;
     st.bindings = KeyBindings{};
     st.bindings.KeyGiveUp = 0;
     st.bindings.KeyPower = 0;
 
-    const auto settingsPath = s.root / SettingsFileName(build);
+    const auto settingsPath = game.root / SettingsFileName(build);
     GameSettings settings;
     SettingsWarnings warnings;
     if (const auto status = ReadGameSettings(settingsPath, settings, warnings);
@@ -39,41 +39,43 @@ Failure Startup(Game& s, SettingsBuild build, bool needStageFolder) {
         return Fail(SettingsMessage(status, settingsPath));
     }
     for (const UserMessage& warning : warnings) {
-        s.screen.ShowMessage(warning);
+        game.screen.ShowMessage(warning);
     }
     st.KeyTable = settings.KeyTable;
     st.TargetFps = settings.TargetFps;
     st.ColorDepth = settings.ColorDepth;
-    s.screen.strip.SetFrameRate(st.TargetFps, st.TargetFps);
-    s.screen.SetColorDepth(st.ColorDepth);
+    game.screen.strip.SetFrameRate(st.TargetFps, st.TargetFps);
+    game.screen.SetColorDepth(st.ColorDepth);
 
     for (int i = 0; i < 8; ++i) {
-        if (auto failure = LoadPlayerPicture(s.root / "me" / ("---" + std::to_string(i) + ".bmp"),
-                                             s.playerPictures.MyPic[std::size_t(i)])) {
+        if (auto failure =
+                LoadPlayerPicture(game.root / "me" / ("---" + std::to_string(i) + ".bmp"),
+                                  game.playerPictures.MyPic[std::size_t(i)])) {
             return failure;
         }
     }
-    if (auto failure = LoadPlayerPicture(s.root / "me" / "---a.bmp", s.playerPictures.MyPicAt)) {
+    if (auto failure =
+            LoadPlayerPicture(game.root / "me" / "---a.bmp", game.playerPictures.MyPicAt)) {
         return failure;
     }
-    s.layers.MainV.Reset(3200, 960);
-    s.layers.BackPIC.Reset(3200, 960);
-    s.layers.MainMask.Reset(3200, 960, kWhite);
-    s.layers.PBuffer.Reset(3200, 960);
+    game.layers.MainV.Reset(kMapWidth, kMapHeight);
+    game.layers.BackPIC.Reset(kMapWidth, kMapHeight);
+    game.layers.MainMask.Reset(kMapWidth, kMapHeight, kWhite);
+    game.layers.PBuffer.Reset(kMapWidth, kMapHeight);
 
-    if (auto failure = s.platform.LoadSounds(s.root / "sound")) {
+    if (auto failure = game.platform.LoadSounds(game.root / "sound")) {
         return failure;
     }
-    s.run.Pump(st);
-    s.screen.Refresh();
+    game.run.Pump(st);
+    game.screen.Refresh();
 
-    StageFolders& folders = s.folders;
-    folders.StageDirs = ListStageFolders(s.root / "data");
+    StageFolders& folders = game.folders;
+    folders.StageDirs = ListStageFolders(game.root / "data");
     if (folders.StageDirs.empty() && !needStageFolder) {
         return std::nullopt;
     }
     if (folders.StageDirs.empty()) {
-        return Fail("No stage folder found below " + (s.root / "data").string() +
+        return Fail("No stage folder found below " + (game.root / "data").string() +
                     ". The game needs at least one folder of stage files there.");
     }
     folders.StageDirNo = 1;

@@ -2,30 +2,12 @@
 #include "game/platform/HeadlessPlatform.h"
 
 #include <cstdio>
-#include <functional>
 #include <iostream>
 
 #include "game/platform/FontText.h"
-#include "game/platform/WaveFile.h"
+#include "game/platform/SoundFolder.h"
 
 namespace tarn::game {
-
-Failure LoadSoundFolder(const std::filesystem::path& folder,
-                        const std::function<void(SoundId, const Wave&)>& take) {
-    for (int i = 0; i < kSoundCount; ++i) {
-        const auto id = SoundId(i);
-        const auto path = folder / (std::string(SoundFileName(id)) + ".wav");
-        Wave wave;
-        std::string reason;
-        if (!ReadWave(path, wave, reason)) {
-            return Fail("Cannot load the sound file " + path.string() + " (" + reason + ").");
-        }
-        if (take) {
-            take(id, wave);
-        }
-    }
-    return std::nullopt;
-}
 
 void HeadlessPlatform::WaitUntil(std::uint32_t ms) {
     if (std::int32_t(ms - now_) > 0) {

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <vector>
 
 #include "game/core/Platform.h"
@@ -48,10 +47,5 @@ class HeadlessPlatform : public Platform {
     std::uint32_t now_ = 0;
     std::deque<InputEvent> queued_;
 };
-
-// Loads and checks the 15 wave files of a folder; the failure names the first that is
-// missing or unreadable. `wave` receives each in creation order.
-Failure LoadSoundFolder(const std::filesystem::path& folder,
-                        const std::function<void(SoundId, const struct Wave&)>& wave);
 
 }  // namespace tarn::game

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "game/platform/FontText.h"
-#include "game/platform/HeadlessPlatform.h"
+#include "game/platform/SoundFolder.h"
 #include "game/sdl/MessagePanel.h"
 #include "settings/VirtualKeys.h"
 

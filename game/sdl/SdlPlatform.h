@@ -27,6 +27,8 @@ class SdlPlatform : public Platform {
     bool Ok() const { return frame_ != nullptr; }
     const std::string& Error() const { return error_; }
     SDL_Window* Window() const { return window_; }
+    // The audio device and its mixer; null until the window is made.
+    SdlAudio* Audio() const { return audio_.get(); }
 
     std::uint32_t Clock() override;
     void WaitUntil(std::uint32_t ms) override;

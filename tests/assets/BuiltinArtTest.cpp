@@ -135,6 +135,33 @@ TEST(BuiltinArt, ObjectKindsDifferFromEachOther) {
     }
 }
 
+// The chip pictures of moving chips are composed from an object picture plus a marker;
+// the object must be the one the chip table says the chip becomes, so the editor shows
+// what the game will move.
+TEST(BuiltinArt, MovingChipsShowTheObjectTheyLoadAs) {
+    const BuiltinPictures& art = Builtin();
+    const auto sharedPixels = [](const Surface& a, const Surface& b) {
+        int same = 0;
+        for (std::size_t i = 0; i < a.Pixels().size(); ++i) {
+            same += a.Pixels()[i] == b.Pixels()[i] ? 1 : 0;
+        }
+        return same;
+    };
+    for (const ChipInfo& chip : kChipTable) {
+        if (!chip.object) {
+            continue;
+        }
+        const Surface& picture = art.BrTip[std::size_t(Code(chip.chip))];
+        std::size_t closest = 0;
+        for (std::size_t kind = 1; kind < art.TPic.size(); ++kind) {
+            if (sharedPixels(picture, art.TPic[kind]) > sharedPixels(picture, art.TPic[closest])) {
+                closest = kind;
+            }
+        }
+        EXPECT_EQ(closest, std::size_t(*chip.object)) << chip.name;
+    }
+}
+
 TEST(BuiltinArt, WhitePictureIsPlainWhite) {
     EXPECT_EQ(Builtin().WhiteP, Surface(16, 16, kWhite));
 }

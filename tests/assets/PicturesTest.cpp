@@ -41,8 +41,8 @@ TEST(BackgroundTiles, AtLeastFourWithNamesOfTheirOwn) {
 
 TEST(BackgroundTiles, NoneDividesTheStageEvenly) {
     for (const auto& tile : BackgroundTiles(Sources())) {
-        EXPECT_NE(kStageWidth % tile.picture.width(), 0) << tile.file;
-        EXPECT_NE(kStageHeight % tile.picture.height(), 0) << tile.file;
+        EXPECT_NE(kMapWidth % tile.picture.width(), 0) << tile.file;
+        EXPECT_NE(kMapHeight % tile.picture.height(), 0) << tile.file;
     }
 }
 

@@ -15,21 +15,11 @@
 #include "game/core/Game.h"
 #include "game/platform/HeadlessPlatform.h"
 #include "support/StageText.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn::game::testing {
 
-// A fresh folder below the temporary folder, removed with everything in it.
-class Scratch {
-  public:
-    Scratch();
-    ~Scratch();
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+using ::tarn::testing::ScratchDir;
 
 // A stage with a solid floor in rows 56..59 and the player standing on it at column 2.
 StageFields FloorStage(double time = 150);
@@ -48,7 +38,7 @@ class ProgramFolder {
     void Remove(const std::filesystem::path& relative);
 
   private:
-    Scratch scratch_;
+    ScratchDir scratch_;
 };
 
 // The texts of the messages, one a line.

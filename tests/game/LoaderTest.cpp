@@ -24,8 +24,8 @@ class FillStageTest : public ::testing::Test {
   protected:
     void Fill(const StageFields& fields, bool lowSpec = false) {
         state.lowSpec = lowSpec;
-        layers.MainV.Reset(3200, 960);
-        layers.MainMask.Reset(3200, 960, kWhite);
+        layers.MainV.Reset(kMapWidth, kMapHeight);
+        layers.MainMask.Reset(kMapWidth, kMapHeight, kWhite);
         FillStage(state, layers, art::Builtin(), services, ReadGameStage(WriteStageText(fields)));
     }
     GameState state;
@@ -42,9 +42,9 @@ TEST_F(FillStageTest, ObjectsAreNumberedRowByRowLeftToRight) {
     ASSERT_EQ(state.stage.ObjCount, 3);
     EXPECT_EQ(state.stage.ObjX[0], 1600);
     EXPECT_EQ(state.stage.ObjY[0], 80);
-    EXPECT_EQ(state.stage.ObjKind[1], 8);
+    EXPECT_EQ(state.stage.ObjKind[1], ObjectKind::WalkingEnemy);
     EXPECT_EQ(state.stage.ObjX[1], 320);
-    EXPECT_EQ(state.stage.ObjKind[2], 6);
+    EXPECT_EQ(state.stage.ObjKind[2], ObjectKind::HorizontalEnemy);
     EXPECT_EQ(state.stage.ObjX[2], 800);
     EXPECT_EQ(state.stage.ObjKind.size(), 5u);
     EXPECT_EQ(state.stage.Chip(50, 10), 0);
@@ -58,13 +58,13 @@ TEST_F(FillStageTest, DownVariantsBecomeLiftAndSpikeKindsWithNegativeSteps) {
     f.map[3][4] = 9;
     Fill(f);
     ASSERT_EQ(state.stage.ObjCount, 4);
-    EXPECT_EQ(state.stage.ObjKind[0], 1);
+    EXPECT_EQ(state.stage.ObjKind[0], ObjectKind::VerticalLift);
     EXPECT_EQ(state.stage.ObjDY[0], -2);
-    EXPECT_EQ(state.stage.ObjKind[1], 3);
+    EXPECT_EQ(state.stage.ObjKind[1], ObjectKind::VerticalSpike);
     EXPECT_EQ(state.stage.ObjDY[1], -2);
-    EXPECT_EQ(state.stage.ObjKind[2], 1);
+    EXPECT_EQ(state.stage.ObjKind[2], ObjectKind::VerticalLift);
     EXPECT_EQ(state.stage.ObjDY[2], 2);
-    EXPECT_EQ(state.stage.ObjKind[3], 3);
+    EXPECT_EQ(state.stage.ObjKind[3], ObjectKind::VerticalSpike);
 }
 
 TEST_F(FillStageTest, LowSpecDoublesEveryStep) {
@@ -96,8 +96,8 @@ TEST_F(FillStageTest, ShortRowsEndWithMarkersAndStopTheScan) {
     for (const auto& l : lines) {
         rebuilt += l + "\r\n";
     }
-    layers.MainV.Reset(3200, 960);
-    layers.MainMask.Reset(3200, 960, kWhite);
+    layers.MainV.Reset(kMapWidth, kMapHeight);
+    layers.MainMask.Reset(kMapWidth, kMapHeight, kWhite);
     FillStage(state, layers, art::Builtin(), services, ReadGameStage(rebuilt));
     EXPECT_EQ(state.stage.Chip(149, 10), 0);
     EXPECT_EQ(state.stage.Chip(150, 10), -1);
@@ -130,16 +130,7 @@ TEST_F(FillStageTest, SolidCodesBlockAndItemsDoNot) {
     EXPECT_TRUE(state.stage.Solid(3, 4));
     EXPECT_TRUE(state.stage.Passable(4, 4));
     EXPECT_TRUE(state.stage.Passable(5, 4));
-    EXPECT_NE(layers.MainV.Pixels()[std::size_t(4 * 16 + 8) * 3200 + 4 * 16 + 8], kBlack);
-}
-
-TEST(ObjectCodes, CodesOutsideTheObjectRangeMakeNoObject) {
-    ObjectStart start;
-    EXPECT_FALSE(ObjectOfCode(10, false, start));
-    EXPECT_FALSE(ObjectOfCode(5, false, start));
-    EXPECT_FALSE(ObjectOfCode(19, false, start));
-    EXPECT_TRUE(ObjectOfCode(16, false, start));
-    EXPECT_EQ(start.kind, 10);
+    EXPECT_NE(layers.MainV.Pixels()[std::size_t(4 * 16 + 8) * kMapWidth + 4 * 16 + 8], kBlack);
 }
 
 // Whole loads through the game.
@@ -249,7 +240,7 @@ TEST_F(ReadDataTest, StagePathSetsTheStageFolder) {
 }
 
 TEST_F(ReadDataTest, StagePathPlaysWithoutAnyStageFolder) {
-    Scratch elsewhere;
+    ScratchDir elsewhere;
     StageFields f = FloorStage();
     f.startColumnIndex = 5;
     const std::string text = WriteStageText(f);

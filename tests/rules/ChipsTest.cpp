@@ -26,7 +26,7 @@ TEST(HeadHit, BreaksABlockHitWithBothProbesOnce) {
     Scenario game(StageWith({{5, 6, '1'}}));
     game.PlaceAtCell(5, 9).Hold(kJump);
     game.Run(40);
-    EXPECT_EQ(game.state.stage.Chip(5, 6), 0);
+    EXPECT_EQ(game.state.stage.Chip(5, 6), Code(Chip::Empty));
     EXPECT_TRUE(game.state.stage.Passable(5, 6));
     EXPECT_EQ(game.state.counters.Score, 10);
     EXPECT_EQ(game.services.Count(SoundId::break_, SoundOp::Play), 1);
@@ -36,8 +36,8 @@ TEST(HeadHit, BreaksTwoBlocksWhenTheHeadSpansThem) {
     Scenario game(StageWith({{5, 6, '1'}, {6, 6, '1'}}));
     game.PlaceAt(88, 144).Hold(kJump);
     game.Run(40);
-    EXPECT_EQ(game.state.stage.Chip(5, 6), 0);
-    EXPECT_EQ(game.state.stage.Chip(6, 6), 0);
+    EXPECT_EQ(game.state.stage.Chip(5, 6), Code(Chip::Empty));
+    EXPECT_EQ(game.state.stage.Chip(6, 6), Code(Chip::Empty));
     EXPECT_EQ(game.state.counters.Score, 20);
 }
 
@@ -47,7 +47,7 @@ TEST(HeadHit, HiddenBlockAppearsAsSolidForFiftyPoints) {
     int highest = 144;
     game.observer = [&](const GameState& s) { highest = std::min(highest, s.player.PlayerY); };
     game.Run(40);
-    EXPECT_EQ(game.state.stage.Chip(5, 6), 2);
+    EXPECT_EQ(game.state.stage.Chip(5, 6), Code(Chip::UnbreakableBlock));
     EXPECT_TRUE(game.state.stage.Solid(5, 6));
     EXPECT_EQ(game.state.counters.Score, 50);
     EXPECT_EQ(highest, 108);  // the head reached row 6 and the rise ended there
@@ -57,8 +57,8 @@ TEST(HeadHit, HiddenExtraLifeBlockPutsTheItemAbove) {
     Scenario game(StageWith({{5, 6, 'M'}}));
     game.PlaceAtCell(5, 9).Hold(kJump);
     game.Run(40);
-    EXPECT_EQ(game.state.stage.Chip(5, 6), 2);
-    EXPECT_EQ(game.state.stage.Chip(5, 5), 20);
+    EXPECT_EQ(game.state.stage.Chip(5, 6), Code(Chip::UnbreakableBlock));
+    EXPECT_EQ(game.state.stage.Chip(5, 5), Code(Chip::ExtraLife));
     EXPECT_EQ(game.state.counters.Score, 0);
     EXPECT_EQ(game.layers.MainV.Pixel(5 * 16, 5 * 16), game.pictures.BrTip[20].Pixel(0, 0));
 }
@@ -66,13 +66,14 @@ TEST(HeadHit, HiddenExtraLifeBlockPutsTheItemAbove) {
 TEST(HeadHit, CoinBlockPutsItsCoinAboveForAPlayerStandingThereNextFrame) {
     Scenario game(StageWith({{5, 6, 'L'}}));
     game.PlaceAtCell(5, 9).Hold(kJump);
-    ASSERT_TRUE(game.RunUntil([](const GameState& s) { return s.stage.Chip(5, 6) == 2; }, 40));
-    EXPECT_EQ(game.state.stage.Chip(5, 5), 5);
+    ASSERT_TRUE(game.RunUntil(
+        [](const GameState& s) { return s.stage.Chip(5, 6) == Code(Chip::UnbreakableBlock); }, 40));
+    EXPECT_EQ(game.state.stage.Chip(5, 5), Code(Chip::Coin));
     EXPECT_TRUE(game.state.stage.Solid(5, 6));
     // Standing on the spent block, the player is in the coin's cell.
     game.ReleaseAll().PlaceAtCell(5, 5);
     game.Run(1);
-    EXPECT_EQ(game.state.stage.Chip(5, 5), 0);
+    EXPECT_EQ(game.state.stage.Chip(5, 5), Code(Chip::Empty));
     EXPECT_EQ(game.state.counters.Coins, 1);
     EXPECT_EQ(game.state.counters.Score, 10);
 }
@@ -82,7 +83,7 @@ TEST(HeadHit, ItemBlockInTheTopRowTurnsSolidAndLosesItsItem) {
     Scenario game(rows);
     game.PlaceAtCell(5, 4).Hold(kJump);
     game.Run(40);
-    EXPECT_EQ(game.state.stage.Chip(5, 0), 2);
+    EXPECT_EQ(game.state.stage.Chip(5, 0), Code(Chip::UnbreakableBlock));
     EXPECT_TRUE(game.state.stage.Solid(5, 0));
     EXPECT_EQ(game.state.counters.Lives, 5);
 }
@@ -91,8 +92,8 @@ TEST(PowerMode, CrushesBothBreakableCellsUnderThePlayer) {
     Scenario game(StageWith({}, '1'));
     game.PlaceAt(88, 144).Hold(kPower);
     game.Run(2);
-    EXPECT_EQ(game.state.stage.Chip(5, 10), 0);
-    EXPECT_EQ(game.state.stage.Chip(6, 10), 0);
+    EXPECT_EQ(game.state.stage.Chip(5, 10), Code(Chip::Empty));
+    EXPECT_EQ(game.state.stage.Chip(6, 10), Code(Chip::Empty));
     EXPECT_EQ(game.state.counters.Score, 20);
     game.Run(2);
     EXPECT_GT(game.player().PlayerY, 144);
@@ -112,7 +113,7 @@ TEST(Items, ExtraLifeItemGivesALife) {
     game.Run(1);
     EXPECT_EQ(game.state.counters.Lives, 6);
     EXPECT_EQ(game.livesShown, std::vector<std::int32_t>{6});
-    EXPECT_EQ(game.state.stage.Chip(6, 9), 0);
+    EXPECT_EQ(game.state.stage.Chip(6, 9), Code(Chip::Empty));
 }
 
 TEST(Items, HundredCoinsGiveALife) {

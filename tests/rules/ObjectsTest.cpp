@@ -43,7 +43,8 @@ TEST(Stomps, ChainScoresThenGivesLives) {
     game.PlaceAtCell(9, 3).Hold(kRight);
     ASSERT_TRUE(game.RunUntil([](const GameState& s) { return s.player.PlayerX == 160; }, 20));
     game.ReleaseAll();
-    game.RunUntil([](const GameState& s) { return s.stage.ObjKind[7] == 4; }, 400);
+    game.RunUntil([](const GameState& s) { return s.stage.ObjKind[7] == ObjectKind::Defeated; },
+                  400);
     std::vector<std::string> texts;
     for (const auto& printed : game.services.printed) {
         texts.push_back(printed.text);
@@ -61,7 +62,8 @@ TEST(Stomps, TextIsPrintedAtTheEnemy) {
     game.PlaceAtCell(9, 3).Hold(kRight);
     game.RunUntil([](const GameState& s) { return s.player.PlayerX == 160; }, 20);
     game.ReleaseAll();
-    game.RunUntil([](const GameState& s) { return s.stage.ObjKind[0] == 4; }, 100);
+    game.RunUntil([](const GameState& s) { return s.stage.ObjKind[0] == ObjectKind::Defeated; },
+                  100);
     ASSERT_EQ(game.services.printed.size(), 1u);
     EXPECT_EQ(game.services.printed[0].x, 160);
     EXPECT_EQ(game.services.printed[0].y, 96);
@@ -72,20 +74,21 @@ TEST(Stomps, WithThePowerKeyHeldScoreByTheStompRules) {
     game.PlaceAtCell(9, 3).Hold(kRight);
     game.RunUntil([](const GameState& s) { return s.player.PlayerX == 160; }, 20);
     game.ReleaseAll().Hold(kPower);
-    game.RunUntil([](const GameState& s) { return s.stage.ObjKind[0] == 4; }, 100);
+    game.RunUntil([](const GameState& s) { return s.stage.ObjKind[0] == ObjectKind::Defeated; },
+                  100);
     EXPECT_EQ(game.state.counters.Score, 100);
 }
 
 TEST(Stomps, LandOnlyWhenTheFeetAreTwelveToSixteenPixelsAboveTheEnemy) {
     struct Case {
         int above;  // pixels from the player's top to the enemy's top
-        std::uint8_t kind;
+        ObjectKind kind;
         Outcome outcome;
     };
-    const Case cases[] = {{17, 9, Outcome::None},
-                          {16, 4, Outcome::None},
-                          {12, 4, Outcome::None},
-                          {11, 9, Outcome::Dead}};
+    const Case cases[] = {{17, ObjectKind::WalkingEnemyFalling, Outcome::None},
+                          {16, ObjectKind::Defeated, Outcome::None},
+                          {12, ObjectKind::Defeated, Outcome::None},
+                          {11, ObjectKind::WalkingEnemyFalling, Outcome::Dead}};
     for (const Case& c : cases) {
         auto rows = Blank(12);
         Put(rows, 20, 10, 'F');  // hovers: nothing below it and no step down
@@ -120,7 +123,7 @@ TEST(Enemies, PowerModeDefeatsForFourHundred) {
     game.PlaceAtCell(10, 10).Hold(kPower);
     game.Run(60);
     EXPECT_EQ(game.outcome(), Outcome::None);
-    EXPECT_EQ(game.state.stage.ObjKind[0], 4);
+    EXPECT_EQ(game.state.stage.ObjKind[0], ObjectKind::Defeated);
     EXPECT_EQ(game.state.counters.Score, 400);
     ASSERT_EQ(game.services.printed.size(), 1u);
     EXPECT_EQ(game.services.printed[0].text, "400");
@@ -141,19 +144,24 @@ TEST(Enemies, WalkerFallsOffALedgeLandsAndWalksOn) {
         Scenario game(Ledge('E'), lowSpec);
         game.PlaceAtCell(22, 11);
         const Stage& stage = game.state.stage;
-        ASSERT_TRUE(game.RunUntil([](const GameState& s) { return s.stage.ObjKind[0] == 9; }, 60));
+        ASSERT_TRUE(game.RunUntil(
+            [](const GameState& s) {
+                return s.stage.ObjKind[0] == ObjectKind::WalkingEnemyFalling;
+            },
+            60));
         const int fellAt = stage.ObjX[0];
         EXPECT_EQ(fellAt, 144);
         EXPECT_EQ(stage.ObjDY[0], lowSpec ? -4 : -2);
         game.Run(1);
         EXPECT_EQ(stage.ObjX[0], fellAt);
         EXPECT_EQ(stage.ObjY[0], 80 + (lowSpec ? 4 : 2));
-        ASSERT_TRUE(game.RunUntil([](const GameState& s) { return s.stage.ObjKind[0] == 8; }, 60));
+        ASSERT_TRUE(game.RunUntil(
+            [](const GameState& s) { return s.stage.ObjKind[0] == ObjectKind::WalkingEnemy; }, 60));
         EXPECT_EQ(stage.ObjY[0], 176);
         EXPECT_EQ(stage.ObjX[0], fellAt);
         game.Run(5);
         EXPECT_EQ(stage.ObjX[0], fellAt - 5 * (lowSpec ? 2 : 1));
-        EXPECT_EQ(stage.ObjKind[0], 8);
+        EXPECT_EQ(stage.ObjKind[0], ObjectKind::WalkingEnemy);
     }
 }
 
@@ -173,7 +181,7 @@ TEST(Enemies, EdgeTurningWalkerStaysOnItsLedge) {
         right = std::max(right, s.stage.ObjX[0]);
     };
     game.Run(600);
-    EXPECT_EQ(stage.ObjKind[0], 10);
+    EXPECT_EQ(stage.ObjKind[0], ObjectKind::TurningWalkingEnemy);
     EXPECT_EQ(stage.ObjY[0], 80);
     EXPECT_GE(turns, 3);
     EXPECT_GE(left, 160 - 13);
@@ -195,7 +203,7 @@ TEST(Enemies, EdgeTurningWalkerAtTheLeftMapEdgeWalksOnToZeroAndFalls) {
     game.Run(60);
     EXPECT_EQ(left, 0);
     EXPECT_EQ(game.state.stage.ObjX[0], 0);
-    EXPECT_EQ(game.state.stage.ObjKind[0], 11);
+    EXPECT_EQ(game.state.stage.ObjKind[0], ObjectKind::TurningWalkingEnemyFalling);
     EXPECT_GT(game.state.stage.ObjY[0], 160);
 }
 
@@ -206,10 +214,10 @@ TEST(Enemies, WalkerFallingOutOfTheMapIsRemoved) {
     Scenario game(rows);
     game.PlaceAtCell(30, 56);
     game.Run(40);
-    EXPECT_EQ(game.state.stage.ObjKind[0], 9);
+    EXPECT_EQ(game.state.stage.ObjKind[0], ObjectKind::WalkingEnemyFalling);
     game.state.stage.ObjDY[0] = -2;  // a falling walker (a placed one hovers until moved)
     game.Run(40);
-    EXPECT_EQ(game.state.stage.ObjKind[0], 4);
+    EXPECT_EQ(game.state.stage.ObjKind[0], ObjectKind::Defeated);
     EXPECT_EQ(game.state.stage.ObjX[0], 0);
     EXPECT_EQ(game.state.stage.ObjY[0], 0);
     EXPECT_EQ(game.outcome(), Outcome::None);
@@ -394,7 +402,8 @@ TEST(Objects, ProbesAtTheMapEdgesStayInsideTheMap) {
                 game.Hold(kPower);
                 game.Run(300);
                 for (std::int32_t i = 0; i < game.state.stage.ObjCount; ++i) {
-                    EXPECT_LE(game.state.stage.ObjKind[std::size_t(i)], 11);
+                    EXPECT_LE(game.state.stage.ObjKind[std::size_t(i)],
+                              ObjectKind::TurningWalkingEnemyFalling);
                 }
             }
         }

@@ -89,10 +89,10 @@ TEST(Jump, StompGivesADoubleHeightJump) {
     int stompedAt = 0;
     ASSERT_TRUE(game.RunUntil(
         [&](const GameState& s) {
-            if (s.stage.ObjKind[0] != 4) {
+            if (s.stage.ObjKind[0] != ObjectKind::Defeated) {
                 stompedAt = s.player.PlayerY;
             }
-            return s.stage.ObjKind[0] == 4;
+            return s.stage.ObjKind[0] == ObjectKind::Defeated;
         },
         120));
     EXPECT_EQ(stompedAt, 320 - 16);

@@ -86,7 +86,7 @@ std::size_t KeyOf(const Node& node) {
     h = h * 31 + std::size_t(p.OnLift + 2);
     h = h * 31 + node.waypoint;
     for (std::int32_t i = 0; i < node.state.stage.ObjCount; ++i) {
-        h = h * 7 + node.state.stage.ObjKind[std::size_t(i)];
+        h = h * 7 + std::size_t(node.state.stage.ObjKind[std::size_t(i)]);
     }
     return h;
 }
@@ -187,7 +187,8 @@ bool Search(const Plan& plan, const GameState& start, std::vector<int>& actions,
                 return;
             }
             kept.push_back(std::move(node));
-            node.parent = -1;  // moved out
+            // Marks the moved-from node as taken.
+            node.parent = -1;  // NOLINT(bugprone-use-after-move)
         };
         for (Node& node : next) {
             admit(node, plan.beam * 3 / 4, false);
@@ -251,17 +252,9 @@ int Main(int argc, char** argv) {
         std::cerr << argv[2] << ": no waypoints\n";
         return 1;
     }
-    std::vector<std::string> rows;
-    for (const auto& row : text.rows) {
-        std::string line;
-        for (std::int32_t code : row) {
-            line += code < 10 ? char('0' + code) : char('A' + code - 10);
-        }
-        rows.push_back(line);
-    }
     GameState start;
     start.lowSpec = lowSpec;
-    BuildStage(start.stage, rows, lowSpec);
+    FillMaps(start, text.rows);
     start.stage.NextStage = text.NextStage;
     start.stage.NextStage2 = text.NextStage2;
     start.player.PlayerX = text.PlayerX;

@@ -3,116 +3,22 @@
 
 #include <algorithm>
 
+#include "support/StageText.h"
+
 namespace tarn::game::testing {
 
 int RecordingServices::Count(SoundId id, SoundOp op) const {
     return int(std::count(sounds.begin(), sounds.end(), std::make_pair(id, op)));
 }
 
-namespace {
-
-int CodeOf(char ch) {
-    return ch < 'A' ? (ch >= '0' && ch <= '9' ? ch - '0' : 0) : ch - 55;
-}
-
-struct ObjectCode {
-    int kind, dx, dy;
-};
-
-bool ObjectFor(int code, ObjectCode& object) {
-    switch (code) {
-        case 6:
-            object = {0, 2, 0};
-            return true;
-        case 7:
-            object = {1, 0, 2};
-            return true;
-        case 8:
-            object = {2, 1, 0};
-            return true;
-        case 9:
-            object = {3, 0, 2};
-            return true;
-        case 11:
-            object = {5, 1, 1};
-            return true;
-        case 12:
-            object = {6, 1, 0};
-            return true;
-        case 13:
-            object = {7, 0, 2};
-            return true;
-        case 14:
-            object = {8, 1, 0};
-            return true;
-        case 15:
-            object = {9, 1, 0};
-            return true;
-        case 16:
-            object = {10, 1, 0};
-            return true;
-        case 17:
-            object = {1, 0, -2};
-            return true;
-        case 18:
-            object = {3, 0, -2};
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
-void BuildStage(Stage& stage, const std::vector<std::string>& rows, bool lowSpec) {
-    for (int row = 0; row < kChipRows; ++row) {
-        for (int column = 0; column < kChipColumns; ++column) {
-            stage.ChipMap[std::size_t(row)][std::size_t(column)] = column <= 200 ? -1 : 0;
-            stage.PassMap[std::size_t(row)][std::size_t(column)] = column <= 200 ? -1 : 0;
-        }
-    }
-    for (int row = 0; row < 60; ++row) {
+void BuildStage(GameState& state, const std::vector<std::string>& rows) {
+    MapRows decoded;
+    for (int row = 0; row < kMapRows; ++row) {
         std::string text = row < int(rows.size()) ? rows[std::size_t(row)] : std::string();
-        text.resize(200, '0');
-        for (int column = 0; column < 200; ++column) {
-            stage.ChipMap[std::size_t(row)][std::size_t(column)] =
-                CodeOf(text[std::size_t(column)]);
-        }
+        text.resize(std::size_t(kMapColumns), '0');
+        decoded[std::size_t(row)] = DecodeMapRow(text, kMapColumns);
     }
-    stage.ObjKind.clear();
-    stage.ObjX.clear();
-    stage.ObjY.clear();
-    stage.ObjDX.clear();
-    stage.ObjDY.clear();
-    stage.ObjActive.clear();
-    const int factor = lowSpec ? 2 : 1;
-    for (int row = 0; row < 60; ++row) {
-        for (int column = 0; column < 200; ++column) {
-            const int code = stage.Chip(column, row);
-            ObjectCode object{};
-            if (ObjectFor(code, object)) {
-                stage.ObjKind.push_back(std::uint8_t(object.kind));
-                stage.ObjX.push_back(column * 16);
-                stage.ObjY.push_back(row * 16);
-                stage.ObjDX.push_back(object.dx * factor);
-                stage.ObjDY.push_back(object.dy * factor);
-                stage.ObjActive.push_back(0);
-                stage.SetChip(column, row, 0);
-            }
-            if (code == 1 || code == 2 || code == 21 || code == 23) {
-                stage.SetPassable(column, row, false);
-            }
-        }
-    }
-    stage.ObjCount = std::int32_t(stage.ObjKind.size());
-    for (int spare = 0; spare < 2; ++spare) {
-        stage.ObjKind.push_back(0);
-        stage.ObjX.push_back(0);
-        stage.ObjY.push_back(0);
-        stage.ObjDX.push_back(0);
-        stage.ObjDY.push_back(0);
-        stage.ObjActive.push_back(0);
-    }
+    FillMaps(state, decoded);
 }
 
 art::BuiltinPictures TestPictures() {
@@ -131,14 +37,14 @@ art::BuiltinPictures TestPictures() {
 
 Scenario::Scenario(const std::vector<std::string>& rows, bool lowSpec) : pictures(TestPictures()) {
     state.lowSpec = lowSpec;
-    BuildStage(state.stage, rows, lowSpec);
+    BuildStage(state, rows);
     state.bindings.KeyGiveUp = kGiveUp;
     state.bindings.KeyPower = kPower;
     state.counters.TimeLeft = 300;
     layers.BackPIC.Reset(kMapWidth, kMapHeight, Rgb(0, 0, 90));
     layers.MainV.Reset(kMapWidth, kMapHeight, kBlack);
     layers.MainMask.Reset(kMapWidth, kMapHeight, kWhite);
-    layers.PBuffer.Reset(kMapWidth + 100, kMapHeight + 100, kBlack);
+    layers.PBuffer.Reset(kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin, kBlack);
 }
 
 Scenario& Scenario::PlaceAtCell(int column, int row) {

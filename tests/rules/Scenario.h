@@ -11,6 +11,7 @@
 
 #include "assets/BuiltinArt.h"
 #include "game/core/Rules.h"
+#include "game/core/StageMaps.h"
 
 namespace tarn::game::testing {
 
@@ -34,10 +35,11 @@ class RecordingServices : public FrameServices {
     int Count(SoundId id, SoundOp op) const;
 };
 
-// Fills a stage the way the loader does: rows of chip characters ("0".."9", "A".."N"),
-// top row first, each padded with "0" to 200 cells; missing rows are empty. Object codes
-// become objects (with the low-spec build's doubled steps when asked) and leave 0 behind.
-void BuildStage(Stage& stage, const std::vector<std::string>& rows, bool lowSpec);
+// Fills the state's stage through the loader's own FillMaps: rows of chip characters
+// ("0".."9", "A".."N"), top row first, each padded with "0" to 200 cells; missing rows are
+// empty. Object codes become objects (with doubled steps when state.lowSpec is set) and
+// leave 0 behind.
+void BuildStage(GameState& state, const std::vector<std::string>& rows);
 
 // Plain 16 x 16 pictures for every chip, object and the player mask.
 art::BuiltinPictures TestPictures();

@@ -46,7 +46,7 @@ TEST(ShippedStages, TogetherUseEveryChipCode) {
         const auto codes = CodesIn(stage);
         used.insert(codes.begin(), codes.end());
     }
-    for (int code = 0; code <= 23; ++code) {
+    for (int code = 0; code < kChipCodeCount; ++code) {
         EXPECT_TRUE(used.count(code)) << "chip code " << code << " is never used";
     }
 }
@@ -57,7 +57,7 @@ TEST(ShippedStages, GoalOneLeadsThroughEveryStageToAllClear) {
     for (std::string name = "1-1"; name != "NONE" && visited.size() <= stages.size();) {
         ASSERT_TRUE(stages.count(name)) << "no stage " << name;
         visited.push_back(name);
-        EXPECT_TRUE(CodesIn(stages.at(name)).count(3)) << name << " has no goal 1";
+        EXPECT_TRUE(CodesIn(stages.at(name)).count(Code(Chip::Goal1))) << name << " has no goal 1";
         name = stages.at(name).NextStage;
     }
     EXPECT_EQ(visited, kStages);
@@ -68,7 +68,7 @@ TEST(ShippedStages, GoalTwoAppearsOnlyWhereItLeadsToAStage) {
     int branches = 0;
     const auto stages = ShippedStages();
     for (const auto& [name, stage] : stages) {
-        const bool hasGoal2 = CodesIn(stage).count(19) != 0;
+        const bool hasGoal2 = CodesIn(stage).count(Code(Chip::Goal2)) != 0;
         EXPECT_EQ(hasGoal2, stage.NextStage2 != "NONE") << name;
         if (hasGoal2) {
             EXPECT_TRUE(stages.count(stage.NextStage2)) << name << " leads to " << stage.NextStage2;
@@ -80,14 +80,14 @@ TEST(ShippedStages, GoalTwoAppearsOnlyWhereItLeadsToAStage) {
 
 TEST(ShippedStages, PlayerStartsInAFreeCellOnSolidGround) {
     for (const auto& [name, stage] : ShippedStages()) {
-        const int column = stage.PlayerX / 16;
-        const int row = stage.PlayerY / 16;
+        const int column = stage.PlayerX / kChipSize;
+        const int row = stage.PlayerY / kChipSize;
         ASSERT_TRUE(row >= 0 && row + 1 < kMapRows && column >= 0) << name;
         ASSERT_LT(std::size_t(column), stage.rows[std::size_t(row)].size()) << name;
         ASSERT_LT(std::size_t(column), stage.rows[std::size_t(row) + 1].size()) << name;
-        EXPECT_EQ(stage.rows[std::size_t(row)][std::size_t(column)], 0) << name;
+        EXPECT_EQ(stage.rows[std::size_t(row)][std::size_t(column)], Code(Chip::Empty)) << name;
         const std::int32_t below = stage.rows[std::size_t(row) + 1][std::size_t(column)];
-        EXPECT_TRUE(below == 1 || below == 2 || below == 21 || below == 23) << name;
+        EXPECT_TRUE(IsSolidCode(below)) << name;
         EXPECT_GE(stage.TimeLeft, 200) << name;
     }
 }

@@ -1,8 +1,8 @@
 // Reading the settings line as the game and as the settings tool decode it.
 #include <gtest/gtest.h>
 
+#include "SettingsLines.h"
 #include "settings/SettingsFile.h"
-#include "tests/settings/TestFiles.h"
 
 namespace tarn {
 namespace {

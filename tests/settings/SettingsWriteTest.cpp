@@ -5,9 +5,9 @@
 
 #include <vector>
 
+#include "SettingsLines.h"
 #include "settings/SettingsFile.h"
 #include "support/Cp932.h"
-#include "tests/settings/TestFiles.h"
 
 namespace tarn {
 namespace {

@@ -8,7 +8,7 @@
 #include <random>
 #include <set>
 
-#include "tests/support/TestFiles.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn {
 namespace {

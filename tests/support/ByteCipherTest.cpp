@@ -5,7 +5,7 @@
 #include <random>
 
 #include "support/BinAngsDL.h"
-#include "tests/support/TestFiles.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn {
 namespace {

@@ -1,6 +1,7 @@
 // tr2tool's top level: picks the command and shows the overall help.
 #include "tools/tr2tool/Commands.h"
 
+#include "support/Version.h"
 #include "tools/tr2tool/Arguments.h"
 
 namespace tarn::tr2tool {
@@ -17,6 +18,10 @@ constexpr const char* kTopHelp =
     "  info FILE.tr2            print a summary of a stage\n"
     "  check FILE.tr2...        report every problem of each stage\n"
     "\n"
+    "Options:\n"
+    "  --help                   show this help\n"
+    "  --version                show the version\n"
+    "\n"
     "Run 'tr2tool COMMAND --help' for the options of a command.\n"
     "Exit status: 0 success, 1 failure or problems found, 2 usage error.\n";
 
@@ -31,6 +36,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "--help" || command == "-h" || command == "help") {
         out << kTopHelp;
+        return kExitOk;
+    }
+    if (command == "--version") {
+        out << "tr2tool " << kVersion << "\n";
         return kExitOk;
     }
     if (command == "decode") {

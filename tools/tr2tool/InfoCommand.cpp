@@ -2,6 +2,7 @@
 #include <array>
 #include <iomanip>
 
+#include "support/ChipTable.h"
 #include "support/StageText.h"
 #include "tools/tr2tool/Arguments.h"
 #include "tools/tr2tool/Commands.h"
@@ -16,38 +17,6 @@ constexpr const char* kInfoHelp =
     "cells of each chip code and the number of moving objects, as the game reads them.\n"
     "\n"
     "  -h, --help  show this help\n";
-
-constexpr std::array<const char*, kChipCodeCount> kChipNames = {
-    "empty",
-    "breakable block",
-    "unbreakable block",
-    "goal 1",
-    "spike",
-    "holy water",
-    "horizontal lift",
-    "vertical lift (up)",
-    "horizontal spike",
-    "vertical spike (up)",
-    "hidden block",
-    "diagonal enemy",
-    "horizontal enemy",
-    "vertical enemy",
-    "walking enemy",
-    "walking enemy, falling",
-    "walking enemy, stays on edges",
-    "vertical lift (down)",
-    "vertical spike (down)",
-    "goal 2",
-    "1UP item",
-    "coin block",
-    "hidden 1UP block",
-    "1UP block",
-};
-
-// The codes that the game turns into moving objects when it loads a stage.
-bool IsMovingObject(int code) {
-    return (code >= 6 && code <= 9) || (code >= 11 && code <= 18);
-}
 
 }  // namespace
 
@@ -82,7 +51,7 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
             } else {
                 ++otherCodes;
             }
-            movingObjects += IsMovingObject(code) ? 1 : 0;
+            movingObjects += BecomesObject(code) ? 1 : 0;
         }
     }
 
@@ -98,7 +67,7 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         << "chips:\n";
     for (int code = 0; code < kChipCodeCount; ++code) {
         out << "  " << std::setw(2) << code << " " << SHex(code) << "  " << std::left
-            << std::setw(30) << kChipNames[static_cast<std::size_t>(code)] << std::right
+            << std::setw(30) << kChipTable[static_cast<std::size_t>(code)].name << std::right
             << std::setw(6) << counts[static_cast<std::size_t>(code)] << "\n";
     }
     if (otherCodes > 0) {

@@ -1,16 +1,19 @@
-// Shared pieces of the Optara tests: a program folder with settings files, a messenger
-// that records instead of showing, and the QApplication every widget test needs.
+// Shared pieces of the Optara tests: a program folder with settings files, and a
+// messenger that records messages and answers questions from a script.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <deque>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "settings/SettingsFile.h"
 #include "settings/optara/Messenger.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn::optara::testing {
 
@@ -24,30 +27,27 @@ class RecordingMessenger : public Messenger {
     void Show(const std::string& text, const std::string& title, MessageIcon icon) override {
         messages.push_back({text, title, icon});
     }
+    // Answers with the next of `answers`; with none left, as Escape would.
+    int Ask(const Question& question) override {
+        questions.push_back(question);
+        if (answers.empty()) {
+            return question.escapeChoice;
+        }
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     std::vector<Message> messages;
+    std::vector<Question> questions;
+    std::deque<int> answers;
 };
 
-// A fresh program folder named after the running test, removed afterwards.
+// A fresh program folder, removed afterwards.
 class ProgramFolder {
   public:
-    ProgramFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("tarn_optara_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-                 std::to_string(::getpid()));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ProgramFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return scratch_.path(); }
     std::filesystem::path FileOf(SettingsBuild build) const {
-        return path_ / SettingsFileName(build);
+        return scratch_ / SettingsFileName(build);
     }
     // Writes a settings file whose configuration c holds the keys base + c*6 + slot.
     void WriteSettings(SettingsBuild build, int base, int frameRateIndex, int colorIndex) const {
@@ -61,9 +61,17 @@ class ProgramFolder {
         settings.colorIndex = colorIndex;
         ASSERT_EQ(WriteSettingsFile(FileOf(build), settings), SettingsStatus::Ok);
     }
+    // Writes raw bytes as a build's settings file.
+    void WriteRaw(SettingsBuild build, const std::string& bytes) const {
+        std::ofstream(FileOf(build), std::ios::binary) << bytes;
+    }
+    std::string Contents(const std::filesystem::path& file) const {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
 
   private:
-    std::filesystem::path path_;
+    ::tarn::testing::ScratchDir scratch_;
 };
 
 }  // namespace tarn::optara::testing

@@ -1,4 +1,5 @@
-// Scratch folders, file helpers and a yield counter shared by the support and settings tests.
+// Helpers every test program shares: the scratch folder, file helpers and a counter of the
+// container's yields.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +20,7 @@ class ScratchDir {
     ScratchDir() {
         std::random_device device;
         path_ = std::filesystem::temp_directory_path() /
-                ("tarn-support-" + std::to_string(device()) + std::to_string(device()));
+                ("tarn-test-" + std::to_string(device()) + std::to_string(device()));
         std::filesystem::create_directories(path_);
     }
     ~ScratchDir() {
@@ -34,6 +35,8 @@ class ScratchDir {
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    // The path of a file in the folder, as a string.
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
 
   private:
     std::filesystem::path path_;

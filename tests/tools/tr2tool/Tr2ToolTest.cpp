@@ -8,8 +8,9 @@
 
 #include "support/BinAngsDL.h"
 #include "support/StageText.h"
-#include "tests/support/StageSamples.h"
-#include "tests/support/TestFiles.h"
+#include "support/Version.h"
+#include "tests/common/StageSamples.h"
+#include "tests/common/TestFiles.h"
 #include "tools/tr2tool/Commands.h"
 
 namespace tarn {
@@ -52,6 +53,13 @@ TEST(Tr2ToolUsage, HelpListsTheCommands) {
     for (const char* command : {"decode", "encode", "info", "check"}) {
         EXPECT_NE(result.out.find(command), std::string::npos) << command;
     }
+}
+
+TEST(Tr2ToolUsage, VersionIsTheProjectsVersion) {
+    const Result result = RunTool({"--version"});
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.out, std::string("tr2tool ") + kVersion + "\n");
+    EXPECT_NE(RunTool({"--help"}).out.find("--version"), std::string::npos);
 }
 
 TEST(Tr2ToolUsage, EveryCommandHasHelp) {

@@ -1,10 +1,10 @@
 // Settings lines for the settings tests; folders, files and messages come from the
-// support tests' helpers.
+// shared test helpers.
 #pragma once
 
 #include <string>
 
-#include "tests/support/TestFiles.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn::testing {
 

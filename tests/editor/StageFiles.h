@@ -1,26 +1,11 @@
-// A fresh folder per test, removed afterwards, and stage file helpers.
+// Stage file helpers for the editor tests.
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 #include "support/StageText.h"
 
 namespace tarn::editor::testing {
-
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
 
 // Writes a stage as tr2tool encode does: the stage text, enciphered.
 void WriteStage(const std::string& path, const StageFields& fields);

@@ -1,12 +1,17 @@
 // The SDL front end on SDL's dummy video and audio drivers: keys become virtual-key
 // codes, Alt+Enter stays with the window, closing the window asks to quit, waits reach
-// their time and the audio device takes every sound.
+// their time, the picture reaches the window surface and the sounds the mixer behind the
+// audio device.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 
 #include "game/platform/HeadlessPlatform.h"
 #include "game/sdl/SdlPlatform.h"
+#include "support/WaveFile.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn::game {
 namespace {
@@ -74,13 +79,63 @@ TEST_F(SdlPlatformTest, WaitUntilReturnsOnceTheClockHasReachedTheTime) {
     EXPECT_GE(platform->Clock(), target);
 }
 
-TEST_F(SdlPlatformTest, PresentsAndPlaysWithoutASoundCard) {
+// The colour the window surface holds at (x, y).
+std::uint32_t WindowPixel(SDL_Window* window, int x, int y) {
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    const auto* row = static_cast<const std::uint8_t*>(surface->pixels) +
+                      std::size_t(y) * std::size_t(surface->pitch);
+    Uint32 pixel = 0;
+    std::memcpy(&pixel, row + std::size_t(x) * surface->format->BytesPerPixel,
+                surface->format->BytesPerPixel);
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+    return Rgb(r, g, b);
+}
+
+TEST_F(SdlPlatformTest, PresentsTheStripAboveTheViewInTheWindow) {
+    SDL_Surface* window = SDL_GetWindowSurface(platform->Window());
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->w, 640);  // windowed: one window pixel per picture pixel
+    ASSERT_EQ(window->h, 496);
     Surface strip(640, 16, kWhite);
+    strip.SetPixel(639, 15, Rgb(200, 0, 0));
     Surface view(640, 480, Rgb(10, 20, 30));
+    view.SetPixel(0, 0, Rgb(0, 250, 0));
+    view.SetPixel(639, 479, Rgb(0, 0, 240));
     platform->Present(strip, view);
-    platform->Sound(SoundId::bgn, SoundOp::PlayLooping);
-    platform->Sound(SoundId::bgn, SoundOp::Stop);
+    EXPECT_EQ(WindowPixel(platform->Window(), 0, 0), kWhite);
+    EXPECT_EQ(WindowPixel(platform->Window(), 639, 15), Rgb(200, 0, 0));
+    EXPECT_EQ(WindowPixel(platform->Window(), 0, 16), Rgb(0, 250, 0));
+    EXPECT_EQ(WindowPixel(platform->Window(), 320, 256), Rgb(10, 20, 30));
+    EXPECT_EQ(WindowPixel(platform->Window(), 639, 495), Rgb(0, 0, 240));
     EXPECT_EQ(platform->Text().TextWidth("", 48), 0);
+}
+
+TEST_F(SdlPlatformTest, PlaysThroughTheMixerWithoutASoundCard) {
+    SdlAudio* audio = platform->Audio();
+    ASSERT_NE(audio, nullptr);
+    ASSERT_TRUE(audio->Open()) << "the dummy audio driver gives a device";
+    ::tarn::testing::ScratchDir folder;
+    for (int i = 0; i < kSoundCount; ++i) {
+        const auto bytes = EncodeWave(std::vector<double>(22050, 0.25), 22050, 16);
+        std::ofstream(folder / (std::string(SoundFileName(SoundId(i))) + ".wav"), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    ASSERT_EQ(platform->LoadSounds(folder.path()), std::nullopt);
+    Mixer& mixer = audio->mixer();
+    platform->Sound(SoundId::bgn, SoundOp::PlayLooping);
+    EXPECT_TRUE(mixer.Playing(SoundId::bgn));
+    EXPECT_TRUE(mixer.Looping(SoundId::bgn));
+    EXPECT_FALSE(mixer.Playing(SoundId::coin));
+    // The device pulls the mixed sound on its own thread.
+    for (int wait = 0; wait < 500 && mixer.Position(SoundId::bgn) == 0; ++wait) {
+        SDL_Delay(10);
+    }
+    EXPECT_GT(mixer.Position(SoundId::bgn), 0u);
+    platform->Sound(SoundId::bgn, SoundOp::Stop);
+    EXPECT_FALSE(mixer.Playing(SoundId::bgn));
+    platform->Sound(SoundId::bgn, SoundOp::Rewind);
+    EXPECT_EQ(mixer.Position(SoundId::bgn), 0u);
 }
 
 // Messages while the window is open: on the dummy driver there is no message box, as on
