@@ -20,6 +20,10 @@ struct Options {
     std::optional<std::uint64_t> frames;
     bool dumpState = false;
     std::filesystem::path screenshot;
+    // The player's preferences, kept for later runs: volumes 0..100 and the scaling.
+    std::optional<int> musicVolume;
+    std::optional<int> effectsVolume;
+    std::optional<bool> smoothScaling;
     bool help = false;
     bool version = false;
 };

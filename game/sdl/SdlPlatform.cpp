@@ -156,6 +156,12 @@ void SdlPlatform::Sound(SoundId id, SoundOp op) {
     }
 }
 
+void SdlPlatform::SetVolumes(int music, int effects) {
+    if (audio_) {
+        audio_->mixer().SetVolumes(music, effects);
+    }
+}
+
 TextPainter& SdlPlatform::Text() {
     return SharedFontText();
 }

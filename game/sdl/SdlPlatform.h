@@ -29,6 +29,8 @@ class SdlPlatform : public Platform {
     SDL_Window* Window() const { return window_; }
     // The audio device and its mixer; null until the window is made.
     SdlAudio* Audio() const { return audio_.get(); }
+    // Music and effects volume, each 0..100.
+    void SetVolumes(int music, int effects);
 
     std::uint32_t Clock() override;
     void WaitUntil(std::uint32_t ms) override;
