@@ -58,8 +58,9 @@ int main(int argc, char** argv) {
     }
     const auto preferencesFile = PreferencesFile(options.root);
     const Preferences stored = ReadPreferences(preferencesFile);
-    const Preferences preferences = WithCommandLine(stored, options);
-    SdlPlatform platform(options.windowed);
+    Preferences preferences = WithCommandLine(stored, options);
+    SdlPlatform platform(WindowChoice{options.windowed, stored.windowWidth, stored.windowHeight,
+                                      preferences.smoothScaling});
     if (!platform.Ok()) {
         std::cerr << kProgram << ": cannot open the game window: " << platform.Error() << "\n";
         return 1;
@@ -67,6 +68,8 @@ int main(int argc, char** argv) {
     platform.SetVolumes(preferences.musicVolume, preferences.effectsVolume);
     PlatformInput keyboard(platform, PlatformInput::Person::AtTheKeys);
     const int status = RunGame(options, platform, keyboard, program, std::cout);
+    preferences.windowWidth = platform.WindowedWidth();
+    preferences.windowHeight = platform.WindowedHeight();
     if (preferences != stored && !WritePreferences(preferencesFile, preferences)) {
         std::cerr << kProgram << ": cannot keep the preferences in " << preferencesFile.string()
                   << "\n";
