@@ -11,6 +11,7 @@
 #include "game/platform/SoundFolder.h"
 #include "game/sdl/MessagePanel.h"
 #include "game/sdl/PictureScaling.h"
+#include "game/sdl/SdlDrivers.h"
 #include "settings/VirtualKeys.h"
 
 namespace tarn::game {
@@ -42,8 +43,9 @@ SdlPlatform::SdlPlatform(const WindowChoice& choice)
       smooth_(choice.smoothScaling) {
     // The window surface is written directly; emulating it through OpenGL only adds work.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    OfferOnlyVisibleVideoDrivers();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        error_ = SDL_GetError();
+        error_ = NoWindowReason(SDL_GetError());
         return;
     }
     const Uint32 flags = Uint32(SDL_WINDOW_RESIZABLE) |
