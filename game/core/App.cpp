@@ -6,6 +6,7 @@
 #include "assets/BuiltinArt.h"
 #include "game/core/Flow.h"
 #include "game/core/Game.h"
+#include "game/core/GamepadKeys.h"
 #include "game/core/Replay.h"
 #include "game/core/Startup.h"
 #include "game/core/StateDump.h"
@@ -43,10 +44,12 @@ Failure ResolveStage(StageFolders& folders, const std::string& stage, std::strin
 int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInput,
             const ProgramInfo& program, std::ostream& out,
             const std::function<void(Game&)>& prepare, const std::function<void(Game&)>& finish) {
+    // Gamepad buttons become keys before a recording sees them.
+    GamepadKeys live(liveInput);
     std::unique_ptr<Replay> replay;
     std::unique_ptr<Recording> record;
     GameClock* clock = &realPlatform;
-    InputSource* input = &liveInput;
+    InputSource* input = &live;
     FrameObserver* observer = nullptr;
     if (!options.replay.empty()) {
         ReplayScript script;
@@ -55,12 +58,12 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
             realPlatform.ShowMessage(Fail(error));
             return 1;
         }
-        replay = std::make_unique<Replay>(realPlatform, liveInput, std::move(script));
+        replay = std::make_unique<Replay>(realPlatform, live, std::move(script));
         clock = replay.get();
         input = replay.get();
         observer = replay.get();
     } else if (!options.record.empty()) {
-        record = std::make_unique<Recording>(realPlatform, liveInput, options.record);
+        record = std::make_unique<Recording>(realPlatform, live, options.record);
         if (!record->Ok()) {
             realPlatform.ShowMessage(
                 Fail("Cannot write the recording " + options.record.string() + "."));
@@ -72,6 +75,7 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
     }
 
     Game game(realPlatform, *clock, *input, art::Builtin(), options.root);
+    live.Follow(game.run, game.state);
     game.state.lowSpec = program.lowSpec;
     game.run.observer = observer;
     // Under --stage there is no title to start, so no early key may open one.
