@@ -74,9 +74,11 @@ SdlPlatform::SdlPlatform(const WindowChoice& choice)
     SDL_ShowCursor(fullscreen_ ? SDL_DISABLE : SDL_ENABLE);
     Show();
     audio_ = std::make_unique<SdlAudio>();
+    gamepads_ = std::make_unique<SdlGamepads>();
 }
 
 SdlPlatform::~SdlPlatform() {
+    gamepads_.reset();
     audio_.reset();
     if (frame_ != nullptr) {
         SDL_FreeSurface(frame_);
@@ -153,6 +155,9 @@ void SdlPlatform::PollEvents(std::vector<InputEvent>& events) {
                 }
                 break;
             default:
+                if (gamepads_) {
+                    gamepads_->Handle(e, events);
+                }
                 break;
         }
     }

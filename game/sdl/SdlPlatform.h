@@ -1,8 +1,8 @@
 // The SDL2 platform: one resizable window showing the status strip above the view, scaled
 // to fit (PictureScaling.h), full screen or windowed (Alt+Enter toggles), keys as
-// virtual-key codes, a precise sleeping clock, and the audio device. The picture goes
-// through the window surface: a plain copy, or a pixel-doubling one, costs less than a
-// texture upload through a software OpenGL.
+// virtual-key codes, game controllers as pad events, a precise sleeping clock, and the
+// audio device. The picture goes through the window surface: a plain copy, or a
+// pixel-doubling one, costs less than a texture upload through a software OpenGL.
 #pragma once
 
 #include <SDL.h>
@@ -13,6 +13,7 @@
 
 #include "game/core/Platform.h"
 #include "game/sdl/SdlAudio.h"
+#include "game/sdl/SdlGamepads.h"
 
 namespace tarn::game {
 
@@ -41,6 +42,8 @@ class SdlPlatform : public Platform {
     int WindowedHeight() const { return windowedHeight_; }
     // The audio device and its mixer; null until the window is made.
     SdlAudio* Audio() const { return audio_.get(); }
+    // The game controllers; null until the window is made.
+    SdlGamepads* Gamepads() const { return gamepads_.get(); }
     // Music and effects volume, each 0..100.
     void SetVolumes(int music, int effects);
 
@@ -68,6 +71,7 @@ class SdlPlatform : public Platform {
     SDL_Window* window_ = nullptr;
     SDL_Surface* frame_ = nullptr;  // strip and view, 640 x 496, XRGB8888
     std::unique_ptr<SdlAudio> audio_;
+    std::unique_ptr<SdlGamepads> gamepads_;
     std::chrono::steady_clock::time_point start_;
     std::string error_;
     int colorDepth_ = 16;
