@@ -10,6 +10,7 @@
 #include "game/core/Replay.h"
 #include "game/core/Startup.h"
 #include "game/core/StateDump.h"
+#include "game/core/Trace.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
@@ -74,10 +75,37 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
         observer = record.get();
     }
 
-    Game game(realPlatform, *clock, *input, art::Builtin(), options.root);
+    std::unique_ptr<Trace> trace;
+    if (!options.trace.empty()) {
+        trace = std::make_unique<Trace>(realPlatform, options.trace);
+        if (!trace->Ok()) {
+            realPlatform.ShowMessage(
+                Fail("Cannot write the trace " + options.trace.string() + "."));
+            return 1;
+        }
+    }
+    Platform& platform = trace ? static_cast<Platform&>(*trace) : realPlatform;
+
+    Game game(platform, *clock, *input, art::Builtin(), options.root);
     live.Follow(game.run, game.state);
     game.state.lowSpec = program.lowSpec;
     game.run.observer = observer;
+    if (trace) {
+        trace->Follow(game.run, game.screen.strip);
+        trace->Name(game.screen.view.surface, "view");
+        trace->Name(game.layers.PBuffer, "score");
+        trace->Chain(observer);
+        game.run.observer = trace.get();
+    }
+    // The trace is finished while the game it reads from is still there, however this ends.
+    struct FinishTrace {
+        Trace* trace;
+        ~FinishTrace() {
+            if (trace != nullptr) {
+                trace->Finish();
+            }
+        }
+    } finishTrace{trace.get()};
     // Under --stage there is no title to start, so no early key may open one.
     game.run.TitleStarted = !options.stage.empty();
     // The editor test-plays a stage file of its own, which needs no stage folder below data/.

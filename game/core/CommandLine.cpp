@@ -52,7 +52,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, Options& opti
             }
             options.smoothScaling = text == "smooth";
         } else if (arg == "--root" || arg == "--stage" || arg == "--replay" || arg == "--record" ||
-                   arg == "--screenshot" || arg == "--frames") {
+                   arg == "--screenshot" || arg == "--trace" || arg == "--frames") {
             if (!value(text) || text.empty()) {
                 return fail("option " + arg + " needs a value");
             }
@@ -66,6 +66,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, Options& opti
                 options.record = text;
             } else if (arg == "--screenshot") {
                 options.screenshot = text;
+            } else if (arg == "--trace") {
+                options.trace = text;
             } else {
                 std::uint64_t frames = 0;
                 if (!ParseWholeNumber(text, frames)) {
@@ -101,6 +103,9 @@ void PrintHelp(std::ostream& out, const std::string& program) {
         << "  --frames N         stop after N frames (0: once the first stage has loaded)\n"
         << "  --dump-state       print the game state as JSON at exit\n"
         << "  --screenshot FILE  save the 640x480 view as BMP at exit\n"
+        << "  --trace FILE       write to FILE, a line per frame, the sounds asked for, the\n"
+        << "                     texts printed on the view and the score picture, and the\n"
+        << "                     status strip's texts as they change\n"
         << "  --music-volume N   music volume from 0 to 100 (default 100)\n"
         << "  --effects-volume N sound effects volume from 0 to 100 (default 100)\n"
         << "  --scaling MODE     how a window larger than the picture shows it: \"sharp\"\n"
