@@ -35,6 +35,16 @@ SDL_Point StartingSize(const WindowChoice& choice) {
     return SDL_Point{std::max(size.x, kWidth / 2), std::max(size.y, kHeight / 2)};
 }
 
+// A gamepad player ends a message with the buttons that choose in the menu, or Start.
+bool DismissesMessage(const std::vector<InputEvent>& pad) {
+    return std::any_of(pad.begin(), pad.end(), [](const InputEvent& e) {
+        const auto button = PadButton(e.code);
+        return e.type == InputEvent::Type::PadDown &&
+               (button == PadButton::South || button == PadButton::East ||
+                button == PadButton::Start);
+    });
+}
+
 }  // namespace
 
 SdlPlatform::SdlPlatform(const WindowChoice& choice)
@@ -285,6 +295,12 @@ void SdlPlatform::ShowMessageInWindow(const std::string& text, const std::string
         }
         if (e.type == SDL_WINDOWEVENT) {
             Show();
+            continue;
+        }
+        if (std::vector<InputEvent> pad; gamepads_ && gamepads_->Handle(e, pad)) {
+            if (DismissesMessage(pad)) {
+                break;
+            }
             continue;
         }
         if (e.type != SDL_KEYDOWN || e.key.repeat != 0) {

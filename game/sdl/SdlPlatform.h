@@ -58,8 +58,8 @@ class SdlPlatform : public Platform {
     void Present(ShownFrame& frame) override;
     using Platform::Present;
     // SDL's message box beside a window, else (full screen, or no message box on this
-    // window system) a panel in the window until Enter is pressed. Also written to
-    // standard error.
+    // window system) a panel in the window until Enter (or a gamepad's bottom, right or
+    // Start button) is pressed. Also written to standard error.
     void ShowMessage(const UserMessage& message) override;
 
   private:

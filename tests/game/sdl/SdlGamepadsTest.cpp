@@ -147,6 +147,20 @@ TEST_F(SdlGamepadsTest, OnlyTheFirstPadDrivesAndTheNextTakesOverWhenItIsUnplugge
     EXPECT_EQ(Poll(), (std::vector<InputEvent>{Down(PadButton::East)}));
 }
 
+TEST_F(SdlGamepadsTest, TheBottomButtonEndsAMessageInTheWindowAndStaysWithIt) {
+    platform.reset();
+    platform = std::make_unique<SdlPlatform>(WindowChoice{false});  // full screen: the panel
+    ASSERT_TRUE(platform->Ok()) << platform->Error();
+    VirtualPad pad;
+    ASSERT_TRUE(pad.Ok()) << SDL_GetError();
+    Poll();
+    pad.Button(SDL_CONTROLLER_BUTTON_A, true);
+    platform->ShowMessage(Fail("The stage file x.tr2 holds no stage."));
+    EXPECT_TRUE(Poll().empty()) << "the press was the message's";
+    pad.Button(SDL_CONTROLLER_BUTTON_A, false);
+    EXPECT_EQ(Poll(), (std::vector<InputEvent>{Up(PadButton::South)}));
+}
+
 TEST_F(SdlGamepadsTest, AMappingFromTheEnvironmentNamesTheButtons) {
     // SDL reads SDL_GAMECONTROLLERCONFIG when the controller subsystem starts: a pad of
     // this GUID gets its A from joystick button 3.
