@@ -82,6 +82,7 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
     commands_ = std::make_unique<FileCommands>(document_.Doc(), *ui_, services_.commandLineName);
     commands_->onDocumentReplaced = [this](DocumentChange change) { DocumentReplaced(change); };
     commands_->onCaptionChanged = [this] { RefreshCaption(); };
+    document_.Doc().onModifiedChanged = [this](bool modified) { setWindowModified(modified); };
 
     auto* client =
         new ResizeReportingArea([this](int width, int height) { ClientResized(width, height); });
@@ -135,7 +136,7 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildControls(QWidget* client) {
-    fields_ = new StagePropertiesFields(document_.Doc().properties, client);
+    fields_ = new StagePropertiesFields(document_.Doc(), client);
 
     auto* chips = new QGroupBox(QStringLiteral("マップチップ"), client);
     chips->setGeometry(292, -2, 180, 44);
@@ -225,7 +226,9 @@ void MainWindow::DocumentReplaced(DocumentChange change) {
 }
 
 void MainWindow::RefreshCaption() {
-    setWindowTitle(QString::fromStdString(document_.Doc().Caption()));
+    // "[*]" is where Qt shows its modified mark while the window is marked modified.
+    setWindowTitle(QString::fromStdString(document_.Doc().WindowTitle("[*]")));
+    setWindowModified(document_.Doc().Modified());
 }
 
 QAction* MainWindow::FindAction(const QString& text) const {

@@ -60,7 +60,7 @@ void MapCanvas::paintEvent(QPaintEvent* event) {
 void MapCanvas::mousePressEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
     buttonHeld_ = true;
-    document_.Doc().Modified = true;
+    document_.Doc().SetModified(true);
     if (drawMode_ == 0) {
         if (!stroke_) {
             stroke_ = std::make_unique<PaintStrokeCommand>(document_);

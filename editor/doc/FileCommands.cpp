@@ -21,7 +21,7 @@ void FileCommands::CaptionChanged() {
 }
 
 bool FileCommands::ResolveUnsavedChanges() {
-    if (!doc_.Modified) {
+    if (!doc_.Modified()) {
         return true;
     }
     switch (ui_.AskSaveChanges()) {
@@ -62,7 +62,7 @@ bool FileCommands::Open() {
             }
             ui_.ReportError(problem->text);
         } else {
-            doc_.Modified = false;
+            doc_.SetModified(false);
             opened = true;
             if (onDocumentReplaced) {
                 onDocumentReplaced(DocumentChange::Opened);
@@ -81,7 +81,7 @@ SaveOutcome FileCommands::OverwriteSave() {
         ui_.ReportError(*problem);
         return SaveOutcome::Failed;
     }
-    doc_.Modified = false;
+    doc_.SetModified(false);
     CaptionChanged();
     return SaveOutcome::Saved;
 }
@@ -97,7 +97,7 @@ SaveOutcome FileCommands::SaveAs() {
         CaptionChanged();
         return SaveOutcome::Failed;
     }
-    doc_.Modified = false;
+    doc_.SetModified(false);
     CaptionChanged();
     return SaveOutcome::Saved;
 }

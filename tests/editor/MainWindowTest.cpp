@@ -11,7 +11,10 @@
 #include <QScrollBar>
 #include <QUndoStack>
 #include <QWheelEvent>
+#include <QWindow>
+#include <functional>
 #include <tuple>
+#include <vector>
 
 #include "EditorWindowFixture.h"
 #include "editor/app/ChipTiles.h"
@@ -58,14 +61,31 @@ TEST_F(MainWindowTest, FileMenuHoldsTheItemsInOrder) {
     EXPECT_EQ(menus[2]->shortcut().toString(), QStringLiteral("F5"));
 }
 
-TEST_F(MainWindowTest, CaptionFollowsTheDocument) {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarn2 NapEditer - 無題"));
-    const QString path = QString::fromStdString(folder.File("a.tr2"));
+// The title the window system shows: Qt's placeholder replaced by the modified mark.
+QString ShownTitle(const QWidget& window) {
+    return window.windowHandle()->title();
+}
+
+TEST_F(MainWindowTest, TitleShowsTheFileNameFirstAndThePathAfterIt) {
+    EXPECT_EQ(ShownTitle(window), QStringLiteral("無題 - Tarn2 NapEditer"));
+    const QString path = QString::fromStdString(folder.File("1-1.tr2"));
     dialogs.names = {path};
     window.SaveStageAs();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarn2 NapEditer - ") + path);
+    EXPECT_EQ(ShownTitle(window), QStringLiteral("1-1.tr2 - Tarn2 NapEditer - ") + path);
     window.NewStage();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarn2 NapEditer - 無題"));
+    EXPECT_EQ(ShownTitle(window), QStringLiteral("無題 - Tarn2 NapEditer"));
+}
+
+TEST_F(MainWindowTest, TitleCarriesTheModifiedMarkUntilSaved) {
+    QTest::mouseClick(Canvas(), Qt::LeftButton, {}, {5, 5});
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_EQ(ShownTitle(window), QStringLiteral("無題* - Tarn2 NapEditer"));
+    dialogs.names = {QString::fromStdString(folder.File("1-1.tr2"))};
+    window.SaveStageAs();
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_TRUE(ShownTitle(window).startsWith(QStringLiteral("1-1.tr2 - ")));
+    window.Fields().Text2()->setText(QStringLiteral("森"));
+    EXPECT_TRUE(ShownTitle(window).startsWith(QStringLiteral("1-1.tr2* - ")));
 }
 
 TEST_F(MainWindowTest, CommandLineNameIsOfferedBySaveAs) {
@@ -114,6 +134,7 @@ TEST_F(MainWindowTest, OpenFillsFieldsAndCanvasAndForgetsUndo) {
 TEST_F(MainWindowTest, NewSelectsTheBreakableBlockAndKeepsGoalTwo) {
     window.Fields().Text4()->setText(QStringLiteral("g2"));
     window.Fields().Text2()->setText(QStringLiteral("name"));
+    dialogs.answer = PromptAnswer::No;
     window.NewStage();
     EXPECT_EQ(window.Palette()->currentIndex(), 1);
     EXPECT_EQ(window.Fields().Text2()->text(), QString());
@@ -122,7 +143,7 @@ TEST_F(MainWindowTest, NewSelectsTheBreakableBlockAndKeepsGoalTwo) {
 }
 
 TEST_F(MainWindowTest, CloseWithChangesAndCancelKeepsTheWindow) {
-    Doc().Modified = true;
+    Doc().SetModified(true);
     dialogs.answer = PromptAnswer::Cancel;
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
@@ -154,11 +175,50 @@ TEST_F(MainWindowTest, TypedTimeLimitIsNotCompletedFromTheList) {
     EXPECT_EQ(Doc().properties.Times, "30");
 }
 
-TEST_F(MainWindowTest, PropertyEditsDoNotMarkModified) {
-    window.Fields().Text1()->setText(QStringLiteral("bg.bmp"));
-    window.Fields().STX()->setCurrentIndex(5);
-    EXPECT_EQ(Doc().properties.STX, 5);
-    EXPECT_FALSE(Doc().Modified);
+// Typing into a field, as the user does: click into it, then keys.
+void TypeInto(QWidget* field, const QString& text) {
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+}
+
+TEST_F(MainWindowTest, EveryPropertyEditMakesExitAsk) {
+    StagePropertiesFields& fields = window.Fields();
+    const std::vector<std::pair<const char*, std::function<void()>>> edits = {
+        {"background", [&] { TypeInto(fields.Text1(), QStringLiteral("sky.bmp")); }},
+        {"stage name", [&] { TypeInto(fields.Text2(), QStringLiteral("mori")); }},
+        {"goal 1", [&] { TypeInto(fields.Text3(), QStringLiteral("1-2")); }},
+        {"goal 2", [&] { TypeInto(fields.Text4(), QStringLiteral("1-3")); }},
+        {"start column", [&] { QTest::keyClick(fields.STX(), Qt::Key_Down); }},
+        {"start row", [&] { TypeInto(fields.STY()->lineEdit(), QStringLiteral("12")); }},
+        {"time limit", [&] { TypeInto(fields.Times()->lineEdit(), QStringLiteral("90")); }},
+    };
+    dialogs.answer = PromptAnswer::Cancel;
+    for (const auto& [what, edit] : edits) {
+        Doc().SetModified(false);
+        dialogs.questions.clear();
+        edit();
+        EXPECT_TRUE(Doc().Modified()) << what;
+        EXPECT_FALSE(window.close()) << what;
+        EXPECT_EQ(dialogs.questions.size(), 1) << what;
+    }
+    EXPECT_EQ(Doc().properties.Text2, "mori");
+    EXPECT_EQ(Doc().properties.STX, 1);
+    EXPECT_EQ(Doc().properties.STYText, "12");
+}
+
+TEST_F(MainWindowTest, FieldsFilledByOpenOrSaveDoNotMarkModified) {
+    StageFields stage;
+    stage.stageName = "森";
+    WriteStage(folder.File("s.tr2"), stage);
+    dialogs.names = {QString::fromStdString(folder.File("s.tr2"))};
+    window.OpenStage();
+    EXPECT_FALSE(Doc().Modified());
+    window.Fields().Text3()->clear();
+    dialogs.names = {QString::fromStdString(folder.File("t.tr2"))};
+    window.SaveStageAs();
+    EXPECT_EQ(window.Fields().Text3()->text(), QStringLiteral("NONE"));
+    EXPECT_FALSE(Doc().Modified());
 }
 
 TEST_F(MainWindowTest, FieldLabelsShowTheirWholeText) {
@@ -283,7 +343,7 @@ void GiveBackground(const std::filesystem::path& programDir, StageDocument& doc)
 TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
     GiveBackground(folder.path(), Doc());
     Doc().SetCell(7, 8, 12);
-    Doc().Modified = true;
+    Doc().SetModified(true);
     window.TestPlay();
     EXPECT_EQ(launcher.program, ProgramDir() + QStringLiteral("/TarnVer2"));
     ASSERT_EQ(launcher.arguments.size(), 3);
@@ -291,7 +351,7 @@ TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
     EXPECT_EQ(launcher.arguments[1], QStringLiteral("--stage"));
     const GameStageText game = ReadGameStage(ReadPlain(launcher.arguments[2].toStdString()));
     EXPECT_EQ(game.rows[8][7], 12);
-    EXPECT_TRUE(Doc().Modified);
+    EXPECT_TRUE(Doc().Modified());
     EXPECT_EQ(Doc().CurrentFile, "");
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }

@@ -33,7 +33,7 @@ TEST_F(MapCanvasTest, LeftPressPaintsThePaletteCode) {
     Release(Qt::LeftButton, {25, 35});
     EXPECT_EQ(Doc().Cell(2, 3), 2);
     ExpectCellShows(window.Document(), 2, 3, 2);
-    EXPECT_TRUE(Doc().Modified);
+    EXPECT_TRUE(Doc().Modified());
 }
 
 TEST_F(MapCanvasTest, PaintingReportsOnlyTheStampedCellForRepaint) {
@@ -60,7 +60,7 @@ TEST_F(MapCanvasTest, RightPressErasesWhateverThePaletteShows) {
 TEST_F(MapCanvasTest, PressMarksModifiedEvenWhenNothingChanges) {
     Press(Qt::LeftButton, {5, 5});  // palette entry 0 on an empty cell
     Release(Qt::LeftButton, {5, 5});
-    EXPECT_TRUE(Doc().Modified);
+    EXPECT_TRUE(Doc().Modified());
     EXPECT_FALSE(window.Document().UndoStack().canUndo());
 }
 
@@ -113,9 +113,9 @@ TEST_F(MapCanvasTest, UndoAfterSaveMarksTheDocumentModified) {
     Release(Qt::LeftButton, {5, 5});
     dialogs.names = {QString::fromStdString(folder.File("a.tr2"))};
     window.SaveStageAs();
-    ASSERT_FALSE(Doc().Modified);
+    ASSERT_FALSE(Doc().Modified());
     window.Undo();
-    EXPECT_TRUE(Doc().Modified);
+    EXPECT_TRUE(Doc().Modified());
 }
 
 // A dialog opened by a shortcut during a drag takes the button's release.
