@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "editor/doc/SaveTargets.h"
+
 namespace tarn::editor {
 
 std::string_view FilterText(FileFilter filter) {
@@ -73,11 +75,12 @@ bool FileCommands::Open() {
     return opened;
 }
 
-SaveOutcome FileCommands::OverwriteSave() {
-    if (doc_.CurrentFile.empty()) {
-        return SaveAs();
+SaveOutcome FileCommands::WriteTo(const std::string& path) {
+    std::optional<std::string> problem = StageTargetProblem(path);
+    if (!problem) {
+        problem = SaveF(doc_, path);
     }
-    if (auto problem = SaveF(doc_, doc_.CurrentFile)) {
+    if (problem) {
         ui_.ReportError(*problem);
         return SaveOutcome::Failed;
     }
@@ -86,20 +89,21 @@ SaveOutcome FileCommands::OverwriteSave() {
     return SaveOutcome::Saved;
 }
 
+SaveOutcome FileCommands::OverwriteSave() {
+    if (doc_.CurrentFile.empty()) {
+        return SaveAs();
+    }
+    return WriteTo(doc_.CurrentFile);
+}
+
 SaveOutcome FileCommands::SaveAs() {
-    const std::string name = ui_.AskSaveFileName(dialogFileName_, filter_);
+    const std::string name =
+        ui_.AskSaveFileName(WithExtension(dialogFileName_, kStageExtension), filter_);
     if (name.empty()) {
         return SaveOutcome::Cancelled;
     }
     dialogFileName_ = name;
-    if (auto problem = SaveF(doc_, name)) {
-        ui_.ReportError(*problem);
-        CaptionChanged();
-        return SaveOutcome::Failed;
-    }
-    doc_.SetModified(false);
-    CaptionChanged();
-    return SaveOutcome::Saved;
+    return WriteTo(name);
 }
 
 bool FileCommands::MayClose() {
@@ -107,12 +111,18 @@ bool FileCommands::MayClose() {
 }
 
 std::string FileCommands::AskBitmapFileName() {
+    const std::string& stageName = doc_.CurrentFile.empty() ? dialogFileName_ : doc_.CurrentFile;
     filter_ = FileFilter::Bitmap;
-    std::string name = ui_.AskSaveFileName(dialogFileName_, filter_);
-    if (!name.empty()) {
-        dialogFileName_ = name;
-    }
+    std::string name = ui_.AskSaveFileName(WithExtension(stageName, kBitmapExtension), filter_);
     filter_ = FileFilter::Stage;
+    if (name.empty()) {
+        return name;
+    }
+    if (auto problem = BitmapTargetProblem(name)) {
+        ui_.ReportError(*problem);
+        return {};
+    }
+    dialogFileName_ = name;
     return name;
 }
 

@@ -50,8 +50,9 @@ class FileCommands {
     // The unsaved-changes prompt before the window closes: true lets it close.
     bool MayClose();
 
-    // The save dialog with the bitmap filter, started from the shared file name; the
-    // stage filter is restored afterwards. Empty when cancelled.
+    // The save dialog with the bitmap filter, proposing the stage's name with ".bmp"; the
+    // stage filter is restored afterwards. Empty when cancelled, and when the name is
+    // refused because a bitmap would replace a stage there (the refusal is reported).
     std::string AskBitmapFileName();
 
     const std::string& DialogFileName() const { return dialogFileName_; }
@@ -66,6 +67,8 @@ class FileCommands {
   private:
     // Runs the prompt when the document is modified; false abandons the command.
     bool ResolveUnsavedChanges();
+    // Writes the stage to path unless that would replace a bitmap; reports failures.
+    SaveOutcome WriteTo(const std::string& path);
     void CaptionChanged();
 
     StageDocument& doc_;

@@ -2,52 +2,15 @@
 // caption through every command, and the shared dialog file name.
 #include <gtest/gtest.h>
 
-#include <deque>
-
+#include "ScriptedUi.h"
 #include "StageFiles.h"
-#include "editor/doc/FileCommands.h"
 #include "tests/common/TestFiles.h"
 
 namespace tarn::editor {
 namespace {
 
 using tarn::testing::ScratchDir;
-
-class ScriptedUi : public EditorUi {
-  public:
-    PromptAnswer AskSaveChanges() override {
-        ++prompts;
-        return answer;
-    }
-    std::string AskOpenFileName(const std::string& initialName, FileFilter filter) override {
-        offered.push_back(initialName);
-        filters.push_back(filter);
-        return Next();
-    }
-    std::string AskSaveFileName(const std::string& initialName, FileFilter filter) override {
-        offered.push_back(initialName);
-        filters.push_back(filter);
-        return Next();
-    }
-    void ReportError(const std::string& text) override { errors.push_back(text); }
-    void Inform(const UserMessage& message) override { errors.push_back(message.text); }
-
-    std::string Next() {
-        if (names.empty()) {
-            return {};
-        }
-        std::string name = names.front();
-        names.pop_front();
-        return name;
-    }
-
-    PromptAnswer answer = PromptAnswer::Cancel;
-    int prompts = 0;
-    std::deque<std::string> names;  // dialog answers; "" = cancelled
-    std::vector<std::string> offered;
-    std::vector<FileFilter> filters;
-    std::vector<std::string> errors;
-};
+using testing::ScriptedUi;
 
 class FileCommandsTest : public ::testing::Test {
   protected:
@@ -228,7 +191,7 @@ TEST_F(FileCommandsTest, CloseWithYesAndCancelledSaveDialogStillCloses) {
 TEST_F(FileCommandsTest, BitmapDialogUsesBitmapFilterAndRestoresStageFilter) {
     EXPECT_EQ(commands.AskBitmapFileName(), "");
     EXPECT_EQ(ui.filters.back(), FileFilter::Bitmap);
-    EXPECT_EQ(ui.offered.back(), "cmdline.tr2");
+    EXPECT_EQ(ui.offered.back(), "cmdline.bmp");
     EXPECT_EQ(commands.CurrentFilter(), FileFilter::Stage);
     EXPECT_EQ(FilterText(commands.CurrentFilter()), "Tarn2マップデータファイル(*.tr2)|*.tr2");
 }

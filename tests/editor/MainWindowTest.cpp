@@ -279,7 +279,7 @@ TEST_F(MainWindowTest, BitmapExportHasMapAboveAndSummaryAtY600) {
     dialogs.names = {path};
     window.ExportBitmap();
     EXPECT_EQ(dialogs.filters.back(), QStringLiteral("BMP|*.bmp"));
-    EXPECT_EQ(dialogs.offered.back(), QStringLiteral("first.tr2"));
+    EXPECT_EQ(dialogs.offered.back(), QStringLiteral("first.bmp"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -293,6 +293,23 @@ TEST_F(MainWindowTest, BitmapExportHasMapAboveAndSummaryAtY600) {
     EXPECT_FALSE(HasDarkPixel(image, QRect(0, 640, 2000, 60)));
     EXPECT_TRUE(HasDarkPixel(image, QRect(0, 600, 300, 16)));
     EXPECT_EQ(image.pixel(1990, 605), qRgb(255, 255, 255));
+}
+
+// Saving myst.tr2, then Ctrl+B and confirming the proposed name must not turn the
+// stage into a picture.
+TEST_F(MainWindowTest, CtrlBAfterASaveProposesABmpAndNeverReplacesTheStage) {
+    const QString stage = QString::fromStdString(folder.File("myst.tr2"));
+    dialogs.names = {stage};
+    window.SaveStageAs();
+    const std::string saved = ReadPlain(stage.toStdString());
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    dialogs.names = {stage};
+    QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.offered.back(), QString::fromStdString(folder.File("myst.bmp")));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(ReadPlain(stage.toStdString()), saved);
+    EXPECT_FALSE(Doc().Modified());
 }
 
 TEST_F(MainWindowTest, CancelledBitmapExportWritesNothing) {
