@@ -60,6 +60,9 @@ class MainWindow::Ui : public EditorUi {
         return dialogs_.GetSaveFileName(QString::fromStdString(initialName), Q(FilterText(filter)))
             .toStdString();
     }
+    bool AskYesNo(const std::string& question) override {
+        return dialogs_.AskYesNo(Q(kMessageTitle), QString::fromStdString(question));
+    }
     void ReportError(const std::string& text) override {
         dialogs_.Inform(Q(kMessageTitle), QString::fromStdString(text), Severity::Error);
     }

@@ -12,6 +12,7 @@
 #include "editor/app/StagePicture.h"
 #include "editor/app/StagePropertiesFields.h"
 #include "editor/app/UserDialogs.h"
+#include "editor/doc/SaveChecks.h"
 
 namespace tarn::editor {
 namespace {
@@ -84,6 +85,18 @@ void MainWindow::TestPlay() {
             QStringLiteral("背景画像が見つからないため、テストプレイできません。\n") +
                 backgroundPath,
             Severity::Warning);
+        return;
+    }
+    const StageProperties& properties = document_.Doc().properties;
+    if (auto found = FindUnstorableText(properties)) {
+        services_.dialogs.Inform(Title(), QString::fromStdString(UnstorableTextMessage(*found)),
+                                 Severity::Warning);
+        return;
+    }
+    if (StartRowOutsideMap(properties)) {
+        services_.dialogs.Inform(Title(),
+                                 QString::fromStdString(StartRowTestPlayMessage(properties)),
+                                 Severity::Warning);
         return;
     }
     if (!testPlayDir_) {

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QToolTip>
 
+#include "editor/app/StorableTextValidator.h"
 #include "editor/doc/StageDocument.h"
 
 namespace tarn::editor {
@@ -84,6 +86,10 @@ StagePropertiesFields::StagePropertiesFields(StageDocument& doc, QWidget* parent
     MakeLabel(QStringLiteral("Y："), start, 6, 34, 18);
     sty_ = MakeList(start, kStartRowCount, true, 24, 32, 53);
 
+    for (QLineEdit* field :
+         {text1_, text2_, text3_, text4_, times_->lineEdit(), sty_->lineEdit()}) {
+        KeepStorable(field);
+    }
     connect(text1_, &QLineEdit::textChanged, this,
             [this](const QString& text) { Edited(doc_.properties.Text1, text); });
     connect(text2_, &QLineEdit::textChanged, this,
@@ -102,6 +108,15 @@ StagePropertiesFields::StagePropertiesFields(StageDocument& doc, QWidget* parent
             [this](const QString& text) { Edited(doc_.properties.STYText, text); });
     connect(times_, &QComboBox::editTextChanged, this, &StagePropertiesFields::TimesEdited);
     Refresh();
+}
+
+void StagePropertiesFields::KeepStorable(QLineEdit* field) {
+    field->setValidator(new StorableTextValidator(
+        [this, field](const QString& note) {
+            QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), note, field);
+            emit textRefused(note);
+        },
+        field));
 }
 
 void StagePropertiesFields::Edited(std::string& property, const QString& text) {

@@ -36,7 +36,13 @@ class StagePropertiesFields : public QObject {
     QComboBox* STY() const { return sty_; }
     QComboBox* Times() const { return times_; }
 
+  signals:
+    // Characters a stage file cannot hold were kept out of a field; note says which.
+    void textRefused(const QString& note);
+
   private:
+    // Keeps characters code page 932 cannot hold out of the field, with a note beside it.
+    void KeepStorable(QLineEdit* field);
     void TimesEdited(const QString& text);
     // Stores an edited text in its property; a change marks the document modified.
     void Edited(std::string& property, const QString& text);

@@ -36,6 +36,11 @@ PromptAnswer QtUserDialogs::AskYesNoCancel(const QString& title, const QString& 
     return answer == QMessageBox::No ? PromptAnswer::No : PromptAnswer::Cancel;
 }
 
+bool QtUserDialogs::AskYesNo(const QString& title, const QString& text) {
+    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void QtUserDialogs::Inform(const QString& title, const QString& text, Severity severity) {
     switch (severity) {
         case Severity::Information:

@@ -16,6 +16,8 @@ class UserDialogs {
   public:
     virtual ~UserDialogs() = default;
     virtual PromptAnswer AskYesNoCancel(const QString& title, const QString& text) = 0;
+    // Yes and No, No being the default; true for Yes.
+    virtual bool AskYesNo(const QString& title, const QString& text) = 0;
     virtual void Inform(const QString& title, const QString& text, Severity severity) = 0;
     // Empty when cancelled. filter is "shown text|pattern", such as "BMP|*.bmp".
     virtual QString GetOpenFileName(const QString& initialName, const QString& filter) = 0;
@@ -33,6 +35,7 @@ class QtUserDialogs : public UserDialogs {
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     PromptAnswer AskYesNoCancel(const QString& title, const QString& text) override;
+    bool AskYesNo(const QString& title, const QString& text) override;
     void Inform(const QString& title, const QString& text, Severity severity) override;
     QString GetOpenFileName(const QString& initialName, const QString& filter) override;
     QString GetSaveFileName(const QString& initialName, const QString& filter) override;

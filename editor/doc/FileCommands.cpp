@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "editor/doc/SaveChecks.h"
 #include "editor/doc/SaveTargets.h"
 
 namespace tarn::editor {
@@ -31,8 +32,12 @@ bool FileCommands::ResolveUnsavedChanges() {
             return false;
         case PromptAnswer::No:
             return true;
-        case PromptAnswer::Yes:
-            return OverwriteSave() != SaveOutcome::Failed;
+        case PromptAnswer::Yes: {
+            // A save dialog cancelled here lets the command go on; a save that could not
+            // write keeps the work in the window.
+            const SaveOutcome outcome = OverwriteSave();
+            return outcome == SaveOutcome::Saved || outcome == SaveOutcome::Cancelled;
+        }
     }
     return false;
 }
@@ -75,6 +80,17 @@ bool FileCommands::Open() {
     return opened;
 }
 
+bool FileCommands::ContentMayBeSaved() {
+    if (auto found = FindUnstorableText(doc_.properties)) {
+        ui_.ReportError(UnstorableTextMessage(*found));
+        return false;
+    }
+    if (StartRowOutsideMap(doc_.properties)) {
+        return ui_.AskYesNo(StartRowSaveQuestion(doc_.properties));
+    }
+    return true;
+}
+
 SaveOutcome FileCommands::WriteTo(const std::string& path) {
     std::optional<std::string> problem = StageTargetProblem(path);
     if (!problem) {
@@ -93,10 +109,16 @@ SaveOutcome FileCommands::OverwriteSave() {
     if (doc_.CurrentFile.empty()) {
         return SaveAs();
     }
+    if (!ContentMayBeSaved()) {
+        return SaveOutcome::Refused;
+    }
     return WriteTo(doc_.CurrentFile);
 }
 
 SaveOutcome FileCommands::SaveAs() {
+    if (!ContentMayBeSaved()) {
+        return SaveOutcome::Refused;
+    }
     const std::string name =
         ui_.AskSaveFileName(WithExtension(dialogFileName_, kStageExtension), filter_);
     if (name.empty()) {

@@ -18,7 +18,8 @@ inline constexpr std::string_view kStageFilter = "Tarn2マップデータファ�
 inline constexpr std::string_view kBitmapFilter = "BMP|*.bmp";
 
 enum class PromptAnswer { Yes, No, Cancel };
-enum class SaveOutcome { Saved, Cancelled, Failed };
+// Refused: nothing written because of what the stage holds (the user was told or said no).
+enum class SaveOutcome { Saved, Cancelled, Failed, Refused };
 enum class FileFilter { Stage, Bitmap };
 enum class DocumentChange { Created, Opened };
 
@@ -32,6 +33,8 @@ class EditorUi {
     // The chosen file name, or empty when the dialog was cancelled.
     virtual std::string AskOpenFileName(const std::string& initialName, FileFilter filter) = 0;
     virtual std::string AskSaveFileName(const std::string& initialName, FileFilter filter) = 0;
+    // A question with Yes and No, titled kMessageTitle; true for Yes.
+    virtual bool AskYesNo(const std::string& question) = 0;
     virtual void ReportError(const std::string& text) = 0;
     // A message worded elsewhere (the container's), shown with its own title and icon.
     virtual void Inform(const UserMessage& message) = 0;
@@ -67,6 +70,9 @@ class FileCommands {
   private:
     // Runs the prompt when the document is modified; false abandons the command.
     bool ResolveUnsavedChanges();
+    // Whether the stage may be written as it is: text code page 932 cannot hold is
+    // refused, a start row off the map is asked about.
+    bool ContentMayBeSaved();
     // Writes the stage to path unless that would replace a bitmap; reports failures.
     SaveOutcome WriteTo(const std::string& path);
     void CaptionChanged();

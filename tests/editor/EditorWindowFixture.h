@@ -27,6 +27,10 @@ class ScriptedDialogs : public UserDialogs {
         questions << title + "|" + text;
         return answer;
     }
+    bool AskYesNo(const QString& title, const QString& text) override {
+        questions << title + "|" + text;
+        return yes;
+    }
     void Inform(const QString& title, const QString& text, Severity) override {
         messages << title + "|" + text;
     }
@@ -48,6 +52,7 @@ class ScriptedDialogs : public UserDialogs {
     }
 
     PromptAnswer answer = PromptAnswer::Cancel;
+    bool yes = false;  // the answer to yes/no questions
     std::deque<QString> names;
     QStringList questions, messages, offered, filters;
 };

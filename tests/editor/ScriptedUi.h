@@ -25,6 +25,10 @@ class ScriptedUi : public EditorUi {
         filters.push_back(filter);
         return Next();
     }
+    bool AskYesNo(const std::string& question) override {
+        questions.push_back(question);
+        return yes;
+    }
     void ReportError(const std::string& text) override { errors.push_back(text); }
     void Inform(const UserMessage& message) override { errors.push_back(message.text); }
 
@@ -38,6 +42,8 @@ class ScriptedUi : public EditorUi {
     }
 
     PromptAnswer answer = PromptAnswer::Cancel;
+    bool yes = false;  // the answer to yes/no questions
+    std::vector<std::string> questions;
     int prompts = 0;
     std::deque<std::string> names;  // dialog answers; "" = cancelled
     std::vector<std::string> offered;
