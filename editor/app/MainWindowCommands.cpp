@@ -32,16 +32,19 @@ void MainWindow::OpenStage() {
 }
 
 void MainWindow::OverwriteSave() {
+    fields_->FinishEditing();
     commands_->OverwriteSave();
     fields_->Refresh();  // empty goal fields now read "NONE"
 }
 
 void MainWindow::SaveStageAs() {
+    fields_->FinishEditing();
     commands_->SaveAs();
     fields_->Refresh();
 }
 
 void MainWindow::PrintStage() {
+    fields_->FinishEditing();
     const StageDocument& doc = document_.Doc();
     const QImage picture = ComposePrintPicture(document_.Canvas(),
                                                QString::fromStdString(StageSummary(doc.properties)),
@@ -53,6 +56,7 @@ void MainWindow::PrintStage() {
 }
 
 void MainWindow::ExportBitmap() {
+    fields_->FinishEditing();
     const QImage picture = ComposeExportPicture(
         document_.Canvas(), QString::fromStdString(StageSummary(document_.Doc().properties)));
     const std::string name = commands_->AskBitmapFileName();
@@ -66,6 +70,7 @@ void MainWindow::ExportBitmap() {
 }
 
 void MainWindow::TestPlay() {
+    fields_->FinishEditing();
     // The game cannot load a stage without its background picture and would end without
     // a word, so the editor says so instead of starting it.
     const QString background = QString::fromStdString(document_.Doc().properties.Text1);

@@ -107,6 +107,8 @@ StagePropertiesFields::StagePropertiesFields(StageDocument& doc, QWidget* parent
     connect(sty_, &QComboBox::editTextChanged, this,
             [this](const QString& text) { Edited(doc_.properties.STYText, text); });
     connect(times_, &QComboBox::editTextChanged, this, &StagePropertiesFields::TimesEdited);
+    connect(times_->lineEdit(), &QLineEdit::editingFinished, this,
+            &StagePropertiesFields::FinishEditing);
     Refresh();
 }
 
@@ -130,13 +132,16 @@ void StagePropertiesFields::Edited(std::string& property, const QString& text) {
     }
 }
 
+// The text stays as typed while the field is edited, so an emptied field can take "90";
+// it is normalised when the edit ends.
 void StagePropertiesFields::TimesEdited(const QString& text) {
-    if (refreshing_) {
-        return;
-    }
-    const QString normalised = QString::fromStdString(NormaliseTimeText(text.toStdString()));
-    Edited(doc_.properties.Times, normalised);
-    if (normalised != text) {
+    Edited(doc_.properties.Times, text);
+}
+
+void StagePropertiesFields::FinishEditing() {
+    const QString normalised =
+        QString::fromStdString(NormaliseTimeText(times_->currentText().toStdString()));
+    if (normalised != times_->currentText()) {
         times_->setEditText(normalised);
     }
 }

@@ -27,6 +27,9 @@ class StagePropertiesFields : public QObject {
 
     // Shows the document's values (after New and Open, and after a save wrote "NONE").
     void Refresh();
+    // Ends an edit in progress: the time limit is normalised (as when the field loses
+    // the focus) before the stage is saved, printed, exported or test-played.
+    void FinishEditing();
 
     QLineEdit* Text1() const { return text1_; }
     QLineEdit* Text2() const { return text2_; }

@@ -149,6 +149,8 @@ std::optional<std::string> WriteStageFile(const StageDocument& doc,
 }
 
 std::optional<std::string> SaveF(StageDocument& doc, const std::string& path) {
+    // The time limit may still be as typed when the save comes in mid-edit.
+    doc.properties.Times = NormaliseTimeText(doc.properties.Times);
     if (doc.properties.Text3.empty()) {
         doc.properties.Text3 = "NONE";
     }

@@ -89,7 +89,8 @@ std::optional<OpenProblem> OpenF(StageDocument& doc, const std::string& path);
 std::optional<std::string> WriteStageFile(const StageDocument& doc,
                                           const std::filesystem::path& path);
 
-// SaveF: empty goal fields become "NONE", writes the file and sets CurrentFile.
+// SaveF: the time limit is normalised, empty goal fields become "NONE", writes the file
+// and sets CurrentFile.
 // Modified is left alone; on failure CurrentFile stays as it was.
 std::optional<std::string> SaveF(StageDocument& doc, const std::string& path);
 

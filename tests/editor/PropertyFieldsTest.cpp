@@ -41,18 +41,68 @@ void CommitText(QWidget* field, const QString& text) {
     QApplication::sendEvent(field, &event);
 }
 
-TEST_F(PropertyFieldsTest, ClearedTimeLimitComesBackAs150) {
-    window.Fields().Times()->setEditText(QString());
-    EXPECT_EQ(window.Fields().Times()->currentText(), QStringLiteral("150"));
+// Selects the whole time limit and deletes it with Backspace, as the user does.
+void EmptyTimeField(QComboBox* times) {
+    QTest::mouseClick(times->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(times->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(times->lineEdit(), Qt::Key_Backspace);
+}
+
+TEST_F(PropertyFieldsTest, NinetyTypedIntoAnEmptiedTimeFieldGivesNinety) {
+    QComboBox* times = window.Fields().Times();
+    EmptyTimeField(times);
+    EXPECT_EQ(times->currentText(), QString());
+    QTest::keyClicks(times->lineEdit(), QStringLiteral("90"));
+    EXPECT_EQ(times->currentText(), QStringLiteral("90"));
+    QTest::keyClick(times->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(times->currentText(), QStringLiteral("90"));
+    EXPECT_EQ(Doc().properties.Times, "90");
+}
+
+TEST_F(PropertyFieldsTest, EmptiedTimeFieldBecomes150WhenEnterEndsTheEdit) {
+    QComboBox* times = window.Fields().Times();
+    EmptyTimeField(times);
+    QTest::keyClick(times->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(times->currentText(), QStringLiteral("150"));
     EXPECT_EQ(Doc().properties.Times, "150");
 }
 
-TEST_F(PropertyFieldsTest, ZeroTimeLimitBecomesZeroAndLettersDoNotCrash) {
-    window.Fields().Times()->setEditText(QStringLiteral("00"));
-    EXPECT_EQ(window.Fields().Times()->currentText(), QStringLiteral("0"));
-    QTest::keyClicks(window.Fields().Times(), QStringLiteral("abc"));
-    EXPECT_EQ(NumericValue(Doc().properties.Times), 0.0);
-    EXPECT_FALSE(Doc().properties.Times.empty());
+TEST_F(PropertyFieldsTest, ZeroTimeBecomesZeroWhenTheFocusLeaves) {
+    QComboBox* times = window.Fields().Times();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EmptyTimeField(times);
+    QTest::keyClicks(times->lineEdit(), QStringLiteral("00"));
+    EXPECT_EQ(times->currentText(), QStringLiteral("00"));
+    QTest::mouseClick(window.Fields().Text2(), Qt::LeftButton);
+    EXPECT_EQ(times->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(Doc().properties.Times, "0");
+}
+
+TEST_F(PropertyFieldsTest, HalfAUnitCanBeTypedWithoutTheFieldSnappingToZero) {
+    QComboBox* times = window.Fields().Times();
+    EmptyTimeField(times);
+    QTest::keyClicks(times->lineEdit(), QStringLiteral("0.5"));
+    QTest::keyClick(times->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(times->currentText(), QStringLiteral("0.5"));
+}
+
+TEST_F(PropertyFieldsTest, SaveInTheMiddleOfATimeEditWritesTheNormalisedText) {
+    QComboBox* times = window.Fields().Times();
+    EmptyTimeField(times);
+    dialogs.names = {QString::fromStdString(folder.File("a.tr2"))};
+    window.SaveStageAs();
+    EXPECT_EQ(SplitStageLines(ReadPlain(folder.File("a.tr2"))).Line(5), "150");
+    EXPECT_EQ(times->currentText(), QStringLiteral("150"));
+    EXPECT_FALSE(Doc().Modified());
+}
+
+TEST_F(PropertyFieldsTest, LettersInTheTimeFieldEndAsATextTheGameReads) {
+    QComboBox* times = window.Fields().Times();
+    EmptyTimeField(times);
+    QTest::keyClicks(times->lineEdit(), QStringLiteral("abc"));
+    QTest::keyClick(times->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(times->currentText(), QStringLiteral("0"));
 }
 
 TEST_F(PropertyFieldsTest, TypedTimeLimitIsNotCompletedFromTheList) {

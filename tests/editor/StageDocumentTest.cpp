@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "StageFiles.h"
@@ -93,6 +94,18 @@ TEST(StageDocumentSave, EmptyGoalFieldsBecomeNoneInFileAndFields) {
     EXPECT_EQ(lines.Line(96), "NONE");
     EXPECT_EQ(doc.properties.Text3, "NONE");
     EXPECT_EQ(doc.properties.Text4, "NONE");
+}
+
+TEST(StageDocumentSave, TimeLimitLeftMidEditIsNormalisedInFileAndField) {
+    ScratchDir folder;
+    StageDocument doc;
+    for (const auto& [typed, saved] : {std::pair{"", "150"}, std::pair{"00", "0"},
+                                       std::pair{"90", "90"}, std::pair{"0.5", "0.5"}}) {
+        doc.properties.Times = typed;
+        ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
+        EXPECT_EQ(SplitStageLines(ReadPlain(folder.File("a.tr2"))).Line(5), saved) << typed;
+        EXPECT_EQ(doc.properties.Times, saved);
+    }
 }
 
 TEST(StageDocumentSave, SetsCurrentFileAndLeavesModified) {
