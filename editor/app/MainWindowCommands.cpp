@@ -71,6 +71,16 @@ void MainWindow::ExportBitmap() {
 
 void MainWindow::TestPlay() {
     fields_->FinishEditing();
+    // The running game reads its stage file again after a lost life, so the file is not
+    // rewritten under it, and a second game is not started beside it.
+    if (services_.launcher.Running()) {
+        services_.dialogs.Inform(Title(),
+                                 QStringLiteral("テストプレイのゲームがまだ動いています。\n"
+                                                "ゲームを終了してから、もう一度テストプレイしてくだ"
+                                                "さい。"),
+                                 Severity::Information);
+        return;
+    }
     // The game cannot load a stage without its background picture and would end without
     // a word, so the editor says so instead of starting it.
     const QString background = QString::fromStdString(document_.Doc().properties.Text1);

@@ -76,9 +76,14 @@ class RecordingLauncher : public GameLauncher {
         program = path;
         arguments = args;
         workingDirectory = folder;
+        starts += works ? 1 : 0;
+        running = works;
         return works;
     }
+    bool Running() const override { return running; }
     bool works = true;
+    bool running = false;
+    int starts = 0;
     QString program, workingDirectory;
     QStringList arguments;
 };

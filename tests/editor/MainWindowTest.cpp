@@ -303,6 +303,25 @@ TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
+TEST_F(MainWindowTest, SecondF5WhileTheGameRunsStartsNoSecondGame) {
+    GiveBackground(folder.path(), Doc());
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F5);
+    ASSERT_EQ(launcher.starts, 1);
+    const QString stage = launcher.arguments.back();
+    const std::string first = ReadPlain(stage.toStdString());
+    Doc().SetCell(0, 0, 2);
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_EQ(launcher.starts, 1);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("まだ動いています")));
+    EXPECT_EQ(ReadPlain(stage.toStdString()), first);  // the running game's stage is kept
+    launcher.running = false;
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_EQ(launcher.starts, 2);
+}
+
 TEST_F(MainWindowTest, TestPlayThatCannotStartTellsTheUser) {
     GiveBackground(folder.path(), Doc());
     launcher.works = false;
