@@ -2,8 +2,10 @@
 // file and ends without opening a window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
+#include <QSettings>
 #include <cstdio>
 
 #include "editor/app/GameLauncher.h"
@@ -106,9 +108,15 @@ int main(int argc, char** argv) {
     QtUserDialogs dialogs;
     QtPagePrinter printer;
     QtGameLauncher launcher;
+    // ~/.config/tarn2/Gridsmith.ini (or below $XDG_CONFIG_HOME).
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tarn2"),
+                       QStringLiteral("Gridsmith"));
+    // A name typed in a shell means one in the shell's folder.
+    const std::string firstName =
+        positional.isEmpty() ? std::string()
+                             : QFileInfo(positional.front()).absoluteFilePath().toStdString();
     EditorServices services{
-        dialogs, printer, launcher, QCoreApplication::applicationDirPath(),
-        positional.isEmpty() ? std::string() : positional.front().toStdString()};
+        dialogs, printer, launcher, settings, QCoreApplication::applicationDirPath(), firstName};
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -48,17 +50,17 @@ QString Q(std::string_view text) {
 // The file commands' questions, answered through the window's dialogs.
 class MainWindow::Ui : public EditorUi {
   public:
-    explicit Ui(UserDialogs& dialogs) : dialogs_(dialogs) {}
+    Ui(UserDialogs& dialogs, DialogFolders& folders) : dialogs_(dialogs), folders_(folders) {}
     PromptAnswer AskSaveChanges() override {
         return dialogs_.AskYesNoCancel(Q(kMessageTitle), Q(kSaveChangesQuestion));
     }
     std::string AskOpenFileName(const std::string& initialName, FileFilter filter) override {
-        return dialogs_.GetOpenFileName(QString::fromStdString(initialName), Q(FilterText(filter)))
-            .toStdString();
+        return Chosen(dialogs_.GetOpenFileName(folders_.Place(QString::fromStdString(initialName)),
+                                               Q(FilterText(filter))));
     }
     std::string AskSaveFileName(const std::string& initialName, FileFilter filter) override {
-        return dialogs_.GetSaveFileName(QString::fromStdString(initialName), Q(FilterText(filter)))
-            .toStdString();
+        return Chosen(dialogs_.GetSaveFileName(folders_.Place(QString::fromStdString(initialName)),
+                                               Q(FilterText(filter))));
     }
     bool AskYesNo(const std::string& question) override {
         return dialogs_.AskYesNo(Q(kMessageTitle), QString::fromStdString(question));
@@ -74,17 +76,28 @@ class MainWindow::Ui : public EditorUi {
     }
 
   private:
+    std::string Chosen(const QString& name) {
+        folders_.Remember(name);
+        return name.toStdString();
+    }
     UserDialogs& dialogs_;
+    DialogFolders& folders_;
 };
 
 MainWindow::MainWindow(EditorServices services, QWidget* parent)
     : QMainWindow(parent),
       services_(std::move(services)),
-      ui_(std::make_unique<Ui>(services_.dialogs)) {
+      folders_(services_.settings, services_.programDir),
+      recent_(services_.settings),
+      ui_(std::make_unique<Ui>(services_.dialogs, folders_)) {
     setFont(QFont(QStringLiteral("VL PGothic"), 9));
     commands_ = std::make_unique<FileCommands>(document_.Doc(), *ui_, services_.commandLineName);
     commands_->onDocumentReplaced = [this](DocumentChange change) { DocumentReplaced(change); };
     commands_->onCaptionChanged = [this] { RefreshCaption(); };
+    commands_->onStageFileUsed = [this](const std::string& path) {
+        recent_.Add(QString::fromStdString(path));
+        RebuildRecentMenu();
+    };
     document_.Doc().onModifiedChanged = [this](bool modified) { setWindowModified(modified); };
 
     auto* client =
@@ -120,6 +133,9 @@ void MainWindow::BuildMenus() {
         &MainWindow::OverwriteSave);
     add(file, QStringLiteral("名前を付けて保存"), QKeySequence(Qt::CTRL | Qt::Key_A),
         &MainWindow::SaveStageAs);
+    file->addSeparator();
+    recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    RebuildRecentMenu();
     file->addSeparator();
     add(file, QStringLiteral("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
 
@@ -232,6 +248,32 @@ void MainWindow::RefreshCaption() {
     // "[*]" is where Qt shows its modified mark while the window is marked modified.
     setWindowTitle(QString::fromStdString(document_.Doc().WindowTitle("[*]")));
     setWindowModified(document_.Doc().Modified());
+}
+
+void MainWindow::RebuildRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = recent_.Files();
+    for (int i = 0; i < files.size(); ++i) {
+        const QFileInfo info(files[i]);
+        // "&1 1-1.tr2 (/home/me/data/world1)": the digit picks it from the keyboard.
+        QAction* action = recentMenu_->addAction(
+            QStringLiteral("&%1 %2 (%3)")
+                .arg(i + 1)
+                .arg(info.fileName().replace(QLatin1Char('&'), QStringLiteral("&&")),
+                     QDir::toNativeSeparators(info.absolutePath())));
+        const QString path = files[i];
+        connect(action, &QAction::triggered, this, [this, path] { OpenStageFile(path); });
+    }
+    if (files.isEmpty()) {
+        recentMenu_->addAction(QStringLiteral("（なし）"))->setEnabled(false);
+        return;
+    }
+    recentMenu_->addSeparator();
+    connect(recentMenu_->addAction(QStringLiteral("一覧を消去(&C)")), &QAction::triggered, this,
+            [this] {
+                recent_.Clear();
+                RebuildRecentMenu();
+            });
 }
 
 QAction* MainWindow::FindAction(const QString& text) const {

@@ -31,6 +31,13 @@ void MainWindow::OpenStage() {
     commands_->Open();
 }
 
+void MainWindow::OpenStageFile(const QString& path) {
+    if (!commands_->OpenFile(path.toStdString()) && !QFileInfo::exists(path)) {
+        recent_.Remove(path);
+        RebuildRecentMenu();
+    }
+}
+
 void MainWindow::OverwriteSave() {
     fields_->FinishEditing();
     commands_->OverwriteSave();

@@ -3,6 +3,7 @@
 #include "editor/app/UserDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -12,6 +13,20 @@ namespace {
 QString SuffixOf(const QString& pattern) {
     const auto match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(pattern);
     return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// A folder opens the dialog there; a file opens its folder with its name filled in.
+void StartAt(QFileDialog& dialog, const QString& initial) {
+    if (initial.isEmpty()) {
+        return;
+    }
+    const QFileInfo info(initial);
+    if (info.isDir()) {
+        dialog.setDirectory(initial);
+        return;
+    }
+    dialog.setDirectory(info.absolutePath());
+    dialog.selectFile(info.fileName());
 }
 
 }  // namespace
@@ -56,7 +71,8 @@ void QtUserDialogs::Inform(const QString& title, const QString& text, Severity s
 }
 
 QString QtUserDialogs::GetOpenFileName(const QString& initialName, const QString& filter) {
-    QFileDialog dialog(parent_, QString(), initialName);
+    QFileDialog dialog(parent_);
+    StartAt(dialog, initialName);
     SetDialogFilter(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -71,9 +87,7 @@ QString QtUserDialogs::GetSaveFileName(const QString& initialName, const QString
     SetDialogFilter(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (!initialName.isEmpty()) {
-        dialog.selectFile(initialName);
-    }
+    StartAt(dialog, initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -60,24 +60,41 @@ bool FileCommands::Open() {
     }
     dialogFileName_.clear();
     const std::string name = ui_.AskOpenFileName(dialogFileName_, filter_);
-    bool opened = false;
-    if (!name.empty()) {
-        dialogFileName_ = name;
-        if (auto problem = OpenF(doc_, name)) {
-            if (problem->containerMessage) {
-                ui_.Inform(*problem->containerMessage);
-            }
-            ui_.ReportError(problem->text);
-        } else {
-            doc_.SetModified(false);
-            opened = true;
-            if (onDocumentReplaced) {
-                onDocumentReplaced(DocumentChange::Opened);
-            }
-        }
-    }
+    const bool opened = !name.empty() && Load(name);
     CaptionChanged();
     return opened;
+}
+
+bool FileCommands::OpenFile(const std::string& path) {
+    if (!ResolveUnsavedChanges()) {
+        return false;
+    }
+    const bool opened = Load(path);
+    CaptionChanged();
+    return opened;
+}
+
+bool FileCommands::Load(const std::string& path) {
+    dialogFileName_ = path;
+    if (auto problem = OpenF(doc_, path)) {
+        if (problem->containerMessage) {
+            ui_.Inform(*problem->containerMessage);
+        }
+        ui_.ReportError(problem->text);
+        return false;
+    }
+    doc_.SetModified(false);
+    if (onDocumentReplaced) {
+        onDocumentReplaced(DocumentChange::Opened);
+    }
+    StageFileUsed(path);
+    return true;
+}
+
+void FileCommands::StageFileUsed(const std::string& path) {
+    if (onStageFileUsed) {
+        onStageFileUsed(path);
+    }
 }
 
 bool FileCommands::ContentMayBeSaved() {
@@ -102,6 +119,7 @@ SaveOutcome FileCommands::WriteTo(const std::string& path) {
     }
     doc_.SetModified(false);
     CaptionChanged();
+    StageFileUsed(path);
     return SaveOutcome::Saved;
 }
 

@@ -48,6 +48,9 @@ class FileCommands {
     // Each returns whether the command went through (false: abandoned or cancelled).
     bool New();
     bool Open();
+    // Open without the dialog, for a file named elsewhere (recent files, the command
+    // line): the unsaved-changes prompt, then the file.
+    bool OpenFile(const std::string& path);
     SaveOutcome OverwriteSave();
     SaveOutcome SaveAs();
     // The unsaved-changes prompt before the window closes: true lets it close.
@@ -66,10 +69,15 @@ class FileCommands {
     std::function<void(DocumentChange)> onDocumentReplaced;
     // Called whenever the caption may have changed.
     std::function<void()> onCaptionChanged;
+    // Called with the path of every stage file opened or saved.
+    std::function<void(const std::string&)> onStageFileUsed;
 
   private:
     // Runs the prompt when the document is modified; false abandons the command.
     bool ResolveUnsavedChanges();
+    // Reads path into the document, or reports why not.
+    bool Load(const std::string& path);
+    void StageFileUsed(const std::string& path);
     // Whether the stage may be written as it is: text code page 932 cannot hold is
     // refused, a start row off the map is asked about.
     bool ContentMayBeSaved();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPoint>
+#include <QSettings>
 #include <QStringList>
 #include <QTest>
 #include <deque>
@@ -91,10 +92,12 @@ class RecordingLauncher : public GameLauncher {
 class EditorWindowTest : public ::testing::Test {
   protected:
     EditorWindowTest()
-        : window(EditorServices{dialogs, printer, launcher, ProgramDir(), "first.tr2"}) {
+        : window(EditorServices{dialogs, printer, launcher, settings, ProgramDir(), "first.tr2"}) {
         window.show();
         QApplication::processEvents();
     }
+    // The folder the dialogs start in: the program folder's stage folders.
+    QString DataDir() const { return ProgramDir() + QStringLiteral("/data"); }
     // The program folder handed to the window: the test's own folder.
     QString ProgramDir() const { return QString::fromStdString(folder.path().string()); }
     MapCanvas* Canvas() { return window.Canvas(); }
@@ -108,6 +111,9 @@ class EditorWindowTest : public ::testing::Test {
     void Move(QPoint at, Qt::MouseButtons held = Qt::NoButton);
 
     ScratchDir folder;
+    // The program folder holds the stage folders' data/, as an installed one does.
+    bool hasDataFolder = std::filesystem::create_directory(folder / "data");
+    QSettings settings{QString::fromStdString(folder.File("gridsmith.ini")), QSettings::IniFormat};
     ScriptedDialogs dialogs;
     RecordingPrinter printer;
     RecordingLauncher launcher;

@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, FileMenuHoldsTheItemsInOrder) {
     EXPECT_EQ(MenuLines(menus[0]->menu()),
               (QStringList{"新規作成(&N)=Ctrl+N", "-", "印刷(&P)=Ctrl+P", "Bitmap保存(&B)=Ctrl+B",
                            "-", "開く=Ctrl+O", "上書き保存(&S)=Ctrl+S", "名前を付けて保存=Ctrl+A",
-                           "-", "終了(&X)=Ctrl+X"}));
+                           "-", "最近使ったファイル(&R)=", "-", "終了(&X)=Ctrl+X"}));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("編集(&E)"));
     EXPECT_EQ(MenuLines(menus[1]->menu()),
               (QStringList{"元に戻す(&U)=Ctrl+Z", "やり直し(&R)=Ctrl+Y"}));
@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, TitleCarriesTheModifiedMarkUntilSaved) {
 
 TEST_F(MainWindowTest, CommandLineNameIsOfferedBySaveAs) {
     window.SaveStageAs();
-    EXPECT_EQ(dialogs.offered.back(), QStringLiteral("first.tr2"));
+    EXPECT_EQ(dialogs.offered.back(), DataDir() + QStringLiteral("/first.tr2"));
     EXPECT_EQ(dialogs.filters.back(), QStringLiteral("Tarn2マップデータファイル(*.tr2)|*.tr2"));
 }
 
@@ -209,7 +209,7 @@ TEST_F(MainWindowTest, BitmapExportHasMapAboveAndSummaryAtY600) {
     dialogs.names = {path};
     window.ExportBitmap();
     EXPECT_EQ(dialogs.filters.back(), QStringLiteral("BMP|*.bmp"));
-    EXPECT_EQ(dialogs.offered.back(), QStringLiteral("first.bmp"));
+    EXPECT_EQ(dialogs.offered.back(), DataDir() + QStringLiteral("/first.bmp"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -244,7 +244,10 @@ TEST_F(MainWindowTest, CtrlBAfterASaveProposesABmpAndNeverReplacesTheStage) {
 
 TEST_F(MainWindowTest, CancelledBitmapExportWritesNothing) {
     window.ExportBitmap();
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(DataDir().toStdString()));
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
+        EXPECT_NE(entry.path().extension(), ".bmp") << entry.path();
+    }
     EXPECT_EQ(window.Commands().CurrentFilter(), FileFilter::Stage);
 }
 
@@ -270,7 +273,7 @@ TEST_F(MainWindowTest, PrintWithoutPrinterTellsTheUser) {
 TEST_F(MainWindowTest, PrintCommandWritesAPdfPageThroughQPrinter) {
     const QString pdf = QString::fromStdString(folder.File("page.pdf"));
     QtPagePrinter pdfPrinter(pdf);
-    MainWindow printing(EditorServices{dialogs, pdfPrinter, launcher, QString(), {}});
+    MainWindow printing(EditorServices{dialogs, pdfPrinter, launcher, settings, QString(), {}});
     printing.PrintStage();
     EXPECT_TRUE(dialogs.messages.isEmpty());
     QFile file(pdf);
