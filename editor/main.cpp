@@ -63,13 +63,17 @@ int main(int argc, char** argv) {
         QStringLiteral("Write the bitmap export of STAGE.tr2 to OUT.bmp (the next argument) "
                        "and exit without opening a window."),
         QStringLiteral("STAGE.tr2"));
+    const QCommandLineOption openOption(QStringLiteral("open"),
+                                        QStringLiteral("Open the stage FILE at start-up."),
+                                        QStringLiteral("FILE"));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
     parser.addOption(exportOption);
+    parser.addOption(openOption);
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("File name the file dialogs propose first (it is not opened)."),
-        QStringLiteral("[file | --export-bmp STAGE.tr2 OUT.bmp]"));
+        QStringLiteral("[--open STAGE.tr2] [file | --export-bmp STAGE.tr2 OUT.bmp]"));
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "Gridsmith: %s\n", parser.errorText().toLocal8Bit().constData());
         return 2;
@@ -120,5 +124,8 @@ int main(int argc, char** argv) {
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();
+    if (parser.isSet(openOption)) {
+        window.OpenStageFile(QFileInfo(parser.value(openOption)).absoluteFilePath());
+    }
     return QApplication::exec();
 }

@@ -22,6 +22,11 @@ namespace tarn::editor::testing {
 
 using ::tarn::testing::ScratchDir;
 
+// The built program, for the tests that run it as a user would.
+inline QString GridsmithPath() {
+    return QString::fromLocal8Bit(qgetenv("TARN_PROGRAM_DIR")) + QStringLiteral("/Gridsmith");
+}
+
 class ScriptedDialogs : public UserDialogs {
   public:
     PromptAnswer AskYesNoCancel(const QString& title, const QString& text) override {

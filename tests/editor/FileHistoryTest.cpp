@@ -2,6 +2,7 @@
 // folder last chosen, and the last eight stages in the ファイル menu, all kept across
 // sessions.
 #include <QMenu>
+#include <QProcess>
 
 #include "EditorWindowFixture.h"
 #include "editor/app/DialogFolders.h"
@@ -92,6 +93,29 @@ TEST_F(FileHistoryTest, ARecentStageThatIsGoneIsReportedAndLeavesTheList) {
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(RecentFiles(settings).Files().isEmpty());
     EXPECT_FALSE(fresh.RecentMenu()->actions().front()->isEnabled());  // "（なし）"
+}
+
+// The program itself, started on a display of its own: the stage named by --open is read
+// (only a stage read in full enters the recent files) and the plain argument is not.
+TEST_F(FileHistoryTest, OpenOptionOpensTheStageAtStartUp) {
+    WriteStage(folder.File("data/start.tr2"), StageFields{});
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), ProgramDir());
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(DataDir());
+    process.start(GridsmithPath(), {"--open", "start.tr2", "proposed.tr2"});
+    ASSERT_TRUE(process.waitForStarted(60000));
+    const QString ini = ProgramDir() + QStringLiteral("/tarn2/Gridsmith.ini");
+    QStringList recent;
+    for (int waited = 0; recent.isEmpty() && waited < 600; ++waited) {
+        QTest::qWait(100);
+        recent = QSettings(ini, QSettings::IniFormat).value("recentFiles").toStringList();
+    }
+    process.kill();
+    process.waitForFinished();
+    EXPECT_EQ(recent, QStringList{DataDir() + QStringLiteral("/start.tr2")});
 }
 
 }  // namespace

@@ -344,10 +344,6 @@ TEST_F(MainWindowTest, TestPlayWithoutBackgroundPictureTellsTheUserInstead) {
     EXPECT_TRUE(launcher.program.isEmpty());
 }
 
-QString GridsmithPath() {
-    return QString::fromLocal8Bit(qgetenv("TARN_PROGRAM_DIR")) + QStringLiteral("/Gridsmith");
-}
-
 TEST(GridsmithProgram, VersionIsTheProjectsVersion) {
     QProcess process;
     process.start(GridsmithPath(), {"--version"});
