@@ -11,6 +11,7 @@
 #include "editor/app/GameLauncher.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/PagePrinter.h"
+#include "editor/app/QtJapanese.h"
 #include "editor/app/StagePicture.h"
 #include "editor/app/UserDialogs.h"
 #include "support/Version.h"
@@ -108,6 +109,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Gridsmith"));
     QApplication::setApplicationVersion(QLatin1String(tarn::kVersion));
     QApplication::setFont(QFont(QStringLiteral("VL PGothic"), 9));
+    InstallQtJapanese(app);
 
     QtUserDialogs dialogs;
     QtPagePrinter printer;
