@@ -14,6 +14,7 @@
 #include "editor/doc/FileCommands.h"
 
 class QAction;
+class QImage;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -89,6 +90,7 @@ class MainWindow : public QMainWindow {
     void DocumentReplaced(DocumentChange change);
     void RefreshCaption();
     void RebuildRecentMenu();
+    void PrintWithoutPrinter(const QImage& page);
 
     EditorServices services_;
     DialogFolders folders_;

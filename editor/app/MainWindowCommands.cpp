@@ -57,8 +57,32 @@ void MainWindow::PrintStage() {
                                                QString::fromStdString(StageSummary(doc.properties)),
                                                QString::fromStdString(doc.CurrentFile));
     QString error;
-    if (!services_.printer.PrintPage(picture, error)) {
+    if (!services_.printer.HasPrinter()) {
+        PrintWithoutPrinter(picture);
+    } else if (!services_.printer.PrintPage(picture, error)) {
         services_.dialogs.Inform(Title(), error, Severity::Warning);
+    }
+}
+
+void MainWindow::PrintWithoutPrinter(const QImage& page) {
+    enum Choice { Preview, Pdf, Cancel };
+    const int choice = services_.dialogs.Choose(
+        Title(),
+        QStringLiteral("印刷できるプリンタが見つかりません。\n"
+                       "印刷するページをプレビューで見るか、PDFに保存できます。"),
+        {QStringLiteral("印刷プレビュー"), QStringLiteral("PDFに保存"),
+         QStringLiteral("キャンセル")});
+    if (choice == Preview) {
+        services_.printer.ShowPreview(page, this);
+        return;
+    }
+    if (choice != Pdf) {
+        return;
+    }
+    const QString path = QString::fromStdString(commands_->AskPdfFileName());
+    QString error;
+    if (!path.isEmpty() && !services_.printer.SavePdf(page, path, error)) {
+        services_.dialogs.Inform(Title(), error, Severity::Error);
     }
 }
 

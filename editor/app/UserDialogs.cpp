@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace tarn::editor {
@@ -68,6 +69,22 @@ void QtUserDialogs::Inform(const QString& title, const QString& text, Severity s
             QMessageBox::critical(parent_, title, text);
             break;
     }
+}
+
+int QtUserDialogs::Choose(const QString& title, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent_);
+    QList<QAbstractButton*> added;
+    for (const QString& caption : buttons) {
+        added << box.addButton(caption, QMessageBox::ActionRole);
+    }
+    if (added.isEmpty()) {
+        return -1;
+    }
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.front()));
+    box.setEscapeButton(added.back());
+    box.exec();
+    const auto chosen = added.indexOf(box.clickedButton());
+    return chosen < 0 ? int(added.size()) - 1 : int(chosen);
 }
 
 QString QtUserDialogs::GetOpenFileName(const QString& initialName, const QString& filter) {

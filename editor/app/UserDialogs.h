@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "editor/doc/FileCommands.h"
 
@@ -19,6 +20,9 @@ class UserDialogs {
     // Yes and No, No being the default; true for Yes.
     virtual bool AskYesNo(const QString& title, const QString& text) = 0;
     virtual void Inform(const QString& title, const QString& text, Severity severity) = 0;
+    // A question answered by one of the buttons: the index of the chosen one. The last
+    // button is the one Esc and closing the box choose.
+    virtual int Choose(const QString& title, const QString& text, const QStringList& buttons) = 0;
     // Empty when cancelled. filter is "shown text|pattern", such as "BMP|*.bmp".
     virtual QString GetOpenFileName(const QString& initialName, const QString& filter) = 0;
     virtual QString GetSaveFileName(const QString& initialName, const QString& filter) = 0;
@@ -37,6 +41,7 @@ class QtUserDialogs : public UserDialogs {
     PromptAnswer AskYesNoCancel(const QString& title, const QString& text) override;
     bool AskYesNo(const QString& title, const QString& text) override;
     void Inform(const QString& title, const QString& text, Severity severity) override;
+    int Choose(const QString& title, const QString& text, const QStringList& buttons) override;
     QString GetOpenFileName(const QString& initialName, const QString& filter) override;
     QString GetSaveFileName(const QString& initialName, const QString& filter) override;
 

@@ -11,7 +11,15 @@
 namespace tarn::editor {
 
 std::string_view FilterText(FileFilter filter) {
-    return filter == FileFilter::Bitmap ? kBitmapFilter : kStageFilter;
+    switch (filter) {
+        case FileFilter::Bitmap:
+            return kBitmapFilter;
+        case FileFilter::Pdf:
+            return kPdfFilter;
+        case FileFilter::Stage:
+            break;
+    }
+    return kStageFilter;
 }
 
 FileCommands::FileCommands(StageDocument& doc, EditorUi& ui, std::string commandLineName)
@@ -151,14 +159,23 @@ bool FileCommands::MayClose() {
 }
 
 std::string FileCommands::AskBitmapFileName() {
+    return AskExportFileName(FileFilter::Bitmap, kBitmapExtension);
+}
+
+std::string FileCommands::AskPdfFileName() {
+    return AskExportFileName(FileFilter::Pdf, kPdfExtension);
+}
+
+std::string FileCommands::AskExportFileName(FileFilter filter, std::string_view extension) {
     const std::string& stageName = doc_.CurrentFile.empty() ? dialogFileName_ : doc_.CurrentFile;
-    filter_ = FileFilter::Bitmap;
-    std::string name = ui_.AskSaveFileName(WithExtension(stageName, kBitmapExtension), filter_);
+    filter_ = filter;
+    std::string name = ui_.AskSaveFileName(WithExtension(stageName, extension), filter_);
     filter_ = FileFilter::Stage;
     if (name.empty()) {
         return name;
     }
-    if (auto problem = BitmapTargetProblem(name)) {
+    if (auto problem = ExportTargetProblem(name, filter == FileFilter::Pdf ? "PDF" : "ビットマップ",
+                                           extension)) {
         ui_.ReportError(*problem);
         return {};
     }

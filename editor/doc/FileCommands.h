@@ -16,11 +16,12 @@ inline constexpr std::string_view kSaveChangesQuestion =
 // File type filters as "shown text|pattern"; the file dialog lists the shown text.
 inline constexpr std::string_view kStageFilter = "Tarn2マップデータファイル(*.tr2)|*.tr2";
 inline constexpr std::string_view kBitmapFilter = "BMP|*.bmp";
+inline constexpr std::string_view kPdfFilter = "PDF|*.pdf";
 
 enum class PromptAnswer { Yes, No, Cancel };
 // Refused: nothing written because of what the stage holds (the user was told or said no).
 enum class SaveOutcome { Saved, Cancelled, Failed, Refused };
-enum class FileFilter { Stage, Bitmap };
+enum class FileFilter { Stage, Bitmap, Pdf };
 enum class DocumentChange { Created, Opened };
 
 std::string_view FilterText(FileFilter filter);
@@ -60,6 +61,8 @@ class FileCommands {
     // stage filter is restored afterwards. Empty when cancelled, and when the name is
     // refused because a bitmap would replace a stage there (the refusal is reported).
     std::string AskBitmapFileName();
+    // The same for a PDF of the printed page (when there is no printer to print it on).
+    std::string AskPdfFileName();
 
     const std::string& DialogFileName() const { return dialogFileName_; }
     FileFilter CurrentFilter() const { return filter_; }
@@ -73,6 +76,8 @@ class FileCommands {
     std::function<void(const std::string&)> onStageFileUsed;
 
   private:
+    // The save dialog for a picture of the stage with the given filter and extension.
+    std::string AskExportFileName(FileFilter filter, std::string_view extension);
     // Runs the prompt when the document is modified; false abandons the command.
     bool ResolveUnsavedChanges();
     // Reads path into the document, or reports why not.

@@ -97,15 +97,17 @@ std::string WithExtension(std::string_view name, std::string_view extension) {
     return std::string(name) + std::string(extension);
 }
 
-std::optional<std::string> BitmapTargetProblem(const std::string& path) {
+std::optional<std::string> ExportTargetProblem(const std::string& path, std::string_view what,
+                                               std::string_view extension) {
+    const std::string kind(what);
     if (EndsWithIgnoringCase(path, kStageExtension)) {
-        return "ビットマップは .tr2 の名前では保存しません（.tr2 はステージファイルの名前です）。"
-               "\n.bmp の名前を付けてください。" +
-               Shown(path);
+        return kind + "は .tr2 の名前では保存しません（.tr2 はステージファイルの名前です）。\n" +
+               std::string(extension) + " の名前を付けてください。" + Shown(path);
     }
     if (IdentifyFile(PathFromUtf8(path)) == FileKind::Stage) {
-        return "このファイルはステージファイルです。ビットマップで上書きするとステージが失われる"
-               "ため、保存しませんでした。\n別の名前を付けてください。" +
+        return "このファイルはステージファイルです。" + kind +
+               "で上書きするとステージが失われるため、保存しませんでした。\n別の名前を付けてく"
+               "ださい。" +
                Shown(path);
     }
     return std::nullopt;

@@ -23,8 +23,10 @@ FileKind IdentifyFile(const std::filesystem::path& path);
 // or added when it has none of them. An empty name stays empty.
 std::string WithExtension(std::string_view name, std::string_view extension);
 
-// Why a bitmap may not be written at path: a .tr2 name, or a file that reads as a stage.
-std::optional<std::string> BitmapTargetProblem(const std::string& path);
+// Why a picture of the stage (what: "ビットマップ", "PDF"; extension: its own) may not be
+// written at path: a .tr2 name, or a file that reads as a stage.
+std::optional<std::string> ExportTargetProblem(const std::string& path, std::string_view what,
+                                               std::string_view extension);
 // Why a stage may not be written at path: a .bmp name, or a file that is a bitmap.
 std::optional<std::string> StageTargetProblem(const std::string& path);
 

@@ -27,6 +27,18 @@ inline QString GridsmithPath() {
     return QString::fromLocal8Bit(qgetenv("TARN_PROGRAM_DIR")) + QStringLiteral("/Gridsmith");
 }
 
+// Whether the area holds a pixel darker than mid grey, such as text on white.
+inline bool HasDarkPixel(const QImage& image, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 class ScriptedDialogs : public UserDialogs {
   public:
     PromptAnswer AskYesNoCancel(const QString& title, const QString& text) override {
@@ -39,6 +51,11 @@ class ScriptedDialogs : public UserDialogs {
     }
     void Inform(const QString& title, const QString& text, Severity) override {
         messages << title + "|" + text;
+    }
+    int Choose(const QString& title, const QString& text, const QStringList& buttons) override {
+        questions << title + "|" + text;
+        choices.push_back(buttons);
+        return choice;
     }
     QString GetOpenFileName(const QString& initialName, const QString& filter) override {
         return Next(initialName, filter);
@@ -59,12 +76,21 @@ class ScriptedDialogs : public UserDialogs {
 
     PromptAnswer answer = PromptAnswer::Cancel;
     bool yes = false;  // the answer to yes/no questions
+    int choice = -1;   // the button chosen by Choose
+    std::vector<QStringList> choices;
     std::deque<QString> names;
     QStringList questions, messages, offered, filters;
 };
 
 class RecordingPrinter : public PagePrinter {
   public:
+    bool HasPrinter() const override { return present; }
+    bool SavePdf(const QImage& picture, const QString& path, QString&) override {
+        pdfs << path;
+        pages.push_back(picture);
+        return true;
+    }
+    void ShowPreview(const QImage& picture, QWidget*) override { previews.push_back(picture); }
     bool PrintPage(const QImage& picture, QString& error) override {
         pages.push_back(picture);
         if (!works) {
@@ -72,8 +98,10 @@ class RecordingPrinter : public PagePrinter {
         }
         return works;
     }
+    bool present = true;
     bool works = true;
-    std::vector<QImage> pages;
+    std::vector<QImage> pages, previews;
+    QStringList pdfs;
 };
 
 class RecordingLauncher : public GameLauncher {

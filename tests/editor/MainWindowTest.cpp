@@ -1,4 +1,4 @@
-// The window: menus, caption, property fields, resizing, printing, bitmap export, test
+// The window: menus, caption, property fields, resizing, bitmap export, test
 // play, and the --export-bmp command line.
 #include <QComboBox>
 #include <QFile>
@@ -33,17 +33,6 @@ QStringList MenuLines(QMenu* menu) {
                                         : action->text() + "=" + action->shortcut().toString());
     }
     return lines;
-}
-
-bool HasDarkPixel(const QImage& image, QRect area) {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                return true;
-            }
-        }
-    }
-    return false;
 }
 
 TEST_F(MainWindowTest, FileMenuHoldsTheItemsInOrder) {
@@ -249,37 +238,6 @@ TEST_F(MainWindowTest, CancelledBitmapExportWritesNothing) {
         EXPECT_NE(entry.path().extension(), ".bmp") << entry.path();
     }
     EXPECT_EQ(window.Commands().CurrentFilter(), FileFilter::Stage);
-}
-
-TEST_F(MainWindowTest, PrintSendsTheHalfSizePicture) {
-    window.Palette()->setCurrentIndex(2);
-    QTest::mouseClick(Canvas(), Qt::LeftButton, {}, {25, 35});
-    window.PrintStage();
-    ASSERT_EQ(printer.pages.size(), 1u);
-    const QImage& page = printer.pages.front();
-    ASSERT_EQ(page.size(), QSize(1000, 350));
-    EXPECT_NE(page.pixel(12, 17), qRgb(0, 0, 0));  // the block, halved, at (10..14, 15..19)
-    EXPECT_TRUE(HasDarkPixel(page, QRect(0, 300, 300, 16)));
-    EXPECT_FALSE(HasDarkPixel(page, QRect(0, 320, 1000, 30)));
-}
-
-TEST_F(MainWindowTest, PrintWithoutPrinterTellsTheUser) {
-    printer.works = false;
-    window.PrintStage();
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages.front().endsWith(QStringLiteral("no printer")));
-}
-
-TEST_F(MainWindowTest, PrintCommandWritesAPdfPageThroughQPrinter) {
-    const QString pdf = QString::fromStdString(folder.File("page.pdf"));
-    QtPagePrinter pdfPrinter(pdf);
-    MainWindow printing(EditorServices{dialogs, pdfPrinter, launcher, settings, QString(), {}});
-    printing.PrintStage();
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.read(4), QByteArray("%PDF"));
-    EXPECT_GT(file.size(), 1000);
 }
 
 // A background picture in the program folder's bmp folder, named in the stage.

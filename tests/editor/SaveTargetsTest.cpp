@@ -101,6 +101,19 @@ TEST_F(SaveTargetCommands, ExportRefusesAStageFileWhateverItsName) {
     EXPECT_NE(ui.errors.front().find("ステージファイルです"), std::string::npos);
 }
 
+TEST_F(SaveTargetCommands, PdfProposesTheStagesNameAndNeverReplacesAStage) {
+    ui.names = {folder.File("myst.tr2"), folder.File("myst.tr2")};
+    ASSERT_EQ(commands.SaveAs(), SaveOutcome::Saved);
+    const std::string stage = ReadFile(folder / "myst.tr2");
+    EXPECT_EQ(commands.AskPdfFileName(), "");
+    EXPECT_EQ(ui.offered.back(), folder.File("myst.pdf"));
+    EXPECT_EQ(ui.filters.back(), FileFilter::Pdf);
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(ui.errors.front().rfind("PDFは .tr2 の名前では保存しません", 0), 0u);
+    EXPECT_EQ(ReadFile(folder / "myst.tr2"), stage);
+    EXPECT_EQ(commands.CurrentFilter(), FileFilter::Stage);
+}
+
 TEST_F(SaveTargetCommands, ExportMayReplaceAnOlderBitmap) {
     WriteFile(folder / "map.bmp", BitmapBytes());
     ui.names = {folder.File("map.bmp")};
