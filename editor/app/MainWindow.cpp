@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -24,6 +25,9 @@
 
 namespace tarn::editor {
 namespace {
+
+// Room left around the client area for a window manager's frame and title bar.
+constexpr QSize kFrameAllowance(16, 48);
 
 // The window's client area; reports its size so the window can lay itself out.
 class ResizeReportingArea : public QWidget {
@@ -106,7 +110,11 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
     BuildMenus();
     BuildControls(client);
     RefreshCaption();
-    resize(683, 471 + menuBar()->sizeHint().height());
+    const int menuHeight = menuBar()->sizeHint().height();
+    const ClientSize start = DefaultClientSize(
+        screen()->availableGeometry().width() - kFrameAllowance.width(),
+        screen()->availableGeometry().height() - kFrameAllowance.height() - menuHeight);
+    resize(start.width, start.height + menuHeight);
     ClientResized(client->width(), client->height());
 }
 
@@ -170,12 +178,13 @@ void MainWindow::BuildControls(QWidget* client) {
     modeLabel->setGeometry(6, 108, 60, 16);
     FitLabelText(modeLabel);
     drawMode_ = new QComboBox(client);
-    drawMode_->setGeometry(66, 105, 106, 20);
     for (std::string_view text : DrawModeTexts()) {
         drawMode_->addItem(Q(text));
     }
+    // Wide enough for "範囲選択モード" in the font at hand; the label follows it.
+    drawMode_->setGeometry(66, 105, std::max(106, drawMode_->sizeHint().width()), 20);
     info_ = new QLabel(client);
-    info_->setGeometry(174, 106, 259, 18);
+    info_->setGeometry(drawMode_->geometry().right() + 3, 106, 259, 18);
 
     viewport_ = new QWidget(client);
     viewport_->setAutoFillBackground(true);
@@ -241,6 +250,17 @@ void MainWindow::DocumentReplaced(DocumentChange change) {
     fields_->Refresh();
     if (change == DocumentChange::Created) {
         palette_->setCurrentIndex(1);
+    }
+    ShowStartPosition();
+}
+
+void MainWindow::ShowStartPosition() {
+    const StageProperties& properties = document_.Doc().properties;
+    const QSize view = viewport_->size();
+    hs_->setValue(ScrollValueShowing(properties.STX * kCellPixels, view.width(), kCanvasWidth));
+    // A start row off the map leaves the view where it is.
+    if (const int row = properties.STYIndex(); row >= 0 && row < kMapRows) {
+        vs_->setValue(ScrollValueShowing(row * kCellPixels, view.height(), kCanvasHeight));
     }
 }
 

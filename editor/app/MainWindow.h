@@ -91,6 +91,8 @@ class MainWindow : public QMainWindow {
     void RefreshCaption();
     void RebuildRecentMenu();
     void PrintWithoutPrinter(const QImage& page);
+    // Scrolls the canvas so the stage's start position is in view.
+    void ShowStartPosition();
 
     EditorServices services_;
     DialogFolders folders_;

@@ -129,6 +129,11 @@ class EditorWindowTest : public ::testing::Test {
         window.show();
         QApplication::processEvents();
     }
+    // Gives the window a client area of the given size.
+    void ResizeClient(int width, int height) {
+        window.resize(width, height + window.height() - window.ClientArea()->height());
+        QApplication::processEvents();
+    }
     // The folder the dialogs start in: the program folder's stage folders.
     QString DataDir() const { return ProgramDir() + QStringLiteral("/data"); }
     // The program folder handed to the window: the test's own folder.

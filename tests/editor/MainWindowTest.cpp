@@ -153,9 +153,35 @@ TEST_F(MainWindowTest, FieldLabelsShowTheirWholeText) {
     }
 }
 
-TEST_F(MainWindowTest, StartsWithAClientAreaOf683By471) {
-    EXPECT_EQ(window.ClientArea()->size(), QSize(683, 471));
-    EXPECT_EQ(window.Viewport()->geometry(), QRect(4, 136, 666, 305));
+TEST_F(MainWindowTest, StartsWithAtLeastTheClassicClientAreaWithinTheScreen) {
+    const QSize client = window.ClientArea()->size();
+    EXPECT_GE(client.width(), 683);
+    EXPECT_GE(client.height(), 471);
+    EXPECT_LE(client.width(), window.screen()->availableGeometry().width());
+    EXPECT_LE(client.height(), window.screen()->availableGeometry().height());
+}
+
+TEST_F(MainWindowTest, DrawModeListShowsRangeSelectionUncut) {
+    QComboBox* modes = window.DrawModeList();
+    modes->setCurrentIndex(1);
+    const int textWidth = modes->fontMetrics().horizontalAdvance(modes->currentText());
+    EXPECT_GE(modes->width(), modes->sizeHint().width());
+    EXPECT_GT(modes->width(), textWidth);
+    EXPECT_GT(window.InfoLabel()->x(), modes->geometry().right());
+}
+
+TEST_F(MainWindowTest, OpeningAStageScrollsItsStartPositionIntoView) {
+    StageFields stage;
+    stage.startColumnIndex = 150;
+    stage.startRowIndex = 55;
+    WriteStage(folder.File("far.tr2"), stage);
+    dialogs.names = {QString::fromStdString(folder.File("far.tr2"))};
+    window.OpenStage();
+    const QRect visible = window.Viewport()->rect().translated(-Canvas()->pos());
+    EXPECT_TRUE(visible.contains(QRect(150 * 10, 55 * 10, 10, 10)))
+        << visible.x() << "," << visible.y();
+    window.NewStage();
+    EXPECT_EQ(Canvas()->pos(), QPoint(0, 0));
 }
 
 TEST_F(MainWindowTest, LowWindowSnapsBackTo440High) {
@@ -172,9 +198,7 @@ TEST_F(MainWindowTest, NarrowWindowSnapsBackTo440) {
 }
 
 TEST_F(MainWindowTest, ViewportLaysOutAndBarsScrollTheCanvas) {
-    const int menu = window.height() - window.ClientArea()->height();
-    window.resize(504 + 17, 304 + 30 + 136 + menu);
-    QApplication::processEvents();
+    ResizeClient(504 + 17, 304 + 30 + 136);
     EXPECT_EQ(window.Viewport()->geometry(), QRect(4, 136, 504, 304));
     EXPECT_EQ(window.HorizontalBar()->minimum(), -1496);
     EXPECT_EQ(window.VerticalBar()->minimum(), -296);
@@ -184,6 +208,7 @@ TEST_F(MainWindowTest, ViewportLaysOutAndBarsScrollTheCanvas) {
 }
 
 TEST_F(MainWindowTest, WheelOverTheCanvasScrollsDown) {
+    ResizeClient(683, 471);
     QWheelEvent wheel(QPointF(50, 50), Canvas()->mapToGlobal(QPointF(50, 50)), QPoint(),
                       QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(Canvas(), &wheel);
