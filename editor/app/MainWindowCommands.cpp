@@ -72,11 +72,9 @@ void MainWindow::PrintWithoutPrinter(const QImage& page) {
                        "印刷するページをプレビューで見るか、PDFに保存できます。"),
         {QStringLiteral("印刷プレビュー"), QStringLiteral("PDFに保存"),
          QStringLiteral("キャンセル")});
-    if (choice == Preview) {
-        services_.printer.ShowPreview(page, this);
-        return;
-    }
-    if (choice != Pdf) {
+    const bool wantsPdf =
+        choice == Pdf || (choice == Preview && services_.printer.ShowPreview(page, this));
+    if (!wantsPdf) {
         return;
     }
     const QString path = QString::fromStdString(commands_->AskPdfFileName());

@@ -3,10 +3,13 @@
 // the PDF and the preview all draw the page the same way.
 #include "editor/app/PagePrinter.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QPainter>
-#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QVBoxLayout>
 #include <memory>
 
 namespace tarn::editor {
@@ -72,20 +75,28 @@ bool QtPagePrinter::SavePdf(const QImage& picture, const QString& path, QString&
     return true;
 }
 
-void QtPagePrinter::ShowPreview(const QImage& picture, QWidget* parent) {
+bool QtPagePrinter::ShowPreview(const QImage& picture, QWidget* parent) {
+    // Qt's own preview dialog would write a PDF under any name typed into its print
+    // dialog, a stage's included; this one hands the PDF back to the caller.
     QPrinter printer;
-    if (!HasPrinter()) {
-        // The preview's print button then asks for a PDF file name.
-        MakePdf(printer, QString());
-    }
-    printer.setDocName(QStringLiteral("Gridsmith"));
-    QPrintPreviewDialog preview(&printer, parent);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+    MakePdf(printer, QString());
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("印刷プレビュー"));
+    auto* preview = new QPrintPreviewWidget(&printer, &dialog);
+    QObject::connect(preview, &QPrintPreviewWidget::paintRequested, &dialog,
                      [&picture](QPrinter* target) {
                          QPainter painter(target);
                          DrawPage(painter, picture);
                      });
-    preview.exec();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    buttons->addButton(QStringLiteral("PDFに保存"), QDialogButtonBox::AcceptRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(preview);
+    layout->addWidget(buttons);
+    dialog.resize(640, 720);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace tarn::editor

@@ -18,8 +18,9 @@ class PagePrinter {
     virtual bool PrintPage(const QImage& picture, QString& error) = 0;
     // The same page as a PDF file at path.
     virtual bool SavePdf(const QImage& picture, const QString& path, QString& error) = 0;
-    // The same page in Qt's print preview, whose own button exports it as a PDF.
-    virtual void ShowPreview(const QImage& picture, QWidget* parent) = 0;
+    // The same page in a print preview with a "PDFに保存" button; true when that button
+    // closed it, so the caller saves the PDF through its own checked file dialog.
+    virtual bool ShowPreview(const QImage& picture, QWidget* parent) = 0;
 };
 
 // QPrinter on the system's default printer, or PDF output when pdfPath is not empty.
@@ -29,7 +30,7 @@ class QtPagePrinter : public PagePrinter {
     bool HasPrinter() const override;
     bool PrintPage(const QImage& picture, QString& error) override;
     bool SavePdf(const QImage& picture, const QString& path, QString& error) override;
-    void ShowPreview(const QImage& picture, QWidget* parent) override;
+    bool ShowPreview(const QImage& picture, QWidget* parent) override;
 
   private:
     QString pdfPath_;

@@ -90,7 +90,10 @@ class RecordingPrinter : public PagePrinter {
         pages.push_back(picture);
         return true;
     }
-    void ShowPreview(const QImage& picture, QWidget*) override { previews.push_back(picture); }
+    bool ShowPreview(const QImage& picture, QWidget*) override {
+        previews.push_back(picture);
+        return previewAsksForPdf;
+    }
     bool PrintPage(const QImage& picture, QString& error) override {
         pages.push_back(picture);
         if (!works) {
@@ -99,6 +102,7 @@ class RecordingPrinter : public PagePrinter {
         return works;
     }
     bool present = true;
+    bool previewAsksForPdf = false;  // the preview closed with its "PDFに保存" button
     bool works = true;
     std::vector<QImage> pages, previews;
     QStringList pdfs;

@@ -67,6 +67,19 @@ TEST_F(PrintingTest, WithoutPrinterThePreviewShowsTheSamePage) {
     ASSERT_EQ(printer.previews.size(), 1u);
     EXPECT_EQ(printer.previews.front().size(), QSize(1000, 350));
     EXPECT_TRUE(printer.pdfs.isEmpty());
+    EXPECT_TRUE(dialogs.offered.isEmpty());
+}
+
+TEST_F(PrintingTest, ThePreviewsPdfButtonSavesThroughTheCheckedDialog) {
+    printer.present = false;
+    printer.previewAsksForPdf = true;
+    dialogs.choice = 0;
+    const QString pdf = DataDir() + QStringLiteral("/first.pdf");
+    dialogs.names = {pdf};
+    window.PrintStage();
+    EXPECT_EQ(printer.previews.size(), 1u);
+    EXPECT_EQ(dialogs.offered, QStringList{pdf});
+    EXPECT_EQ(printer.pdfs, QStringList{pdf});
 }
 
 TEST_F(PrintingTest, WithoutPrinterCancelWritesNothing) {
