@@ -3,8 +3,9 @@
 //
 // Modified and undo: Modified means "the map or a property was touched since the last
 // new, open or save", so every press on the canvas sets it, and so does every undo and
-// redo, even one that happens to bring the map back to its saved state. New and Open clear the undo
-// stack; saving keeps it, so edits made before a save can still be undone after it.
+// redo, even one that happens to bring the map back to its saved state. New and Open
+// clear the undo stack; saving keeps it, so edits made before a save can still be undone
+// after it.
 #pragma once
 
 #include <QImage>
