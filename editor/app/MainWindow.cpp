@@ -19,6 +19,7 @@
 
 #include "editor/app/ChipTiles.h"
 #include "editor/app/MapCanvas.h"
+#include "editor/app/SessionRecovery.h"
 #include "editor/app/StagePropertiesFields.h"
 #include "editor/app/UserDialogs.h"
 #include "editor/doc/CanvasRules.h"
@@ -102,7 +103,15 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
         recent_.Add(QString::fromStdString(path));
         RebuildRecentMenu();
     };
-    document_.Doc().onModifiedChanged = [this](bool modified) { setWindowModified(modified); };
+    recovery_ = new SessionRecovery(document_, SessionRecovery::RecoveryFolder(), this);
+    document_.Doc().onModifiedChanged = [this](bool modified) {
+        setWindowModified(modified);
+        if (modified) {
+            recovery_->NoteChange();
+        } else {
+            recovery_->Discard();
+        }
+    };
 
     auto* client =
         new ResizeReportingArea([this](int width, int height) { ClientResized(width, height); });
@@ -254,6 +263,16 @@ void MainWindow::DocumentReplaced(DocumentChange change) {
     ShowStartPosition();
 }
 
+bool MainWindow::OfferRecovery() {
+    return recovery_->OfferRecovery(services_.dialogs, [this] {
+        canvas_->CancelDrag();
+        document_.DocumentReplaced();
+        fields_->Refresh();
+        RefreshCaption();
+        ShowStartPosition();
+    });
+}
+
 void MainWindow::ShowStartPosition() {
     const StageProperties& properties = document_.Doc().properties;
     const QSize view = viewport_->size();
@@ -323,6 +342,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (commands_->MayClose()) {
+        // Saved or knowingly discarded: nothing is left to recover.
+        recovery_->Discard();
         event->accept();
     } else {
         event->ignore();

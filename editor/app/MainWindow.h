@@ -27,6 +27,7 @@ namespace tarn::editor {
 class GameLauncher;
 class MapCanvas;
 class PagePrinter;
+class SessionRecovery;
 class StagePropertiesFields;
 class UserDialogs;
 
@@ -61,6 +62,7 @@ class MainWindow : public QMainWindow {
     StagePropertiesFields& Fields() { return *fields_; }
     QAction* FindAction(const QString& text) const;
     QMenu* RecentMenu() const { return recentMenu_; }
+    SessionRecovery& Recovery() { return *recovery_; }
 
   public slots:
     void NewStage();
@@ -75,6 +77,8 @@ class MainWindow : public QMainWindow {
     // Opens a stage named outside the dialogs (recent files, the command line), after the
     // unsaved-changes prompt. A recent file that is gone leaves the list.
     void OpenStageFile(const QString& path);
+    // At start-up: offers the work of an editor that crashed or was killed.
+    bool OfferRecovery();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,6 +115,7 @@ class MainWindow : public QMainWindow {
     QScrollBar* vs_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<QTemporaryDir> testPlayDir_;
+    SessionRecovery* recovery_ = nullptr;
 };
 
 }  // namespace tarn::editor
