@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include "editor/app/CheckPanel.h"
 #include "editor/app/ChipTiles.h"
 #include "editor/app/MapCanvas.h"
 #include "editor/app/SessionRecovery.h"
@@ -118,6 +119,7 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
     setCentralWidget(client);
     BuildMenus();
     BuildControls(client);
+    checks_ = new CheckPanel(*this);
     RefreshCaption();
     const int menuHeight = menuBar()->sizeHint().height();
     const ClientSize start = DefaultClientSize(

@@ -24,6 +24,7 @@ class QTemporaryDir;
 
 namespace tarn::editor {
 
+class CheckPanel;
 class GameLauncher;
 class MapCanvas;
 class PagePrinter;
@@ -63,6 +64,7 @@ class MainWindow : public QMainWindow {
     QAction* FindAction(const QString& text) const;
     QMenu* RecentMenu() const { return recentMenu_; }
     SessionRecovery& Recovery() { return *recovery_; }
+    CheckPanel& Checks() { return *checks_; }
 
   public slots:
     void NewStage();
@@ -116,6 +118,7 @@ class MainWindow : public QMainWindow {
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<QTemporaryDir> testPlayDir_;
     SessionRecovery* recovery_ = nullptr;
+    CheckPanel* checks_ = nullptr;
 };
 
 }  // namespace tarn::editor
