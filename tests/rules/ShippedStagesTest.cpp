@@ -19,7 +19,7 @@ const std::vector<std::string> kStages = {"1-1", "1-2", "1-3", "1-4"};
 std::map<std::string, GameStageText> ShippedStages() {
     const char* source = std::getenv("TARN_SOURCE_DIR");
     const std::filesystem::path folder =
-        std::filesystem::path(source != nullptr ? source : ".") / "assets" / "stages";
+        std::filesystem::path(source != nullptr ? source : ".") / "assets" / "stages" / "standard";
     std::map<std::string, GameStageText> stages;
     for (const std::string& name : kStages) {
         std::ifstream file(folder / (name + ".txt"), std::ios::binary);
