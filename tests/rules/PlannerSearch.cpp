@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <numeric>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -130,19 +131,78 @@ bool Standing(const Player& p) {
     return p.JumpState == 0 || p.JumpState == 5;
 }
 
-double Score(const std::vector<Waypoint>& route, Slot& slot) {
-    const Player& p = slot.state.player;
-    while (slot.waypoint + 1 < route.size()) {
-        const Waypoint& w = route[slot.waypoint];
-        if (std::abs(p.PlayerX - w.x) <= w.reach && std::abs(p.PlayerY - w.y) <= w.reach) {
-            ++slot.waypoint;
-        } else {
-            break;
+// Where a player in the air can come down: the highest top of a solid cell, or of a lift or
+// an enemy, below the player's feet within the reach of steering sideways (one pixel across
+// for each pixel down, dashing, and for a rising player also across the rest of the rise and
+// back); the player's y when standing there. None when there is nothing to land on: such
+// lines only look close to a waypoint until they drop out of the map. A standing player
+// stays where it is.
+std::optional<int> LandingY(const GameState& state) {
+    const Player& p = state.player;
+    if (Standing(p)) {
+        return p.PlayerY;
+    }
+    int riseLeft = 0;
+    if (p.JumpState == 3) {
+        const int power = std::max<int>(p.JumpPower, 1);
+        riseLeft = state.lowSpec ? std::max(0, 11 * power - p.JumpFrame) * 8
+                                 : std::max(0, 22 * power - p.JumpFrame) * 4;
+    }
+    const Stage& st = state.stage;
+    const int feet = p.PlayerY + kChipSize;
+    std::optional<int> landing;
+    for (int row = (feet + kChipSize - 1) / kChipSize; row < kMapRows && !landing; ++row) {
+        const int spread = row * kChipSize - feet + kChipSize + 2 * riseLeft;
+        const int first = std::max(0, (p.PlayerX - spread) / kChipSize);
+        const int last = std::min(kMapColumns - 1, (p.PlayerX + 14 + spread) / kChipSize);
+        for (int column = first; column <= last; ++column) {
+            if (st.Solid(column, row)) {
+                landing = (row - 1) * kChipSize;
+                break;
+            }
         }
     }
+    for (std::size_t i = 0; i < std::size_t(st.ObjCount); ++i) {
+        const ObjectKind kind = st.ObjKind[i];
+        const bool carries =
+            kind == ObjectKind::HorizontalLift || kind == ObjectKind::VerticalLift ||
+            (kind >= ObjectKind::HorizontalEnemy && kind <= ObjectKind::TurningWalkingEnemyFalling);
+        const int top = st.ObjY[i] - kChipSize;
+        // A vertical lift may come up to the player from below its feet.
+        const int below = std::max(0, top - p.PlayerY);
+        if (carries && top >= p.PlayerY - kChipSize &&
+            std::abs(st.ObjX[i] - p.PlayerX) <= below + 2 * kChipSize + 2 * riseLeft &&
+            (!landing || top < *landing)) {
+            landing = std::max(top, p.PlayerY);
+        }
+    }
+    return landing;
+}
+
+bool Passed(const Waypoint& w, const GameState& state, const GameState& start) {
+    const Player& p = state.player;
+    if (w.changes) {
+        const int column = w.x / kChipSize, row = w.y / kChipSize - 1;
+        return state.stage.Chip(column, row) != start.stage.Chip(column, row);
+    }
+    return Standing(p) && std::abs(p.PlayerX - w.x) <= w.reach &&
+           std::abs(p.PlayerY - w.y) <= w.reach;
+}
+
+// Lines are scored by the waypoints they have passed and their distance to the next one,
+// measured from where a line in the air will come down.
+std::optional<double> Score(const std::vector<Waypoint>& route, const GameState& start,
+                            Slot& slot) {
+    while (slot.waypoint + 1 < route.size() && Passed(route[slot.waypoint], slot.state, start)) {
+        ++slot.waypoint;
+    }
+    const std::optional<int> y = LandingY(slot.state);
+    if (!y) {
+        return std::nullopt;
+    }
     const Waypoint& w = route[slot.waypoint];
-    const double distance = std::abs(p.PlayerX - w.x) + 1.5 * std::abs(p.PlayerY - w.y);
-    return double(slot.waypoint) * 100000.0 - distance;
+    return double(slot.waypoint) * 100000.0 - std::abs(slot.state.player.PlayerX - w.x) -
+           1.5 * std::abs(*y - w.y);
 }
 
 class Search {
@@ -152,6 +212,7 @@ class Search {
           actions_(PlannerActions(options.power)),
           schedule_(options.fps, options.maxFrames + options.macro + kPlanFirstFrame),
           pictures_(TestPictures()),
+          start_(start),
           startNext_(start.stage.NextStage) {
         kept_.resize(options.beam);
         children_.resize(options.beam * actions_.size());
@@ -175,11 +236,13 @@ class Search {
                 return result;
             }
             Select(born);
-            if (options_.verbose && step % 50 == 0) {
+            if (options_.reportEvery > 0 && step % options_.reportEvery == 0) {
                 const Slot& best = kept_[0];
-                std::fprintf(stderr, "frame %d: x %d y %d waypoint %zu score %.0f lines %zu\n",
-                             Frame(step + 1), best.state.player.PlayerX, best.state.player.PlayerY,
-                             best.waypoint, best.score, alive_);
+                const Player& p = best.state.player;
+                std::fprintf(
+                    stderr, "frame %d: x %d y %d jump state %d waypoint %zu score %.0f lines %zu\n",
+                    Frame(step + 1), p.PlayerX, p.PlayerY, p.JumpState, best.waypoint, best.score,
+                    alive_);
             }
         }
         result.failure = "no clear within " + std::to_string(options_.maxFrames) + " frames";
@@ -233,7 +296,11 @@ class Search {
                     Finish(step, child, frame, result);
                     return born;
                 }
-                child.score = Score(options_.route, child);
+                const std::optional<double> score = Score(options_.route, start_, child);
+                if (!score) {
+                    continue;
+                }
+                child.score = *score;
                 ++born;
             }
         }
@@ -316,6 +383,7 @@ class Search {
     Layers layers_;  // empty pictures: the search needs no drawing
     art::BuiltinPictures pictures_;
     SilentServices services_;
+    GameState start_;
     std::string startNext_;
     std::vector<Slot> kept_;
     std::vector<Slot> children_;

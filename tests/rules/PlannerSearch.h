@@ -25,12 +25,15 @@ struct PlannerAction {
 // power key alone and with the jump key.
 std::vector<PlannerAction> PlannerActions(bool power);
 
-// A point of the route in map pixels (the player's top-left corner), passed once the player
-// comes within `reach` pixels on both axes.
+// A point of the route in map pixels (the player's top-left corner), passed once the
+// player stands within `reach` pixels of it on both axes, or, for a waypoint on a cell
+// (`changes`), passed once that cell holds another chip than at the start: a block hit,
+// broken or crushed. Such a waypoint is at the cell's foot.
 struct Waypoint {
     int x = 0;
     int y = 0;
     int reach = 16;
+    bool changes = false;
 };
 
 struct PlanOptions {
@@ -41,7 +44,7 @@ struct PlanOptions {
     int maxFrames = 9000;
     int fps = 60;        // the frame rate of the build's shipped settings (the clock of power mode)
     bool power = false;  // also try the power key
-    bool verbose = true;
+    int reportEvery = 50;  // steps between progress lines on standard error (0: none)
 };
 
 struct PlanResult {

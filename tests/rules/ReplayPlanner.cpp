@@ -4,10 +4,12 @@
 //
 //   rules_replay_planner STAGE.txt ROUTE OUT.rpl [--low] [--goal 1|2] [--beam N]
 //                        [--macro N] [--power] [--fps N] [--max-frames N]
+//                        [--report STEPS]
 //
-// STAGE.txt is a plain stage text. ROUTE lists waypoints "COLUMN ROW [REACH]" (cells; the
-// reach in pixels, 16 unless given), one a line, that the search heads for in turn; the
-// last should be the goal. Lines starting with "#" are comments. --low plans for the
+// STAGE.txt is a plain stage text. ROUTE lists waypoints, one a line, that the search heads
+// for in turn: "COLUMN ROW [REACH]" to stand at a cell (within the reach in pixels, 16
+// unless given), "change COLUMN ROW" to hit, break or crush the block there. The last should
+// be the goal. Lines starting with "#" are comments. --low plans for the
 // low-spec build (doubled steps, 30 frames per second unless --fps says otherwise).
 #include <cstdio>
 #include <fstream>
@@ -28,6 +30,8 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
+// Waypoint lines: "COLUMN ROW [REACH]" to stand near a cell, "change COLUMN ROW" to change
+// a cell (hit, break or crush the block there).
 bool ReadRoute(const std::string& path, std::vector<Waypoint>& route) {
     std::ifstream in(path);
     if (!in) {
@@ -38,12 +42,20 @@ bool ReadRoute(const std::string& path, std::vector<Waypoint>& route) {
             continue;
         }
         std::istringstream fields(line);
-        int column = 0, row = 0, reach = 16;
+        Waypoint w;
+        if (line.rfind("change", 0) == 0) {
+            std::string word;
+            fields >> word;
+            w.changes = true;
+        }
+        int column = 0, row = 0;
         if (!(fields >> column >> row)) {
             return false;
         }
-        fields >> reach;
-        route.push_back({column * kChipSize, row * kChipSize, reach});
+        fields >> w.reach;
+        w.x = column * kChipSize;
+        w.y = (w.changes ? row + 1 : row) * kChipSize;
+        route.push_back(w);
     }
     return !route.empty();
 }
@@ -70,8 +82,9 @@ bool WriteReplay(const std::string& path, const PlanResult& plan, int goal) {
 
 int Main(int argc, char** argv) {
     if (argc < 4) {
-        std::cerr << "usage: rules_replay_planner STAGE.txt ROUTE OUT.rpl [--low] [--goal 1|2] "
-                     "[--beam N] [--macro N] [--power] [--fps N] [--max-frames N]\n";
+        std::cerr
+            << "usage: rules_replay_planner STAGE.txt ROUTE OUT.rpl [--low] [--goal 1|2] "
+               "[--beam N] [--macro N] [--power] [--fps N] [--max-frames N] [--report STEPS]\n";
         return 2;
     }
     PlanOptions options;
@@ -94,6 +107,8 @@ int Main(int argc, char** argv) {
             fps = std::atoi(argv[++i]);
         } else if (arg == "--max-frames" && hasValue) {
             options.maxFrames = std::atoi(argv[++i]);
+        } else if (arg == "--report" && hasValue) {
+            options.reportEvery = std::atoi(argv[++i]);
         } else {
             std::cerr << "unknown option " << arg << "\n";
             return 2;
