@@ -191,8 +191,8 @@ bool Passed(const Waypoint& w, const GameState& state, const GameState& start) {
 
 // Lines are scored by the waypoints they have passed and their distance to the next one,
 // measured from where a line in the air will come down.
-std::optional<double> Score(const std::vector<Waypoint>& route, const GameState& start,
-                            Slot& slot) {
+std::optional<double> Score(const PlanOptions& options, const GameState& start, Slot& slot) {
+    const std::vector<Waypoint>& route = options.route;
     while (slot.waypoint + 1 < route.size() && Passed(route[slot.waypoint], slot.state, start)) {
         ++slot.waypoint;
     }
@@ -201,8 +201,10 @@ std::optional<double> Score(const std::vector<Waypoint>& route, const GameState&
         return std::nullopt;
     }
     const Waypoint& w = route[slot.waypoint];
+    const Counters& counters = slot.state.counters;
+    const double points = double(counters.Score) + 1000.0 * double(counters.Lives);
     return double(slot.waypoint) * 100000.0 - std::abs(slot.state.player.PlayerX - w.x) -
-           1.5 * std::abs(*y - w.y);
+           1.5 * std::abs(*y - w.y) + options.pointWorth * points;
 }
 
 class Search {
@@ -296,7 +298,7 @@ class Search {
                     Finish(step, child, frame, result);
                     return born;
                 }
-                const std::optional<double> score = Score(options_.route, start_, child);
+                const std::optional<double> score = Score(options_, start_, child);
                 if (!score) {
                     continue;
                 }

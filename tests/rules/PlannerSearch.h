@@ -44,6 +44,9 @@ struct PlanOptions {
     int maxFrames = 9000;
     int fps = 60;        // the frame rate of the build's shipped settings (the clock of power mode)
     bool power = false;  // also try the power key
+    // Pixels of distance that a point of the game's score (and a life, as 1000 points) is
+    // worth: above 0 the search also goes for coins, blocks and stomp chains.
+    double pointWorth = 0;
     int reportEvery = 50;  // steps between progress lines on standard error (0: none)
 };
 

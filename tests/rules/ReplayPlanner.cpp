@@ -4,7 +4,7 @@
 //
 //   rules_replay_planner STAGE.txt ROUTE OUT.rpl [--low] [--goal 1|2] [--beam N]
 //                        [--macro N] [--power] [--fps N] [--max-frames N]
-//                        [--report STEPS]
+//                        [--points WORTH] [--report STEPS]
 //
 // STAGE.txt is a plain stage text. ROUTE lists waypoints, one a line, that the search heads
 // for in turn: "COLUMN ROW [REACH]" to stand at a cell (within the reach in pixels, 16
@@ -82,9 +82,9 @@ bool WriteReplay(const std::string& path, const PlanResult& plan, int goal) {
 
 int Main(int argc, char** argv) {
     if (argc < 4) {
-        std::cerr
-            << "usage: rules_replay_planner STAGE.txt ROUTE OUT.rpl [--low] [--goal 1|2] "
-               "[--beam N] [--macro N] [--power] [--fps N] [--max-frames N] [--report STEPS]\n";
+        std::cerr << "usage: rules_replay_planner STAGE.txt ROUTE OUT.rpl [--low] [--goal 1|2] "
+                     "[--beam N] [--macro N] [--power] [--fps N] [--max-frames N] [--points WORTH] "
+                     "[--report STEPS]\n";
         return 2;
     }
     PlanOptions options;
@@ -107,6 +107,8 @@ int Main(int argc, char** argv) {
             fps = std::atoi(argv[++i]);
         } else if (arg == "--max-frames" && hasValue) {
             options.maxFrames = std::atoi(argv[++i]);
+        } else if (arg == "--points" && hasValue) {
+            options.pointWorth = std::atof(argv[++i]);
         } else if (arg == "--report" && hasValue) {
             options.reportEvery = std::atoi(argv[++i]);
         } else {
