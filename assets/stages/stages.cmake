@@ -4,7 +4,7 @@
 set(TARN_STAGE_SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
 # The game lists the folders by name, so the first one a new player meets is `standard`.
 set(TARN_STAGE_FOLDERS standard)
-set(TARN_STAGES_standard 1-1 1-2 1-3 1-4)
+set(TARN_STAGES_standard 1-1 1-2 1-3 1-4 2-1 2-2 2-3 2-4)
 
 set(TARN_STAGE_FILES)
 set(TARN_GALLERY_DIR ${CMAKE_BINARY_DIR}/gallery)
@@ -37,6 +37,8 @@ foreach(folder ${TARN_STAGE_FOLDERS})
     endforeach()
 endforeach()
 add_custom_target(stage_folders ALL DEPENDS ${TARN_STAGE_FILES})
+# The tests check every shipped stage file.
+set_property(GLOBAL PROPERTY TARN_SHIPPED_STAGE_FILES ${TARN_STAGE_FILES})
 if(TARGET program_folder)
     add_dependencies(program_folder stage_folders)
 endif()

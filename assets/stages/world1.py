@@ -113,7 +113,7 @@ def stage_1_3():
 
 
 def stage_1_4():
-    s = Stage("1-4", "魔王の城", "castle.bmp", (2, 54), 400, "NONE")
+    s = Stage("1-4", "魔王の城", "castle.bmp", (2, 54), 400, "2-1")
     s.ground()
     s.fill(0, COLUMNS - 1, 0, 38, C.UnbreakableBlock)
     s.row(51, 10, [C.BreakableBlock, C.ExtraLifeBlock, C.BreakableBlock, C.CoinBlock,
