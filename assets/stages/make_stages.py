@@ -2,7 +2,7 @@
 """Writes the plain texts of the stage folders (<folder>/<name>.txt, UTF-8, LF).
 
 The maps are drawn by the scripts next to this one (world1.py and world2.py for the folder
-`standard`) with the helpers of stagekit.py; run this
+`standard`, veteran.py for the folder `veteran`) with the helpers of stagekit.py; run this
 script after changing a map, then re-plan the replays (see README.md).
 
     make_stages.py           rewrite the texts
@@ -14,10 +14,12 @@ sys.dont_write_bytecode = True  # keep the source folder free of caches
 
 import world1  # noqa: E402
 import world2  # noqa: E402
+import veteran  # noqa: E402
 from stagekit import HERE  # noqa: E402
 
 FOLDERS = {
     "standard": world1.STAGES + world2.STAGES,
+    "veteran": veteran.STAGES,
 }
 
 

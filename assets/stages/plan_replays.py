@@ -30,6 +30,10 @@ PLANS = {
     "standard/2-2-goal2": [],
     "standard/2-3": ["--power"],
     "standard/2-4": ["--points", "0.5"],
+    "veteran/1-1": [],
+    "veteran/1-2": [],
+    "veteran/1-3": ["--power", "--macro", "3", "--beam", "300"],
+    "veteran/1-4": ["--power"],
 }
 
 

@@ -3,8 +3,9 @@
 # each one as a picture. Included by assets/CMakeLists.txt.
 set(TARN_STAGE_SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
 # The game lists the folders by name, so the first one a new player meets is `standard`.
-set(TARN_STAGE_FOLDERS standard)
+set(TARN_STAGE_FOLDERS standard veteran)
 set(TARN_STAGES_standard 1-1 1-2 1-3 1-4 2-1 2-2 2-3 2-4)
+set(TARN_STAGES_veteran 1-1 1-2 1-3 1-4)
 
 set(TARN_STAGE_FILES)
 set(TARN_GALLERY_DIR ${CMAKE_BINARY_DIR}/gallery)

@@ -35,6 +35,7 @@ std::optional<std::string> ReadText(const std::filesystem::path& path) {
 const std::vector<ShippedFolder>& ShippedFolders() {
     static const std::vector<ShippedFolder> folders = {
         {"standard", {"1-1", "1-2", "1-3", "1-4", "2-1", "2-2", "2-3", "2-4"}},
+        {"veteran", {"1-1", "1-2", "1-3", "1-4"}},
     };
     return folders;
 }

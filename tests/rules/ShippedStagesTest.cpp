@@ -1,6 +1,7 @@
-// The stage folders shipped with the game: together they use every chip code; in each
-// folder the goals lead from 1-1 through every stage to all clear, goal 2 only leads on to
-// a later stage of the same folder, and each start is a fair one.
+// The stage folders shipped with the game: together they use every chip code and the
+// veteran folder every kind of moving object; in each folder the goals lead from 1-1
+// through every stage to all clear, goal 2 only leads on to a later stage of the same
+// folder, and each start is a fair one.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -18,6 +19,15 @@ std::set<std::int32_t> CodesIn(const GameStageText& stage) {
     return codes;
 }
 
+const ShippedFolder& Folder(const std::string& name) {
+    for (const ShippedFolder& folder : ShippedFolders()) {
+        if (folder.name == name) {
+            return folder;
+        }
+    }
+    throw std::invalid_argument("no shipped folder " + name);
+}
+
 TEST(ShippedStages, TogetherUseEveryChipCode) {
     std::set<std::int32_t> used;
     for (const ShippedFolder& folder : ShippedFolders()) {
@@ -29,6 +39,35 @@ TEST(ShippedStages, TogetherUseEveryChipCode) {
     }
     for (int code = 0; code < kChipCodeCount; ++code) {
         EXPECT_TRUE(used.count(code)) << "chip code " << code << " is never used";
+    }
+}
+
+// Walking kinds that start over nothing begin by falling, as their falling kinds.
+std::set<ObjectKind> KindsAtTheStart(const GameStageText& text) {
+    const GameState state = LoadedStage(text);
+    const Stage& st = state.stage;
+    std::set<ObjectKind> kinds;
+    for (std::size_t i = 0; i < std::size_t(st.ObjCount); ++i) {
+        ObjectKind kind = st.ObjKind[i];
+        const int column = st.ObjX[i] / kChipSize, below = st.ObjY[i] / kChipSize + 1;
+        if (kind == ObjectKind::TurningWalkingEnemy && st.Passable(column, below)) {
+            kind = ObjectKind::TurningWalkingEnemyFalling;
+        }
+        kinds.insert(kind);
+    }
+    return kinds;
+}
+
+TEST(ShippedStages, VeteranFolderMeetsEveryKindOfMovingObject) {
+    std::set<ObjectKind> met;
+    for (const auto& [name, stage] : ReadShippedFolder(Folder("veteran"))) {
+        const auto kinds = KindsAtTheStart(stage);
+        met.insert(kinds.begin(), kinds.end());
+    }
+    for (int kind = 0; kind < kObjectKindCount; ++kind) {
+        if (ObjectKind(kind) != ObjectKind::Defeated) {
+            EXPECT_TRUE(met.count(ObjectKind(kind))) << "object kind " << kind << " never appears";
+        }
     }
 }
 
