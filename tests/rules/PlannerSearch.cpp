@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "PlannerScore.h"
 #include "Scenario.h"
 #include "game/core/Pacing.h"
 
@@ -127,86 +128,6 @@ std::size_t KeyOf(const Slot& slot) {
     return h;
 }
 
-bool Standing(const Player& p) {
-    return p.JumpState == 0 || p.JumpState == 5;
-}
-
-// Where a player in the air can come down: the highest top of a solid cell, or of a lift or
-// an enemy, below the player's feet within the reach of steering sideways (one pixel across
-// for each pixel down, dashing, and for a rising player also across the rest of the rise and
-// back); the player's y when standing there. None when there is nothing to land on: such
-// lines only look close to a waypoint until they drop out of the map. A standing player
-// stays where it is.
-std::optional<int> LandingY(const GameState& state) {
-    const Player& p = state.player;
-    if (Standing(p)) {
-        return p.PlayerY;
-    }
-    int riseLeft = 0;
-    if (p.JumpState == 3) {
-        const int power = std::max<int>(p.JumpPower, 1);
-        riseLeft = state.lowSpec ? std::max(0, 11 * power - p.JumpFrame) * 8
-                                 : std::max(0, 22 * power - p.JumpFrame) * 4;
-    }
-    const Stage& st = state.stage;
-    const int feet = p.PlayerY + kChipSize;
-    std::optional<int> landing;
-    for (int row = (feet + kChipSize - 1) / kChipSize; row < kMapRows && !landing; ++row) {
-        const int spread = row * kChipSize - feet + kChipSize + 2 * riseLeft;
-        const int first = std::max(0, (p.PlayerX - spread) / kChipSize);
-        const int last = std::min(kMapColumns - 1, (p.PlayerX + 14 + spread) / kChipSize);
-        for (int column = first; column <= last; ++column) {
-            if (st.Solid(column, row)) {
-                landing = (row - 1) * kChipSize;
-                break;
-            }
-        }
-    }
-    for (std::size_t i = 0; i < std::size_t(st.ObjCount); ++i) {
-        const ObjectKind kind = st.ObjKind[i];
-        const bool carries =
-            kind == ObjectKind::HorizontalLift || kind == ObjectKind::VerticalLift ||
-            (kind >= ObjectKind::HorizontalEnemy && kind <= ObjectKind::TurningWalkingEnemyFalling);
-        const int top = st.ObjY[i] - kChipSize;
-        // A vertical lift may come up to the player from below its feet.
-        const int below = std::max(0, top - p.PlayerY);
-        if (carries && top >= p.PlayerY - kChipSize &&
-            std::abs(st.ObjX[i] - p.PlayerX) <= below + 2 * kChipSize + 2 * riseLeft &&
-            (!landing || top < *landing)) {
-            landing = std::max(top, p.PlayerY);
-        }
-    }
-    return landing;
-}
-
-bool Passed(const Waypoint& w, const GameState& state, const GameState& start) {
-    const Player& p = state.player;
-    if (w.changes) {
-        const int column = w.x / kChipSize, row = w.y / kChipSize - 1;
-        return state.stage.Chip(column, row) != start.stage.Chip(column, row);
-    }
-    return Standing(p) && std::abs(p.PlayerX - w.x) <= w.reach &&
-           std::abs(p.PlayerY - w.y) <= w.reach;
-}
-
-// Lines are scored by the waypoints they have passed and their distance to the next one,
-// measured from where a line in the air will come down.
-std::optional<double> Score(const PlanOptions& options, const GameState& start, Slot& slot) {
-    const std::vector<Waypoint>& route = options.route;
-    while (slot.waypoint + 1 < route.size() && Passed(route[slot.waypoint], slot.state, start)) {
-        ++slot.waypoint;
-    }
-    const std::optional<int> y = LandingY(slot.state);
-    if (!y) {
-        return std::nullopt;
-    }
-    const Waypoint& w = route[slot.waypoint];
-    const Counters& counters = slot.state.counters;
-    const double points = double(counters.Score) + 1000.0 * double(counters.Lives);
-    return double(slot.waypoint) * 100000.0 - std::abs(slot.state.player.PlayerX - w.x) -
-           1.5 * std::abs(*y - w.y) + options.pointWorth * points;
-}
-
 class Search {
   public:
     Search(const PlanOptions& options, const GameState& start)
@@ -298,7 +219,8 @@ class Search {
                     Finish(step, child, frame, result);
                     return born;
                 }
-                const std::optional<double> score = Score(options_, start_, child);
+                const std::optional<double> score =
+                    ScoreLine(options_, start_, child.state, child.waypoint);
                 if (!score) {
                     continue;
                 }
