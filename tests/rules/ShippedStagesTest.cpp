@@ -28,6 +28,16 @@ const ShippedFolder& Folder(const std::string& name) {
     throw std::invalid_argument("no shipped folder " + name);
 }
 
+// The game offers the stage folders in the order of their names and starts in the first,
+// which is to be the standard one.
+TEST(ShippedStages, StandardFolderComesFirstByName) {
+    ASSERT_FALSE(ShippedFolders().empty());
+    EXPECT_EQ(ShippedFolders().front().name, "standard");
+    for (const ShippedFolder& folder : ShippedFolders()) {
+        EXPECT_LE(std::string("standard"), folder.name);
+    }
+}
+
 TEST(ShippedStages, TogetherUseEveryChipCode) {
     std::set<std::int32_t> used;
     for (const ShippedFolder& folder : ShippedFolders()) {
