@@ -7,7 +7,7 @@ FUZZ_DIR  := build/fuzz
 FUZZ_SECONDS ?= 60
 RUN_ARGS ?=
 
-.PHONY: all bootstrap run test bench fuzz format clean
+.PHONY: all bootstrap run test bench fuzz format format-check tidy clean
 
 all: test
 
@@ -25,7 +25,7 @@ $(BENCH_DIR)/CMakeCache.txt: | bootstrap
 
 $(FUZZ_DIR)/CMakeCache.txt: | bootstrap
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARN_TESTS=OFF -DTARN_GUI=OFF \
-	    -DTARN_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	    -DTARN_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 
 run: bootstrap $(RUN_DIR)/CMakeCache.txt
 	cmake --build $(RUN_DIR) -j $(JOBS)
@@ -45,6 +45,16 @@ fuzz: bootstrap $(FUZZ_DIR)/CMakeCache.txt
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+# clang-tidy with the checks of .clang-tidy over every source of the test build (and the
+# project's headers they include); any finding fails.
+tidy: bootstrap $(TEST_DIR)/CMakeCache.txt
+	run-clang-tidy -p $(TEST_DIR) -j $(JOBS) -quiet -header-filter='^$(CURDIR)/' \
+	    -extra-arg=-Wno-unknown-warning-option \
+	    '^$(CURDIR)/(support|settings|game|editor|assets|tools|tests|fuzz)/'
 
 clean:
 	rm -rf build

@@ -11,6 +11,7 @@
 #include "editor/app/PagePrinter.h"
 #include "editor/app/StagePicture.h"
 #include "editor/app/UserDialogs.h"
+#include "support/Version.h"
 
 namespace {
 
@@ -21,7 +22,11 @@ int ExportBitmapOnly(const QString& stagePath, const QString& bitmapPath) {
     StageDocument loaded;
     if (auto problem =
             ReadStageFile(document.Doc(), PathFromUtf8(stagePath.toStdString()), loaded)) {
-        std::fprintf(stderr, "Gridsmith: %s\n", problem->c_str());
+        if (const auto& message = problem->containerMessage) {
+            std::fprintf(stderr, "%s%s%s\n", message->title.c_str(),
+                         message->title.empty() ? "" : ": ", message->text.c_str());
+        }
+        std::fprintf(stderr, "Gridsmith: %s\n", problem->text.c_str());
         return 1;
     }
     document.Doc() = std::move(loaded);
@@ -76,7 +81,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (parser.isSet(versionOption)) {
-        std::puts("Gridsmith 2.0.0");
+        std::printf("Gridsmith %s\n", tarn::kVersion);
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
@@ -95,7 +100,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gridsmith"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setApplicationVersion(QLatin1String(tarn::kVersion));
     QApplication::setFont(QFont(QStringLiteral("VL PGothic"), 9));
 
     QtUserDialogs dialogs;
@@ -107,5 +112,5 @@ int main(int argc, char** argv) {
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -52,13 +52,14 @@ int main(int argc, char** argv) {
     const ProgramInfo program{kLowSpec};
     if (options.headless) {
         HeadlessPlatform platform;
-        return RunGame(options, platform, program, std::cout);
+        PlatformInput nobody(platform, PlatformInput::Person::Nobody);
+        return RunGame(options, platform, nobody, program, std::cout);
     }
     SdlPlatform platform(options.windowed);
     if (!platform.Ok()) {
         std::cerr << kProgram << ": cannot open the game window: " << platform.Error() << "\n";
         return 1;
     }
-    // From here on the platform shows every message of the game in or beside its window.
-    return RunGame(options, platform, program, std::cout);
+    PlatformInput keyboard(platform, PlatformInput::Person::AtTheKeys);
+    return RunGame(options, platform, keyboard, program, std::cout);
 }

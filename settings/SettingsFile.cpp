@@ -5,7 +5,6 @@
 
 #include "support/Cp932.h"
 #include "support/FileBytes.h"
-#include "support/MessageHook.h"
 
 namespace tarn {
 namespace {
@@ -64,12 +63,12 @@ std::string MessageTitle(const std::filesystem::path& file) {
     return file.filename().string();
 }
 
-void ReportBadFrameRate(const std::filesystem::path& file) {
-    ShowMessage("FPSの値が不正です\n60に設定します", MessageTitle(file), MessageIcon::Error);
+UserMessage BadFrameRate(const std::filesystem::path& file) {
+    return {"FPSの値が不正です\n60に設定します", MessageTitle(file), MessageIcon::Error};
 }
 
-void ReportBadColorDepth(const std::filesystem::path& file) {
-    ShowMessage("DrBitの値が不正です\n8bitに設定します", MessageTitle(file), MessageIcon::Error);
+UserMessage BadColorDepth(const std::filesystem::path& file) {
+    return {"DrBitの値が不正です\n8bitに設定します", MessageTitle(file), MessageIcon::Error};
 }
 
 }  // namespace
@@ -115,7 +114,8 @@ SettingsStatus ParseSettingsLine(std::string_view fileContents, SettingsLine& li
     return SettingsStatus::Ok;
 }
 
-SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings& settings) {
+SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings& settings,
+                                SettingsWarnings& warnings) {
     SettingsLine line;
     const SettingsStatus status = ReadLine(file, line);
     if (status != SettingsStatus::Ok) {
@@ -125,7 +125,7 @@ SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings&
     // Computed in a wide type: a double-byte character has a code far above 255.
     const long long fps = (static_cast<long long>(line.frameCode) - 29) * 10;
     if (fps < FrameRateOfIndex(0) || fps > FrameRateOfIndex(kFrameRateCount - 1)) {
-        ReportBadFrameRate(file);
+        warnings.push_back(BadFrameRate(file));
         settings.TargetFps = FrameRateOfIndex(kDefaultFrameRateIndex);
     } else {
         settings.TargetFps = static_cast<int>(fps);
@@ -135,13 +135,14 @@ SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings&
     } else if (line.colourCode == 1) {
         settings.ColorDepth = 16;
     } else {
-        ReportBadColorDepth(file);
+        warnings.push_back(BadColorDepth(file));
         settings.ColorDepth = 8;
     }
     return SettingsStatus::Ok;
 }
 
-SettingsStatus ReadToolSettings(const std::filesystem::path& file, ToolSettings& settings) {
+SettingsStatus ReadToolSettings(const std::filesystem::path& file, ToolSettings& settings,
+                                SettingsWarnings& warnings) {
     SettingsLine line;
     const SettingsStatus status = ReadLine(file, line);
     if (status != SettingsStatus::Ok) {
@@ -150,13 +151,13 @@ SettingsStatus ReadToolSettings(const std::filesystem::path& file, ToolSettings&
     settings.KeyTable = line.KeyTable;
     const int frameIndex = line.frameCode - kCodeBase;
     if (frameIndex < 0 || frameIndex >= kFrameRateCount) {
-        ReportBadFrameRate(file);
+        warnings.push_back(BadFrameRate(file));
         settings.frameRateIndex = kDefaultFrameRateIndex;
     } else {
         settings.frameRateIndex = frameIndex;
     }
     if (line.colourCode >= kColorCount) {
-        ReportBadColorDepth(file);
+        warnings.push_back(BadColorDepth(file));
         settings.colorIndex = 0;
     } else {
         settings.colorIndex = line.colourCode;

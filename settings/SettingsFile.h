@@ -10,6 +10,9 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "support/UserMessage.h"
 
 namespace tarn {
 
@@ -44,16 +47,23 @@ struct SettingsLine {
 };
 SettingsStatus ParseSettingsLine(std::string_view fileContents, SettingsLine& line);
 
+// Values a read replaced, each with the message its reader shows the user (titled with
+// the file's name): "DrBitの値が不正です", a line break and "8bitに設定します" for an
+// invalid colour code, "FPSの値が不正です", a line break and "60に設定します" for a frame
+// rate the list does not hold.
+using SettingsWarnings = std::vector<UserMessage>;
+
 // The game's reading: TargetFps = (frame code - 29) x 10 and the colour-depth check.
 struct GameSettings {
     KeyTableData KeyTable{};
     int TargetFps = 60;
     int ColorDepth = 16;
 };
-// Reads and decodes for the game. An invalid colour code shows "DrBitの値が不正です",
-// a line break and "8bitに設定します", then uses 8 bits. A frame rate outside 10..90 is
-// reported and replaced by 60, so that it never reaches the frame pacing.
-SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings& settings);
+// Reads and decodes for the game. An invalid colour code gives 8 bits, a frame rate
+// outside 10..90 gives 60 (so that it never reaches the frame pacing); each adds a
+// warning.
+SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings& settings,
+                                SettingsWarnings& warnings);
 
 // The settings tool's reading: list indexes of the frame-rate and colour lists.
 struct ToolSettings {
@@ -61,7 +71,9 @@ struct ToolSettings {
     int frameRateIndex = 5;  // "60"
     int colorIndex = 1;      // "16bit"
 };
-SettingsStatus ReadToolSettings(const std::filesystem::path& file, ToolSettings& settings);
+// An index outside its list gives the default (60, 8 bits) and adds a warning.
+SettingsStatus ReadToolSettings(const std::filesystem::path& file, ToolSettings& settings,
+                                SettingsWarnings& warnings);
 
 // True for every key code that the line can carry and read back unchanged: 0..255 except
 // 10 and 13 (they end the line) and the lead bytes of code page 932 (they join the next

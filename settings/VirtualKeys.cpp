@@ -1,4 +1,4 @@
-// Key names as the settings tool shows them, and the platform key table.
+// Key names: the classic ones of the settings line's characters, and readable ones.
 #include "settings/VirtualKeys.h"
 
 #include <array>
@@ -80,22 +80,119 @@ constexpr std::array kNamedKeys{
     NamedKey{kRight, "→"},
 };
 
-}  // namespace
+// Names for keys whose classic name is a stray character, or that need telling apart.
+constexpr std::array kReadableKeys{
+    NamedKey{kBack, "BackSpace"},
+    NamedKey{kTab, "TAB"},
+    NamedKey{12, "Clear"},
+    NamedKey{kReturn, "Enter"},
+    NamedKey{kShift, "Shift"},
+    NamedKey{kControl, "Ctrl"},
+    NamedKey{kMenu, "Alt"},
+    NamedKey{kPause, "Pause"},
+    NamedKey{kCapital, "CapsLock"},
+    NamedKey{21, "かな"},
+    NamedKey{25, "漢字"},
+    NamedKey{kEscape, "ESC"},
+    NamedKey{kConvert, "前候補"},
+    NamedKey{kNonConvert, "無変換"},
+    NamedKey{kSpace, "SPACE"},
+    NamedKey{kPrior, "PageUP"},
+    NamedKey{kNext, "PageDown"},
+    NamedKey{kEnd, "END"},
+    NamedKey{kHome, "Home"},
+    NamedKey{kLeft, "←"},
+    NamedKey{kUp, "↑"},
+    NamedKey{kRight, "→"},
+    NamedKey{kDown, "↓"},
+    NamedKey{44, "PrintScreen"},
+    NamedKey{kInsert, "Insert"},
+    NamedKey{kDelete, "Delete"},
+    NamedKey{kLWin, "左Win"},
+    NamedKey{kRWin, "右Win"},
+    NamedKey{kApps, "ポップアップ"},
+    NamedKey{kMultiply, "テンキー*"},
+    NamedKey{kAdd, "テンキー+"},
+    NamedKey{kSubtract, "テンキー-"},
+    NamedKey{kDecimal, "テンキー."},
+    NamedKey{kDivide, "テンキー/"},
+    NamedKey{kNumLock, "NumLock"},
+    NamedKey{kScroll, "ScrollLock"},
+    NamedKey{160, "左Shift"},
+    NamedKey{161, "右Shift"},
+    NamedKey{162, "左Ctrl"},
+    NamedKey{163, "右Ctrl"},
+    NamedKey{164, "左Alt"},
+    NamedKey{165, "右Alt"},
+    // The punctuation keys by what a US keyboard prints on them, as the platform table
+    // maps them.
+    NamedKey{kOem1, ";"},
+    NamedKey{kOemPlus, "="},
+    NamedKey{kOemComma, ","},
+    NamedKey{kOemMinus, "-"},
+    NamedKey{kOemPeriod, "."},
+    NamedKey{kOem2, "/"},
+    NamedKey{kOem3, "`"},
+    NamedKey{kOem4, "["},
+    NamedKey{kOem5, "\\"},
+    NamedKey{kOem6, "]"},
+    NamedKey{kOem7, "'"},
+    NamedKey{kOem102, "\\ (ろ)"},
+    NamedKey{240, "英数"},
+    NamedKey{kKanaHiragana, "カタカナひらがな"},
+};
 
-std::string KeyName(int code) {
-    std::string character = CharacterOf(code);
-    if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z')) {
-        return character;
-    }
-    if (code >= kF1 && code <= kF12) {
-        return "F " + std::to_string(code - (kF1 - 1));
-    }
-    for (const NamedKey& key : kNamedKeys) {
+const char* NameIn(std::span<const NamedKey> keys, int code) {
+    for (const NamedKey& key : keys) {
         if (key.code == code) {
             return key.name;
         }
     }
+    return nullptr;
+}
+
+bool IsDigitOrLetter(int code) {
+    return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z');
+}
+
+std::string FunctionKeyName(int code) {
+    return "F " + std::to_string(code - (kF1 - 1));
+}
+
+}  // namespace
+
+std::string KeyName(int code) {
+    std::string character = CharacterOf(code);
+    if (IsDigitOrLetter(code)) {
+        return character;
+    }
+    if (code >= kF1 && code <= kF12) {
+        return FunctionKeyName(code);
+    }
+    if (const char* name = NameIn(kNamedKeys, code)) {
+        return name;
+    }
     return character;
+}
+
+std::string ReadableKeyName(int code) {
+    constexpr int kF24 = kF1 + 23;
+    if (code <= 0 || code > 255) {
+        return {};
+    }
+    if (IsDigitOrLetter(code)) {
+        return std::string(1, static_cast<char>(code));
+    }
+    if (code >= kF1 && code <= kF24) {
+        return FunctionKeyName(code);
+    }
+    if (code >= kNumpad0 && code <= kNumpad0 + 9) {
+        return "テンキー" + std::to_string(code - kNumpad0);
+    }
+    if (const char* name = NameIn(kReadableKeys, code)) {
+        return name;
+    }
+    return "コード " + std::to_string(code);
 }
 
 }  // namespace tarn::vk

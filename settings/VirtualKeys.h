@@ -29,8 +29,16 @@ constexpr int Letter(char upper) {
     return int(upper);
 }
 
-// The name the settings tool shows for a code (UTF-8): "A", "F 1", "SPACE", "←", ...
+// The classic name of a code (UTF-8): "A", "F 1", "SPACE", "←", ..., and otherwise the
+// code's own character in code page 932 ("a" for the keypad's 1). Empty for 0 and for a
+// lone lead byte, which have no character; such a stored code stands for "A".
 std::string KeyName(int code);
+
+// The name a person recognises the key by (UTF-8): "テンキー1", "CapsLock", "左Win",
+// "F 1", "←", ... Every code 1..255 has one, no two codes share one, and a code no key
+// produces is "コード N". Empty for 0 (no key) and outside 0..255. Only for showing: the
+// settings file keeps the codes.
+std::string ReadableKeyName(int code);
 
 // A key as the platform reports it. usbUsage is the USB HID usage (which is what SDL
 // scancodes are); x11Keysym the X11 keysym (what Qt reports as the native virtual key on

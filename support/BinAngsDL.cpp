@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "support/FileBytes.h"
-#include "support/MessageHook.h"
 
 namespace tarn {
 
@@ -51,25 +50,25 @@ int DrawNoise(std::mt19937& engine) {
     return std::uniform_int_distribution<int>(1, 15)(engine);
 }
 
-void ReportMissingFile(const BinAngsDL& container, const std::filesystem::path& path) {
-    ShowMessage("ファイルが見つかりません\r\n" + path.string(), container.TitleName);
+void Yield(const BinAngsDL& container) {
+    if (container.yieldToWindowSystem) {
+        container.yieldToWindowSystem();
+    }
 }
 
-// Reads the whole file. Reports a missing file to the user; yields before reading.
+// Reads the whole file; yields before reading.
 ContainerStatus ReadWholeFile(const BinAngsDL& container, const std::filesystem::path& path,
                               std::vector<std::uint8_t>& bytes) {
     bytes.clear();
     std::error_code error;
     if (!std::filesystem::exists(path, error)) {
-        ReportMissingFile(container, path);
         return ContainerStatus::FileNotFound;
     }
-    YieldToWindowSystem();
+    Yield(container);
     switch (ReadFileBytes(path, bytes, kMaxContainerFileBytes)) {
         case FileStatus::Ok:
             return bytes.empty() ? ContainerStatus::EmptyFile : ContainerStatus::Ok;
         case FileStatus::NotFound:
-            ReportMissingFile(container, path);
             return ContainerStatus::FileNotFound;
         case FileStatus::TooLarge:
             return ContainerStatus::TooLarge;
@@ -136,7 +135,6 @@ std::string BinAngsDL::BinToHex2(std::uint8_t BinData) {
 
 ContainerStatus BinAngsDL::SaveBin(const std::filesystem::path& Bflename, std::string_view Texts) {
     if (Texts.size() % 2 != 0) {
-        ShowMessage("KVXﾊﾞｲﾅﾘｻｰﾊﾞｰ ｴﾗｰ", TitleName + "-ｴﾗｰ");
         return ContainerStatus::OddLength;
     }
     if (Texts.empty()) {
@@ -157,9 +155,20 @@ ContainerStatus BinAngsDL::SaveBin(const std::filesystem::path& Bflename, std::s
 ContainerStatus BinAngsDL::Angs(std::string_view Texts, std::string& enciphered) {
     std::mt19937 engine = FreshEngine();
     const int key = DrawKey(engine);
-    YieldToWindowSystem();
+    Yield(*this);
     const int noise = DrawNoise(engine);
     return AngsWith(Texts, noise, key, enciphered);
+}
+
+std::optional<UserMessage> BinAngsDL::MessageFor(ContainerStatus status,
+                                                 const std::filesystem::path& file) const {
+    if (status == ContainerStatus::FileNotFound) {
+        return UserMessage{"ファイルが見つかりません\r\n" + file.string(), TitleName};
+    }
+    if (status == ContainerStatus::OddLength) {
+        return UserMessage{"KVXﾊﾞｲﾅﾘｻｰﾊﾞｰ ｴﾗｰ", TitleName + "-ｴﾗｰ"};
+    }
+    return std::nullopt;
 }
 
 ContainerStatus BinAngsDL::AngsWith(std::string_view Texts, int noise, int key,

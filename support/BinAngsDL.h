@@ -8,19 +8,23 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "support/UserMessage.h"
+
 namespace tarn {
 
 enum class [[nodiscard]] ContainerStatus{
     Ok,
-    FileNotFound,  // the input file does not exist (the user has been told)
+    FileNotFound,  // the input file does not exist (the container has a message for it)
     ReadFailed,    // the input file exists but could not be read
     WriteFailed,   // the output file could not be written
-    OddLength,     // hexadecimal text of odd length (the user has been told)
+    OddLength,     // hexadecimal text of odd length (the container has a message for it)
     EmptyFile,     // the input file holds no bytes
     EmptyText,     // empty hexadecimal text where bytes were expected
     TooShort,      // enciphered text shorter than its two leading digits
@@ -36,21 +40,30 @@ const char* Describe(ContainerStatus status);
 
 class BinAngsDL {
   public:
-    // Title of every message box the container shows.
+    // Title of every message the container has for its user.
     std::string TitleName;
+    // The owner's "let pending window events run" step; the container calls it once in
+    // OpenBin and in Angs. Empty: nothing runs.
+    std::function<void()> yieldToWindowSystem;
 
-    // Reads the whole file as hexadecimal text. A missing file shows
-    // "ファイルが見つかりません" with the path and gives FileNotFound; an empty file gives
-    // EmptyFile, one above kMaxContainerFileBytes TooLarge, a folder or a pipe ReadFailed.
-    // Yields once to the window system before reading.
+    // Reads the whole file as hexadecimal text. A missing file gives FileNotFound, an
+    // empty file EmptyFile, one above kMaxContainerFileBytes TooLarge, a folder or a pipe
+    // ReadFailed. Yields once to the window system before reading.
     ContainerStatus OpenBin(const std::filesystem::path& BFileName, std::string& hexText);
 
     static std::string BinToHex2(std::uint8_t BinData);
 
     // Writes the bytes of the hexadecimal text, replacing any older file completely (a
-    // failed write leaves the older file as it was). Odd-length text shows
-    // "KVXﾊﾞｲﾅﾘｻｰﾊﾞｰ ｴﾗｰ" and writes nothing; empty text writes nothing.
+    // failed write leaves the older file as it was). Odd-length text gives OddLength and
+    // writes nothing; empty text writes nothing.
     ContainerStatus SaveBin(const std::filesystem::path& Bflename, std::string_view Texts);
+
+    // The container's own message for a status, which its owner shows the user: for a
+    // missing file "ファイルが見つかりません", CR LF and the path, titled TitleName; for
+    // odd-length text "KVXﾊﾞｲﾅﾘｻｰﾊﾞｰ ｴﾗｰ", titled TitleName and "-ｴﾗｰ". Every other status
+    // has none: its caller words it.
+    std::optional<UserMessage> MessageFor(ContainerStatus status,
+                                          const std::filesystem::path& file) const;
 
     // Enciphers hexadecimal text with a freshly drawn key (1..14) and noise (1..15).
     ContainerStatus Angs(std::string_view Texts, std::string& enciphered);
@@ -67,8 +80,7 @@ std::vector<std::uint8_t> EncipherBytes(std::span<const std::uint8_t> plain, int
 ContainerStatus DecipherBytes(std::span<const std::uint8_t> stored,
                               std::vector<std::uint8_t>& plain);
 
-// Reads an enciphered file and returns its plain bytes. Missing files are reported
-// through the message hook as OpenBin does.
+// Reads an enciphered file and returns its plain bytes, yielding as OpenBin does.
 ContainerStatus ReadEncipheredFile(BinAngsDL& container, const std::filesystem::path& path,
                                    std::vector<std::uint8_t>& plain);
 

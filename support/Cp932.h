@@ -13,13 +13,13 @@ constexpr bool IsLeadByte(unsigned char c) {
 }
 
 // Converts code page 932 bytes to UTF-8. Bytes that form no character become U+FFFD.
-std::string ToUtf8(std::string_view cp932);
+std::string ToUtf8(std::string_view text);
 
 // Converts UTF-8 to code page 932. Characters that code page 932 cannot hold become "?".
-std::string FromUtf8(std::string_view utf8);
+std::string FromUtf8(std::string_view text);
 
 // Strict forms: nothing when any byte or character does not convert.
-std::optional<std::string> ToUtf8Strict(std::string_view cp932);
-std::optional<std::string> FromUtf8Strict(std::string_view utf8);
+std::optional<std::string> ToUtf8Strict(std::string_view text);
+std::optional<std::string> FromUtf8Strict(std::string_view text);
 
 }  // namespace tarn::cp932

@@ -24,8 +24,9 @@ void Surface::Fill(std::uint32_t color) {
 void Surface::FillRect(int x, int y, int w, int h, std::uint32_t color) {
     const int left = std::max(x, 0);
     const int top = std::max(y, 0);
-    const int right = std::min<long long>(static_cast<long long>(x) + w, width_);
-    const int bottom = std::min<long long>(static_cast<long long>(y) + h, height_);
+    const int right = static_cast<int>(std::min<long long>(static_cast<long long>(x) + w, width_));
+    const int bottom =
+        static_cast<int>(std::min<long long>(static_cast<long long>(y) + h, height_));
     if (left >= right) {
         return;
     }

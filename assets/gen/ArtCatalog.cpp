@@ -35,6 +35,7 @@ namespace {
 
 std::vector<std::string> RequiredCells() {
     std::vector<std::string> names;
+    names.reserve(std::size_t(kChipCodeCount + kObjectKindCount + kWalkFrames + 4));
     for (int code = 0; code < kChipCodeCount; ++code) {
         names.push_back(ChipName(code));
     }
@@ -77,6 +78,7 @@ Sprite PlayerSilhouette(const SpriteBook& book) {
     silhouette.colours.assign(kCellSize * kCellSize, 0);
     silhouette.opaque.assign(kCellSize * kCellSize, 0);
     std::vector<std::string> members;
+    members.reserve(kWalkFrames);
     for (int frame = 0; frame < kWalkFrames; ++frame) {
         members.push_back(WalkName(frame));
     }

@@ -68,6 +68,7 @@ Surface Cave(const SpriteBook& book) {
         int x, y, shade;
     };
     std::vector<Seed> seeds;
+    seeds.reserve(14);
     for (int i = 0; i < 14; ++i) {
         seeds.push_back({dice.Below(tile.width()), dice.Below(tile.height()), dice.Below(3)});
     }

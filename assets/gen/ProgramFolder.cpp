@@ -8,8 +8,8 @@
 #include "assets/gen/DefaultSettings.h"
 #include "assets/gen/Sounds.h"
 #include "assets/gen/TitlePicture.h"
-#include "assets/gen/WaveFile.h"
 #include "support/PictureFile.h"
+#include "support/WaveFile.h"
 
 namespace tarn::assetgen {
 namespace {

@@ -13,6 +13,7 @@ find_program(TARN_IMAGEMAGICK_CONVERT NAMES convert)
 set(TARN_GALLERY_FILES)
 foreach(folder ${TARN_STAGE_FOLDERS})
     set(stage_dir ${TARN_PROGRAM_DIR}/data/${folder})
+    set(folder_files)
     foreach(stage ${TARN_STAGES_${folder}})
         set(source ${TARN_STAGE_SOURCE_DIR}/${folder}/${stage}.txt)
         set(target ${stage_dir}/${stage}.tr2)
@@ -23,7 +24,7 @@ foreach(folder ${TARN_STAGE_FOLDERS})
             DEPENDS tr2tool ${source}
             COMMENT "Enciphering stage ${folder}/${stage}"
             VERBATIM)
-        list(APPEND TARN_STAGE_FILES ${target})
+        list(APPEND folder_files ${target})
 
         # Half the map's size, 1600 x 480 pixels; with ImageMagick at hand, in 256 colours,
         # which keeps each picture small enough to be committed.
@@ -44,13 +45,13 @@ foreach(folder ${TARN_STAGE_FOLDERS})
             VERBATIM)
         list(APPEND TARN_GALLERY_FILES ${picture})
     endforeach()
+    list(APPEND TARN_STAGE_FILES ${folder_files})
+    install(FILES ${folder_files} DESTINATION ${TARN_INSTALL_DIR}/data/${folder})
 endforeach()
 add_custom_target(stage_folders ALL DEPENDS ${TARN_STAGE_FILES})
+add_dependencies(program_folder stage_folders)
 # The tests check every shipped stage file.
 set_property(GLOBAL PROPERTY TARN_SHIPPED_STAGE_FILES ${TARN_STAGE_FILES})
-if(TARGET program_folder)
-    add_dependencies(program_folder stage_folders)
-endif()
 
 # The gallery of assets/stages/README.md (not part of the default build): copy the
 # pictures to assets/stages/gallery/ after changing a stage.

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "assets/BuiltinArt.h"
-#include "game/core/Session.h"
+#include "game/core/Game.h"
 #include "game/core/StageLoader.h"
 #include "game/platform/HeadlessPlatform.h"
 #include "support/BinAngsDL.h"
@@ -41,30 +41,34 @@ StageFields CrowdedStage(int spacing) {
 }
 
 struct Bench {
-    explicit Bench(int spacing = 4) : session(platform, art::Builtin(), TARN_PROGRAM_DIR) {
+    explicit Bench(int spacing = 4)
+        : game(platform, platform, input, art::Builtin(), TARN_PROGRAM_DIR) {
         folder = std::filesystem::temp_directory_path() / "tarn-shell-bench";
         std::filesystem::create_directories(folder);
         const std::string text = WriteStageText(CrowdedStage(spacing));
         (void)WriteEncipheredFile(folder / "crowded.tr2",
                                   std::vector<std::uint8_t>(text.begin(), text.end()));
-        session.StageDir = folder / "";
-        session.state.ColorDepth = 16;
+        game.folders.StageDir = folder / "";
+        game.state.ColorDepth = 16;
+        game.screen.SetColorDepth(16);
     }
     ~Bench() {
         std::error_code error;
         std::filesystem::remove_all(folder, error);
     }
     HeadlessPlatform platform;
-    Session session;
+    PlatformInput input{platform, PlatformInput::Person::Nobody};
+    Game game;
     std::filesystem::path folder;
 };
 
 // Arguments: colour depth, object spacing in cells.
 void BM_FrameOnCrowdedStage(benchmark::State& state) {
     Bench bench(int(state.range(1)));
-    Session& s = bench.session;
+    Game& s = bench.game;
     s.state.ColorDepth = int(state.range(0));
-    if (ReadData(s, "crowded", "crowded") != LoadResult::Loaded) {
+    s.screen.SetColorDepth(s.state.ColorDepth);
+    if (s.loader.ReadData("crowded", "crowded", s.play, s.screen, s.run, s.folders)) {
         state.SkipWithError("the stage did not load");
         return;
     }
@@ -74,7 +78,7 @@ void BM_FrameOnCrowdedStage(benchmark::State& state) {
     s.state.player.PlayerY = 864;
     s.state.loop.ViewX = 160;
     s.state.loop.ViewY = 720;
-    FrameContext frame = s.Frame();
+    FrameContext& frame = s.play;
     const GameState start = s.state;
     std::int64_t objectsActive = 0;
     int n = 0;
@@ -86,7 +90,7 @@ void BM_FrameOnCrowdedStage(benchmark::State& state) {
         }
         s.state.loop.outcome = Outcome::None;
         RunFrameBody(frame);
-        s.PresentView();
+        s.screen.PresentView(s.layers, s.state);
         for (std::int32_t i = 0; i < s.state.stage.ObjCount; ++i) {
             objectsActive += s.state.stage.ObjActive[std::size_t(i)] != 0;
         }
@@ -105,25 +109,26 @@ BENCHMARK(BM_FrameOnCrowdedStage)
 // Presenting alone: the stretched view, the labels and the colour conversion.
 void BM_PresentView(benchmark::State& state) {
     Bench bench;
-    Session& s = bench.session;
+    Game& s = bench.game;
     s.state.ColorDepth = int(state.range(0));
+    s.screen.SetColorDepth(s.state.ColorDepth);
     s.layers.PBuffer.Reset(kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin,
                            Rgb(90, 140, 200));
     for (auto _ : state) {
-        s.PresentView();
+        s.screen.PresentView(s.layers, s.state);
     }
 }
 BENCHMARK(BM_PresentView)->Arg(16)->Arg(8)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadStage(benchmark::State& state) {
     Bench bench;
-    Session& s = bench.session;
+    Game& s = bench.game;
     const bool newBackground = state.range(0) != 0;
     for (auto _ : state) {
         if (newBackground) {
-            s.LoadedBackground.clear();
+            s.loader.ForgetBackground();
         }
-        if (ReadData(s, "crowded", "crowded") != LoadResult::Loaded) {
+        if (s.loader.ReadData("crowded", "crowded", s.play, s.screen, s.run, s.folders)) {
             state.SkipWithError("the stage did not load");
             return;
         }

@@ -63,6 +63,12 @@ class MainWindow::Ui : public EditorUi {
     void ReportError(const std::string& text) override {
         dialogs_.Inform(Q(kMessageTitle), QString::fromStdString(text), Severity::Error);
     }
+    void Inform(const UserMessage& message) override {
+        dialogs_.Inform(QString::fromStdString(message.title), QString::fromStdString(message.text),
+                        message.icon == MessageIcon::Error     ? Severity::Error
+                        : message.icon == MessageIcon::Warning ? Severity::Warning
+                                                               : Severity::Information);
+    }
 
   private:
     UserDialogs& dialogs_;
@@ -76,13 +82,6 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
     commands_ = std::make_unique<FileCommands>(document_.Doc(), *ui_, services_.commandLineName);
     commands_->onDocumentReplaced = [this](DocumentChange change) { DocumentReplaced(change); };
     commands_->onCaptionChanged = [this] { RefreshCaption(); };
-    previousHandler_ = SetMessageHandler(
-        [this](const std::string& text, const std::string& title, MessageIcon icon) {
-            services_.dialogs.Inform(QString::fromStdString(title), QString::fromStdString(text),
-                                     icon == MessageIcon::Error     ? Severity::Error
-                                     : icon == MessageIcon::Warning ? Severity::Warning
-                                                                    : Severity::Information);
-        });
 
     auto* client =
         new ResizeReportingArea([this](int width, int height) { ClientResized(width, height); });
@@ -94,9 +93,7 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
     ClientResized(client->width(), client->height());
 }
 
-MainWindow::~MainWindow() {
-    SetMessageHandler(previousHandler_);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));

@@ -10,7 +10,6 @@
 
 #include "editor/app/MapDocument.h"
 #include "editor/doc/FileCommands.h"
-#include "support/MessageHook.h"
 
 class QAction;
 class QComboBox;
@@ -95,7 +94,6 @@ class MainWindow : public QMainWindow {
     QScrollBar* hs_ = nullptr;
     QScrollBar* vs_ = nullptr;
     std::unique_ptr<QTemporaryDir> testPlayDir_;
-    MessageHandler previousHandler_;
 };
 
 }  // namespace tarn::editor

@@ -57,7 +57,10 @@ bool FileCommands::Open() {
     if (!name.empty()) {
         dialogFileName_ = name;
         if (auto problem = OpenF(doc_, name)) {
-            ui_.ReportError(*problem);
+            if (problem->containerMessage) {
+                ui_.Inform(*problem->containerMessage);
+            }
+            ui_.ReportError(problem->text);
         } else {
             doc_.Modified = false;
             opened = true;
@@ -105,7 +108,7 @@ bool FileCommands::MayClose() {
 
 std::string FileCommands::AskBitmapFileName() {
     filter_ = FileFilter::Bitmap;
-    const std::string name = ui_.AskSaveFileName(dialogFileName_, filter_);
+    std::string name = ui_.AskSaveFileName(dialogFileName_, filter_);
     if (!name.empty()) {
         dialogFileName_ = name;
     }

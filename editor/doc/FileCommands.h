@@ -33,6 +33,8 @@ class EditorUi {
     virtual std::string AskOpenFileName(const std::string& initialName, FileFilter filter) = 0;
     virtual std::string AskSaveFileName(const std::string& initialName, FileFilter filter) = 0;
     virtual void ReportError(const std::string& text) = 0;
+    // A message worded elsewhere (the container's), shown with its own title and icon.
+    virtual void Inform(const UserMessage& message) = 0;
 };
 
 class FileCommands {

@@ -9,8 +9,8 @@
 namespace tarn::editor {
 namespace {
 
-std::string Problem(const std::string& path, const std::string& reason) {
-    return "ステージファイルを開けませんでした。\n" + path + "\n" + reason;
+OpenProblem Problem(const std::string& path, const std::string& reason) {
+    return {"ステージファイルを開けませんでした。\n" + path + "\n" + reason, std::nullopt};
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ StageFields StageDocument::ToFields() const {
     return fields;
 }
 
-std::optional<std::string> ReadStageFile(const StageDocument& base,
+std::optional<OpenProblem> ReadStageFile(const StageDocument& base,
                                          const std::filesystem::path& path, StageDocument& out) {
     const std::string shown(reinterpret_cast<const char*>(path.u8string().c_str()));
     std::error_code ec;
@@ -57,8 +57,10 @@ std::optional<std::string> ReadStageFile(const StageDocument& base,
     StageDocument scratch = base;
     const ContainerStatus status = ReadEncipheredFile(scratch.container, path, plain);
     if (status != ContainerStatus::Ok) {
-        return Problem(shown,
-                       "ファイルを読み込めません（" + std::string(Describe(status)) + "）。");
+        OpenProblem problem =
+            Problem(shown, "ファイルを読み込めません（" + std::string(Describe(status)) + "）。");
+        problem.containerMessage = scratch.container.MessageFor(status, path);
+        return problem;
     }
     const std::string_view text(reinterpret_cast<const char*>(plain.data()), plain.size());
     const EditorStageText stage = ReadEditorStage(text);
@@ -95,7 +97,7 @@ std::optional<std::string> ReadStageFile(const StageDocument& base,
     return std::nullopt;
 }
 
-std::optional<std::string> OpenF(StageDocument& doc, const std::string& path) {
+std::optional<OpenProblem> OpenF(StageDocument& doc, const std::string& path) {
     StageDocument loaded;
     if (auto problem = ReadStageFile(doc, PathFromUtf8(path), loaded)) {
         return problem;

@@ -48,16 +48,24 @@ class StageDocument {
     BinAngsDL container;
 };
 
+// Why a stage file could not be opened: the editor's own text for the user and, when the
+// container has a message of its own for what happened (a file that vanished between the
+// editor's check and the read), that message, which is shown first.
+struct OpenProblem {
+    std::string text;
+    std::optional<UserMessage> containerMessage;
+};
+
 // Reads the stage at path into out, starting from a copy of base (so cells after the end
-// of a short map row keep base's codes). Returns a message for the user when the file is
+// of a short map row keep base's codes). Returns what to tell the user when the file is
 // missing, unreadable or damaged; out is then unspecified and base is untouched.
 // Nothing is written anywhere: the file is deciphered in memory.
-std::optional<std::string> ReadStageFile(const StageDocument& base,
+std::optional<OpenProblem> ReadStageFile(const StageDocument& base,
                                          const std::filesystem::path& path, StageDocument& out);
 
 // OpenF: loads path into doc only when the whole file reads cleanly; sets CurrentFile.
-// Modified is left alone. On failure doc is unchanged and the message is returned.
-std::optional<std::string> OpenF(StageDocument& doc, const std::string& path);
+// Modified is left alone. On failure doc is unchanged and the problem is returned.
+std::optional<OpenProblem> OpenF(StageDocument& doc, const std::string& path);
 
 // Writes the stage enciphered through a temporary file renamed over path; the target
 // never holds a plain or partial file. Document state is left alone.

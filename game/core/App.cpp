@@ -5,20 +5,15 @@
 
 #include "assets/BuiltinArt.h"
 #include "game/core/Flow.h"
+#include "game/core/Game.h"
 #include "game/core/Replay.h"
-#include "game/core/Session.h"
 #include "game/core/Startup.h"
 #include "game/core/StateDump.h"
-#include "support/MessageHook.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
 
 namespace {
-
-void Fail(const std::string& text) {
-    ShowMessage(text, "Tarn Ver2", MessageIcon::Error);
-}
 
 // --stage: a bare name is a stage of the first stage folder; a path to a .tr2 file sets
 // the stage folder to its folder.
@@ -27,115 +22,108 @@ bool IsStagePath(const std::string& stage) {
     return path.extension() == ".tr2" || path.has_parent_path();
 }
 
-bool ResolveStage(Session& s, const std::string& stage, std::string& name) {
+Failure ResolveStage(StageFolders& folders, const std::string& stage, std::string& name) {
     const std::filesystem::path path(stage);
     if (IsStagePath(stage)) {
         std::error_code error;
         const auto absolute = std::filesystem::absolute(path, error);
         if (error || !std::filesystem::is_regular_file(absolute, error)) {
-            Fail("The stage file " + path.string() + " does not exist.");
-            return false;
+            return Fail("The stage file " + path.string() + " does not exist.");
         }
-        s.StageDir = absolute.parent_path() / "";
+        folders.StageDir = absolute.parent_path() / "";
         name = absolute.stem().string();
-        return true;
+        return std::nullopt;
     }
     name = stage;
-    return true;
-}
-
-void StartWithStage(Session& s) {
-    GameState& st = s.state;
-    s.TitleStarted = true;
-    s.stageMode = true;
-    st.counters.Lives = 5;
-    s.status.LifeV = "5";
-    const auto& slots = st.KeyTable[std::size_t(st.ConfigNo)];
-    st.bindings = KeyBindings{slots[kSlotRight], slots[kSlotLeft],   slots[kSlotDash],
-                              slots[kSlotJump],  slots[kSlotGiveUp], slots[kSlotPower]};
+    return std::nullopt;
 }
 
 }  // namespace
 
-int RunGame(const Options& options, Platform& realPlatform, const ProgramInfo& program,
-            std::ostream& out, const std::function<void(Session&)>& prepare,
-            const std::function<void(Session&)>& finish) {
-    std::unique_ptr<ReplayPlatform> replay;
-    std::unique_ptr<RecordingPlatform> record;
-    Platform* platform = &realPlatform;
+int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInput,
+            const ProgramInfo& program, std::ostream& out,
+            const std::function<void(Game&)>& prepare, const std::function<void(Game&)>& finish) {
+    std::unique_ptr<Replay> replay;
+    std::unique_ptr<Recording> record;
+    GameClock* clock = &realPlatform;
+    InputSource* input = &liveInput;
     FrameObserver* observer = nullptr;
     if (!options.replay.empty()) {
         ReplayScript script;
         std::string error;
         if (!ReadReplayScript(options.replay, script, error)) {
-            Fail(error);
+            realPlatform.ShowMessage(Fail(error));
             return 1;
         }
-        replay = std::make_unique<ReplayPlatform>(realPlatform, std::move(script));
-        platform = replay.get();
+        replay = std::make_unique<Replay>(realPlatform, liveInput, std::move(script));
+        clock = replay.get();
+        input = replay.get();
         observer = replay.get();
     } else if (!options.record.empty()) {
-        record = std::make_unique<RecordingPlatform>(realPlatform, options.record);
+        record = std::make_unique<Recording>(realPlatform, liveInput, options.record);
         if (!record->Ok()) {
-            Fail("Cannot write the recording " + options.record.string() + ".");
+            realPlatform.ShowMessage(
+                Fail("Cannot write the recording " + options.record.string() + "."));
             return 1;
         }
-        platform = record.get();
+        clock = record.get();
+        input = record.get();
         observer = record.get();
     }
 
-    Session s(*platform, art::Builtin(), options.root);
-    s.state.lowSpec = program.lowSpec;
-    s.observer = observer;
-    if (replay) {
-        replay->Attach(&s.framesRun);
-    }
-    if (record) {
-        record->Attach(&s.framesRun);
-    }
+    Game game(realPlatform, *clock, *input, art::Builtin(), options.root);
+    game.state.lowSpec = program.lowSpec;
+    game.run.observer = observer;
     // Under --stage there is no title to start, so no early key may open one.
-    s.TitleStarted = !options.stage.empty();
+    game.run.TitleStarted = !options.stage.empty();
     // The editor test-plays a stage file of its own, which needs no stage folder below data/.
     const bool needStageFolder = options.stage.empty() || !IsStagePath(options.stage);
-    if (!Startup(s, program.lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal,
-                 needStageFolder)) {
+    if (const Failure failure =
+            Startup(game, program.lowSpec ? SettingsBuild::LowSpec : SettingsBuild::Normal,
+                    needStageFolder)) {
+        realPlatform.ShowMessage(*failure);
         return 1;
     }
     if (options.frames) {
         if (*options.frames == 0) {
-            s.stopAfterFirstLoad = true;
+            game.run.stopAfterFirstLoad = true;
         } else {
-            s.frameLimit = *options.frames;
+            game.run.frameLimit = *options.frames;
         }
     }
     Next first{Phase::Menu, {}};
     if (!options.stage.empty()) {
         std::string name;
-        if (!ResolveStage(s, options.stage, name)) {
+        if (const Failure failure = ResolveStage(game.folders, options.stage, name)) {
+            realPlatform.ShowMessage(*failure);
             return 1;
         }
-        StartWithStage(s);
+        game.run.stageMode = true;
+        BeginNewGame(game.state, game.screen.strip);
         first = Next{Phase::Load, name};
     }
     if (prepare) {
-        prepare(s);
+        prepare(game);
     }
-    int status = RunFlow(s, first);
-    if (replay && replay->Diverged()) {
+    int status = RunFlow(game, first);
+    if (replay && replay->Divergence()) {
+        realPlatform.ShowMessage(*replay->Divergence());
         status = 3;
     }
     if (!options.screenshot.empty()) {
-        const Surface& shot = s.Presented();
+        const Surface& shot = game.screen.Presented();
         if (SaveBmp(options.screenshot, shot) != PictureStatus::Ok) {
-            Fail("Cannot write the screenshot " + options.screenshot.string() + ".");
+            realPlatform.ShowMessage(
+                Fail("Cannot write the screenshot " + options.screenshot.string() + "."));
             status = status == 0 ? 1 : status;
         }
     }
     if (options.dumpState) {
-        DumpState(out, s.state, DumpExtras{s.framesRun, s.status.State});
+        DumpState(out, game.state,
+                  DumpExtras{game.run.framesRun, game.screen.strip.FrameRateText()});
     }
     if (finish) {
-        finish(s);
+        finish(game);
     }
     return status;
 }

@@ -7,21 +7,24 @@
 #include <string>
 
 #include "game/core/CommandLine.h"
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 
 namespace tarn::game {
 
-class Session;
+struct Game;
 
 struct ProgramInfo {
     bool lowSpec = false;
 };
 
-// Runs the game; returns the exit status (0 normal end, 1 a missing or unreadable file,
-// 3 a replay that diverged). `prepare` may adjust the session before the first phase;
-// `finish` sees it once the run has ended.
-int RunGame(const Options& options, Platform& platform, const ProgramInfo& program,
-            std::ostream& out, const std::function<void(Session&)>& prepare = {},
-            const std::function<void(Session&)>& finish = {});
+// Runs the game on the platform with the front end's live input (the window's keys);
+// --replay and --record put a replay or a recording between that input and the game.
+// Returns the exit status (0 normal end, 1 a missing or unreadable file, 3 a replay that
+// diverged). `prepare` may adjust the game before the first phase; `finish` sees it once
+// the run has ended.
+int RunGame(const Options& options, Platform& platform, InputSource& liveInput,
+            const ProgramInfo& program, std::ostream& out,
+            const std::function<void(Game&)>& prepare = {},
+            const std::function<void(Game&)>& finish = {});
 
 }  // namespace tarn::game

@@ -97,7 +97,6 @@ void TakeItems(FrameContext& frame, int row) {
         if (s.stage.Holds(column, row, Chip::ExtraLife)) {
             detail::ChangeCell(frame, column, row, Chip::Empty);
             s.counters.Lives += 1;
-            frame.services.LivesChanged(s.counters.Lives);
             detail::RewindAndPlay(frame.services, SoundId::oneUp);
         }
     }

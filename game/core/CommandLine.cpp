@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "support/Version.h"
+
 namespace tarn::game {
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args, Options& options) {
@@ -86,7 +88,7 @@ void PrintHelp(std::ostream& out, const std::string& program) {
 }
 
 void PrintVersion(std::ostream& out, const std::string& program) {
-    out << program << " 2.0\n";
+    out << program << " " << kVersion << "\n";
 }
 
 }  // namespace tarn::game

@@ -1,62 +1,73 @@
 // The driver loop of the phases.
 #include "game/core/Flow.h"
 
-#include "game/core/Session.h"
-#include "game/core/StageLoader.h"
+#include "game/core/Game.h"
 
 namespace tarn::game {
 
-Next Interrupted(const Session& session) {
-    if (session.quitRequested) {
+Next Interrupted(const RunControl& run) {
+    if (run.quitRequested) {
         return Next{Phase::Exit, {}};
     }
-    return ToMenu(session);
+    return ToMenu(run);
 }
 
-Next ToMenu(const Session& session) {
-    return session.stageMode ? Next{Phase::Exit, {}} : Next{Phase::Menu, {}};
+Next ToMenu(const RunControl& run) {
+    return run.stageMode ? Next{Phase::Exit, {}} : Next{Phase::Menu, {}};
 }
 
-Next RunLoad(Session& session, const std::string& stage) {
-    if (ReadData(session, stage, stage) == LoadResult::Failed) {
-        if (session.stageMode) {
-            session.exitCode = 1;
+void BeginNewGame(GameState& st, StatusStrip& strip) {
+    st.counters.Lives = 5;
+    strip.SetLives(st.counters.Lives);
+    const auto& slots = st.KeyTable[std::size_t(st.ConfigNo)];
+    st.bindings = KeyBindings{slots[kSlotRight], slots[kSlotLeft],   slots[kSlotDash],
+                              slots[kSlotJump],  slots[kSlotGiveUp], slots[kSlotPower]};
+}
+
+Next RunLoad(const std::string& stage, FrameContext& play, Screen& screen, RunControl& run,
+             const StageFolders& folders, StageLoader& loader) {
+    if (const Failure failure = loader.ReadData(stage, stage, play, screen, run, folders)) {
+        screen.ShowMessage(*failure);
+        if (run.stageMode) {
+            run.exitCode = 1;
             return Next{Phase::Exit, {}};
         }
         return Next{Phase::Menu, {}};
     }
-    if (session.stopAfterFirstLoad || session.quitRequested) {
+    if (run.stopAfterFirstLoad || run.quitRequested) {
         return Next{Phase::Exit, {}};
     }
-    if (session.menuRequested) {
-        return Interrupted(session);
+    if (run.menuRequested) {
+        return Interrupted(run);
     }
     return Next{Phase::Play, {}};
 }
 
-int RunFlow(Session& session, Next next) {
+int RunFlow(Game& game, Next next) {
     while (next.phase != Phase::Exit) {
-        if (session.phaseProbe) {
-            session.phaseProbe();
+        if (game.run.phaseProbe) {
+            game.run.phaseProbe();
         }
         switch (next.phase) {
             case Phase::Menu:
-                next = RunMenu(session);
+                next = RunMenu(game.state, game.screen, game.run, game.folders, game.clock,
+                               game.root / "bg.jpg");
                 break;
             case Phase::Load:
-                next = RunLoad(session, next.stage);
+                next = RunLoad(next.stage, game.play, game.screen, game.run, game.folders,
+                               game.loader);
                 break;
             case Phase::Play:
-                next = RunMainLoop(session);
+                next = RunMainLoop(game.play, game.screen, game.run, game.clock);
                 break;
             case Phase::Outcome:
-                next = RunOutcome(session);
+                next = RunOutcome(game.play, game.screen, game.run, game.clock, game.folders);
                 break;
             case Phase::Exit:
                 break;
         }
     }
-    return session.exitCode;
+    return game.run.exitCode;
 }
 
 }  // namespace tarn::game

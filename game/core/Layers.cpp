@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace tarn::game {
 
@@ -17,6 +18,21 @@ bool SameSize(const Surface& a, const Surface& b) {
 }
 
 }  // namespace
+
+void FillWhole(Surface& surface, std::uint32_t color) {
+    const std::size_t width = std::size_t(surface.width());
+    const std::size_t total = width * std::size_t(surface.height());
+    if (total == 0) {
+        return;
+    }
+    std::uint32_t* pixels = surface.Row(0);
+    std::fill(pixels, pixels + width, color);
+    for (std::size_t done = width; done < total;) {
+        const std::size_t chunk = std::min(done, total - done);
+        std::memcpy(pixels + done, pixels, chunk * sizeof(std::uint32_t));
+        done += chunk;
+    }
+}
 
 void RestoreArea(Layers& layers, int x, int y, int w, int h) {
     const Surface& back = layers.BackPIC;

@@ -1,5 +1,7 @@
-// The off-screen pictures of a loaded stage and the two ways the game repairs them.
+// The off-screen pictures of a loaded stage and how the game clears and repairs them.
 #pragma once
+
+#include <cstdint>
 
 #include "support/Surface.h"
 
@@ -15,6 +17,10 @@ struct Layers {
     Surface MainMask;  // mask of MainV
     Surface PBuffer;   // composition: background, chips, figures, score texts (with a margin)
 };
+
+// Fills a whole surface with one colour through block copies of its first row, which stay
+// fast in unoptimised and sanitised builds too (every load clears three map-sized surfaces).
+void FillWhole(Surface& surface, std::uint32_t color);
 
 // PBuffer is the map's size plus this margin in both directions.
 inline constexpr int kPBufferMargin = 100;

@@ -1,9 +1,14 @@
 // The main loop `MO`: one life on one loaded stage, frame by frame at the target rate,
 // until a goal is reached or the life is lost.
+#include <optional>
+
 #include "assets/BuiltinArt.h"
 #include "game/core/Flow.h"
+#include "game/core/FrameLoop.h"
 #include "game/core/Pacing.h"
-#include "game/core/Session.h"
+#include "game/core/Rules.h"
+#include "game/core/RunControl.h"
+#include "game/core/Screen.h"
 #include "settings/VirtualKeys.h"
 #include "support/HEXRNDData.h"
 
@@ -17,7 +22,7 @@ constexpr int kMapComposeHeight = kMapHeight + kChipSize;  // 976
 // Puts the whole map onto PBuffer: MainV through MainMask, 3216 x 976 at (0, 0). Right
 // after a load, MainV is black and MainMask white wherever the loader drew no chip, so
 // only the drawn cells change anything.
-void ComposeMap(Session& s) {
+void ComposeMap(FrameContext& s) {
     const Stage& st = s.state.stage;
     for (int row = 0; row < kMapComposeHeight / 16; ++row) {
         for (int col = 0; col < kMapComposeWidth / 16; ++col) {
@@ -30,8 +35,8 @@ void ComposeMap(Session& s) {
     }
 }
 
-void StartLoop(Session& s) {
-    GameState& st = s.state;
+void StartLoop(FrameContext& play, StatusStrip& strip) {
+    GameState& st = play.state;
     st.loop = LoopState{};
     Player& p = st.player;
     p.PlayerFrame = 2;
@@ -42,23 +47,21 @@ void StartLoop(Session& s) {
     p.PowerUntil = 0;
     p.OnLift = 0;
     st.loop.StompChain = 1;
-    s.LivesChanged(st.counters.Lives);
-    st.loop.SecondStart = s.Clock();
+    strip.SetLives(st.counters.Lives);
+    st.loop.SecondStart = play.services.Clock();
     st.loop.FrameCount = 1;
-    ComposeMap(s);
-    s.Sound(SoundId::bgn, SoundOp::Rewind);
-    s.Sound(SoundId::bgn, SoundOp::PlayLooping);
+    ComposeMap(play);
+    play.services.Sound(SoundId::bgn, SoundOp::Rewind);
+    play.services.Sound(SoundId::bgn, SoundOp::PlayLooping);
 }
 
-void SecondBoundary(Session& s) {
-    GameState& st = s.state;
+void SecondBoundary(GameState& st, StatusStrip& strip, GameClock& clock) {
     st.TargetFps = FpsKey(st.keys, st.TargetFps);
-    s.status.State =
-        "FPS " + std::to_string(st.loop.FrameCount) + "/" + std::to_string(st.TargetFps);
+    strip.SetFrameRate(st.loop.FrameCount, st.TargetFps);
     st.counters.TimeLeft -= double(st.loop.FrameCount) / 30.0;
     st.loop.FrameCount = 0;
-    st.loop.SecondStart = s.Clock();
-    s.status.NTime = TimeText(st.counters.TimeLeft);
+    st.loop.SecondStart = clock.Clock();
+    strip.SetTimeLeft(st.counters.TimeLeft);
 }
 
 // Space is the fixed pause key, unless the player has bound it to one of the six actions:
@@ -73,82 +76,88 @@ bool PauseKeyHeld(const GameState& st) {
     return st.keys.Held(vk::kSpace);
 }
 
-// Waits for Space to be released and then Enter; a headless run has nobody to press them.
-// Returns false when the run is to end meanwhile.
-bool Pause(Session& s) {
-    s.SetPrintPosition(0, 100);
-    s.Print("");
-    s.Print("");
-    s.Print("           Pause");
-    s.view.FontSize = kPauseHintFontPoints;
-    s.Print("");
-    s.Print("                                  Press Enter To Restart");
-    s.view.FontSize = kViewFontPoints;
-    s.Refresh();
-    const bool scripted = s.observer != nullptr && s.observer->ScriptedInput();
-    if (s.platform.Headless() && !scripted) {
-        return true;
-    }
+// Waits for Space to be released and then Enter, for as long as input can arrive within
+// the frame. Returns false when the run is to end meanwhile.
+bool Pause(GameState& st, Screen& screen, RunControl& run, GameClock& clock) {
+    screen.SetPrintPosition(0, 100);
+    screen.Print("");
+    screen.Print("");
+    screen.Print("           Pause");
+    screen.view.FontSize = kPauseHintFontPoints;
+    screen.Print("");
+    screen.Print("                                  Press Enter To Restart");
+    screen.view.FontSize = kViewFontPoints;
+    screen.Refresh();
     bool spaceReleased = false;
     for (;;) {
-        if (scripted && !s.observer->InputPendingThisFrame()) {
-            return true;  // the script will not press Enter within this frame
+        if (run.NoInputDueThisFrame()) {
+            return true;  // nothing will press Enter within this frame
         }
-        if (!s.Pump()) {
+        if (!run.Pump(st)) {
             return false;
         }
-        if (!s.state.keys.Held(vk::kSpace)) {
+        if (!st.keys.Held(vk::kSpace)) {
             spaceReleased = true;
         }
-        if (spaceReleased && s.state.keys.Held(vk::kReturn)) {
+        if (spaceReleased && st.keys.Held(vk::kReturn)) {
             return true;
         }
-        s.platform.WaitUntil(s.Clock() + 5);
+        clock.WaitUntil(clock.Clock() + 5);
     }
 }
 
-}  // namespace
+class Play : public PacedPhase {
+  public:
+    Play(FrameContext& play, Screen& screen, RunControl& run, GameClock& clock)
+        : play_(play), screen_(screen), run_(run), clock_(clock) {}
 
-Next RunMainLoop(Session& s) {
-    StartLoop(s);
-    GameState& st = s.state;
-    FrameContext frame = s.Frame();
-    for (;;) {
-        if (!s.Pump()) {
-            return Interrupted(s);
-        }
-        if (SecondBoundaryPassed(s.Clock(), st.loop.SecondStart)) {
-            SecondBoundary(s);
-        }
-        if (!FrameDue(s.Clock(), st.loop.SecondStart, st.TargetFps, st.loop.FrameCount)) {
-            s.platform.WaitUntil(
-                NextWakeTime(st.loop.SecondStart, st.TargetFps, st.loop.FrameCount));
-            continue;
-        }
-        st.loop.FrameCount += 1;
-        s.FrameStarted();
-        RunFrameBody(frame);
+    std::int32_t& FrameCount() override { return play_.state.loop.FrameCount; }
+    std::uint32_t& SecondStart() override { return play_.state.loop.SecondStart; }
+
+    // The window restarts from a reading of its own, taken after the time has run down.
+    void SecondEnded(std::uint32_t) override { SecondBoundary(play_.state, screen_.strip, clock_); }
+
+    std::optional<Next> RunFrame() override {
+        GameState& st = play_.state;
+        RunFrameBody(play_);
+        // The lives label follows every change the frame made.
+        screen_.strip.SetLives(st.counters.Lives);
         if (st.counters.TimeLeft > 0) {
-            s.status.CoV = std::to_string(st.counters.Coins);
+            screen_.strip.SetCoins(st.counters.Coins);
         }
         if (st.loop.outcome == Outcome::None) {
-            if (PauseKeyHeld(st) && !Pause(s)) {
-                return Interrupted(s);
+            if (PauseKeyHeld(st) && !Pause(st, screen_, run_, clock_)) {
+                return Interrupted(run_);
             }
             if (!st.keys.Held(vk::kF11)) {
-                s.PresentView();
+                screen_.PresentView(play_.layers, st);
             } else {
                 st.counters.Lives = 0;
                 st.loop.outcome = Outcome::Dead;
             }
         }
-        if (!s.FrameFinished()) {
+        if (!run_.FrameFinished(st)) {
             return Next{Phase::Exit, {}};
         }
         if (st.loop.outcome != Outcome::None) {
             return Next{Phase::Outcome, {}};
         }
+        return std::nullopt;
     }
+
+  private:
+    FrameContext& play_;
+    Screen& screen_;
+    RunControl& run_;
+    GameClock& clock_;
+};
+
+}  // namespace
+
+Next RunMainLoop(FrameContext& play, Screen& screen, RunControl& run, GameClock& clock) {
+    StartLoop(play, screen.strip);
+    Play phase(play, screen, run, clock);
+    return RunPaced(phase, run, clock, play.state);
 }
 
 }  // namespace tarn::game

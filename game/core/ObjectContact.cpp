@@ -34,7 +34,6 @@ std::string ScoreStomp(FrameContext& frame) {
         return " " + std::to_string(amount);
     }
     s.counters.Lives += 1;
-    frame.services.LivesChanged(s.counters.Lives);
     frame.services.Sound(SoundId::oneUp, SoundOp::Play);
     return "1UP!";
 }

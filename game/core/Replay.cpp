@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "game/core/StateDump.h"
-#include "support/MessageHook.h"
 
 namespace tarn::game {
 
@@ -120,12 +119,12 @@ bool ReadReplayScript(const std::filesystem::path& file, ReplayScript& script, s
     return true;
 }
 
-ReplayPlatform::ReplayPlatform(Platform& inner, ReplayScript script)
-    : ForwardingPlatform(inner), script_(std::move(script)) {}
+Replay::Replay(GameClock& liveClock, InputSource& liveInput, ReplayScript script)
+    : liveClock_(liveClock), liveInput_(liveInput), script_(std::move(script)) {}
 
-std::uint32_t ReplayPlatform::Clock() {
+std::uint32_t Replay::Clock() {
     if (script_.clock.empty()) {
-        return inner_.Clock();
+        return liveClock_.Clock();
     }
     if (clockIndex_ < script_.clock.size()) {
         virtualClock_ = script_.clock[clockIndex_++];
@@ -133,28 +132,31 @@ std::uint32_t ReplayPlatform::Clock() {
     return virtualClock_;
 }
 
-void ReplayPlatform::WaitUntil(std::uint32_t ms) {
+void Replay::WaitUntil(std::uint32_t ms) {
     if (script_.clock.empty()) {
-        inner_.WaitUntil(ms);
+        liveClock_.WaitUntil(ms);
         return;
     }
-    // Recorded readings decide the run; the real clock only paces what is shown.
-    if (!innerOffset_) {
-        innerOffset_ = std::int64_t(inner_.Clock()) - std::int64_t(virtualClock_);
+    // Recorded readings decide the run; the live clock only paces what is shown.
+    if (!liveOffset_) {
+        liveOffset_ = std::int64_t(liveClock_.Clock()) - std::int64_t(virtualClock_);
     }
-    inner_.WaitUntil(std::uint32_t(std::int64_t(ms) + *innerOffset_));
+    liveClock_.WaitUntil(std::uint32_t(std::int64_t(ms) + *liveOffset_));
     if (clockIndex_ >= script_.clock.size()) {
         virtualClock_ = std::max(virtualClock_, ms);
     }
 }
 
-bool ReplayPlatform::InputPendingThisFrame() const {
-    const std::uint64_t nextFrame = (framesRun_ != nullptr ? *framesRun_ : 0) + 1;
-    return next_ < script_.lines.size() && script_.lines[next_].pump &&
-           script_.lines[next_].frame <= nextFrame;
+bool Replay::InputCanArrive() const {
+    return next_ < script_.lines.size() || liveInput_.InputCanArrive();
 }
 
-void ReplayPlatform::Apply(const ReplayLine& line, std::vector<InputEvent>& events) {
+bool Replay::InputDueBefore(std::uint64_t frame) const {
+    return next_ < script_.lines.size() && script_.lines[next_].pump &&
+           script_.lines[next_].frame <= frame;
+}
+
+void Replay::Apply(const ReplayLine& line, std::vector<InputEvent>& events) {
     if (line.event) {
         events.push_back(*line.event);
         held_ = line.keys;
@@ -173,19 +175,18 @@ void ReplayPlatform::Apply(const ReplayLine& line, std::vector<InputEvent>& even
     held_ = line.keys;
 }
 
-void ReplayPlatform::PollEvents(std::vector<InputEvent>& events) {
-    ++pumps_;
-    std::vector<InputEvent> real;
-    inner_.PollEvents(real);
-    for (const InputEvent& event : real) {
+void Replay::Poll(std::uint64_t frame, std::vector<InputEvent>& events) {
+    ++polls_;
+    live_.clear();
+    liveInput_.Poll(frame, live_);
+    for (const InputEvent& event : live_) {
         if (event.type == InputEvent::Type::Quit) {
             events.push_back(event);  // closing the window still ends the run
         }
     }
-    const std::uint64_t nextFrame = (framesRun_ != nullptr ? *framesRun_ : 0) + 1;
     while (next_ < script_.lines.size()) {
         const ReplayLine& line = script_.lines[next_];
-        const bool due = line.pump ? *line.pump <= pumps_ : line.frame <= nextFrame;
+        const bool due = line.pump ? *line.pump <= polls_ : line.frame <= frame;
         if (!due) {
             break;
         }
@@ -194,7 +195,7 @@ void ReplayPlatform::PollEvents(std::vector<InputEvent>& events) {
     }
 }
 
-bool ReplayPlatform::AfterFrame(std::uint64_t frame, const GameState& state) {
+bool Replay::AfterFrame(std::uint64_t frame, const GameState& state) {
     while (checksumIndex_ < script_.checksums.size() &&
            script_.checksums[checksumIndex_].first < frame) {
         ++checksumIndex_;
@@ -205,29 +206,29 @@ bool ReplayPlatform::AfterFrame(std::uint64_t frame, const GameState& state) {
         const std::uint64_t actual = StateChecksum(state);
         ++checksumIndex_;
         if (actual != expected) {
-            diverged_ = true;
-            ShowMessage("The replay diverged from the recording at frame " + std::to_string(frame) +
-                            ": state checksum " + std::to_string(actual) + ", recorded " +
-                            std::to_string(expected) + ".",
-                        "Tarn Ver2", MessageIcon::Error);
+            divergence_ =
+                Fail("The replay diverged from the recording at frame " + std::to_string(frame) +
+                     ": state checksum " + std::to_string(actual) + ", recorded " +
+                     std::to_string(expected) + ".");
             return false;
         }
     }
     return true;
 }
 
-RecordingPlatform::RecordingPlatform(Platform& inner, const std::filesystem::path& file)
-    : ForwardingPlatform(inner), out_(file, std::ios::trunc) {
+Recording::Recording(GameClock& liveClock, InputSource& liveInput,
+                     const std::filesystem::path& file)
+    : liveClock_(liveClock), liveInput_(liveInput), out_(file, std::ios::trunc) {
     out_ << "# Tarn Ver2 recording: FRAME KEY... ; POLL EVENT, c clock differences, "
             "= FRAME checksum\n";
 }
 
-RecordingPlatform::~RecordingPlatform() {
+Recording::~Recording() {
     FlushClock();
     out_.flush();
 }
 
-void RecordingPlatform::FlushClock() {
+void Recording::FlushClock() {
     if (pendingClock_.empty()) {
         return;
     }
@@ -239,8 +240,8 @@ void RecordingPlatform::FlushClock() {
     pendingClock_.clear();
 }
 
-std::uint32_t RecordingPlatform::Clock() {
-    const std::uint32_t now = inner_.Clock();
+std::uint32_t Recording::Clock() {
+    const std::uint32_t now = liveClock_.Clock();
     pendingClock_.push_back(now - lastClock_);
     lastClock_ = now;
     if (pendingClock_.size() >= 32) {
@@ -249,11 +250,10 @@ std::uint32_t RecordingPlatform::Clock() {
     return now;
 }
 
-void RecordingPlatform::PollEvents(std::vector<InputEvent>& events) {
-    ++pumps_;
+void Recording::Poll(std::uint64_t frame, std::vector<InputEvent>& events) {
+    ++polls_;
     const std::size_t first = events.size();
-    inner_.PollEvents(events);
-    const std::uint64_t frame = (framesRun_ != nullptr ? *framesRun_ : 0) + 1;
+    liveInput_.Poll(frame, events);
     for (std::size_t i = first; i < events.size(); ++i) {
         const InputEvent& event = events[i];
         if (event.type == InputEvent::Type::KeyDown &&
@@ -267,11 +267,11 @@ void RecordingPlatform::PollEvents(std::vector<InputEvent>& events) {
         for (const int key : held_) {
             out_ << ' ' << key;
         }
-        out_ << " ; " << pumps_ << ' ' << EventText(event) << '\n';
+        out_ << " ; " << polls_ << ' ' << EventText(event) << '\n';
     }
 }
 
-bool RecordingPlatform::AfterFrame(std::uint64_t frame, const GameState& state) {
+bool Recording::AfterFrame(std::uint64_t frame, const GameState& state) {
     if (frame % kChecksumEvery == 0) {
         FlushClock();
         out_ << "= " << frame << ' ' << StateChecksum(state) << '\n';

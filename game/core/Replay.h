@@ -15,8 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "game/core/Session.h"
-#include "game/platform/ForwardingPlatform.h"
+#include "game/core/GameClock.h"
+#include "game/core/GameMessages.h"
+#include "game/core/Input.h"
+#include "game/core/RunControl.h"
 
 namespace tarn::game {
 
@@ -36,62 +38,74 @@ struct ReplayScript {
 // Reads a replay or recorded file; false with a message naming the line on errors.
 bool ReadReplayScript(const std::filesystem::path& file, ReplayScript& script, std::string& error);
 
-// Passes everything to the real platform but takes keys (and recorded clock readings)
-// from the script, and checks the recorded checksums.
-class ReplayPlatform : public ForwardingPlatform, public FrameObserver {
+// A replay is one more input source: it takes the keys from the script instead of the
+// live input (closing the window still ends the run), hands back the recorded clock
+// readings in order (the live clock then only paces what is shown), and checks the
+// recorded checksums after every frame.
+class Replay : public GameClock, public InputSource, public FrameObserver {
   public:
-    ReplayPlatform(Platform& inner, ReplayScript script);
-    void Attach(const std::uint64_t* framesRun) { framesRun_ = framesRun; }
-    bool Diverged() const { return diverged_; }
+    Replay(GameClock& liveClock, InputSource& liveInput, ReplayScript script);
+    // Set once a checksum differed from the recording: what to tell the player.
+    const Failure& Divergence() const { return divergence_; }
 
     std::uint32_t Clock() override;
     void WaitUntil(std::uint32_t ms) override;
-    void PollEvents(std::vector<InputEvent>& events) override;
+
+    void Poll(std::uint64_t frame, std::vector<InputEvent>& events) override;
+    // Input can arrive while the script has lines left or someone sits at the live keys.
+    bool InputCanArrive() const override;
+    // Only a recorded event of the script can arrive inside a frame.
+    bool InputDueBefore(std::uint64_t frame) const override;
 
     bool AfterFrame(std::uint64_t frame, const GameState& state) override;
-    bool InputExhausted() const override { return next_ >= script_.lines.size(); }
-    bool ScriptedInput() const override { return true; }
-    bool InputPendingThisFrame() const override;
 
   private:
     void Apply(const ReplayLine& line, std::vector<InputEvent>& events);
 
+    GameClock& liveClock_;
+    InputSource& liveInput_;
     ReplayScript script_;
-    const std::uint64_t* framesRun_ = nullptr;
     std::size_t next_ = 0;
-    std::uint64_t pumps_ = 0;
+    std::uint64_t polls_ = 0;
     std::size_t clockIndex_ = 0;
     std::uint32_t virtualClock_ = 0;
-    std::optional<std::int64_t> innerOffset_;
+    std::optional<std::int64_t> liveOffset_;
     std::vector<int> held_;
+    std::vector<InputEvent> live_;
     std::size_t checksumIndex_ = 0;
-    bool diverged_ = false;
+    Failure divergence_;
 };
 
-// Passes everything to the real platform and writes keys, clock readings and checksums.
-class RecordingPlatform : public ForwardingPlatform, public FrameObserver {
+// Passes the live clock and input through and writes the events, the clock readings and
+// every 30th frame's checksum to a recording.
+class Recording : public GameClock, public InputSource, public FrameObserver {
   public:
-    RecordingPlatform(Platform& inner, const std::filesystem::path& file);
-    ~RecordingPlatform() override;
+    Recording(GameClock& liveClock, InputSource& liveInput, const std::filesystem::path& file);
+    ~Recording() override;
+    Recording(const Recording&) = delete;
+    Recording& operator=(const Recording&) = delete;
     bool Ok() const { return bool(out_); }
-    void Attach(const std::uint64_t* framesRun) { framesRun_ = framesRun; }
 
     std::uint32_t Clock() override;
-    void PollEvents(std::vector<InputEvent>& events) override;
+    void WaitUntil(std::uint32_t ms) override { liveClock_.WaitUntil(ms); }
+
+    void Poll(std::uint64_t frame, std::vector<InputEvent>& events) override;
+    bool InputCanArrive() const override { return liveInput_.InputCanArrive(); }
+    bool InputDueBefore(std::uint64_t frame) const override {
+        return liveInput_.InputDueBefore(frame);
+    }
 
     bool AfterFrame(std::uint64_t frame, const GameState& state) override;
-    bool InputExhausted() const override { return inner_.Headless(); }
-    bool ScriptedInput() const override { return false; }
-    bool InputPendingThisFrame() const override { return false; }
 
     static constexpr std::uint64_t kChecksumEvery = 30;
 
   private:
     void FlushClock();
 
+    GameClock& liveClock_;
+    InputSource& liveInput_;
     std::ofstream out_;
-    const std::uint64_t* framesRun_ = nullptr;
-    std::uint64_t pumps_ = 0;
+    std::uint64_t polls_ = 0;
     std::vector<int> held_;
     std::vector<std::uint32_t> pendingClock_;
     std::uint32_t lastClock_ = 0;

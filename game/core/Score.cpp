@@ -34,7 +34,6 @@ void CoinsToLife(FrameContext& frame) {
     if (c.Coins > 99) {
         frame.services.Sound(SoundId::oneUp, SoundOp::Play);
         c.Lives += 1;
-        frame.services.LivesChanged(c.Lives);
         c.Coins -= 100;
     }
 }

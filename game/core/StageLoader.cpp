@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "assets/BuiltinArt.h"
-#include "game/core/Session.h"
+#include "game/core/Rules.h"
+#include "game/core/RunControl.h"
+#include "game/core/Screen.h"
+#include "game/core/StageFolders.h"
 #include "game/core/StageMaps.h"
-#include "support/MessageHook.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
@@ -26,10 +28,6 @@ void ResetSurface(Surface& surface, int width, int height, std::uint32_t color) 
     } else {
         surface.Reset(width, height, color);
     }
-}
-
-void Fail(const std::string& text) {
-    ShowMessage(text, "Tarn Ver2", MessageIcon::Error);
 }
 
 // Tiles the picture over the whole background; the last column and row overhang and are
@@ -50,46 +48,6 @@ bool IsPlainFileName(std::string_view name) {
            name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
-bool BuildBackground(Session& s, const std::filesystem::path& stagePath,
-                     const std::string& tileName) {
-    if (tileName.empty()) {
-        Fail("The stage names no background picture.");
-        return false;
-    }
-    if (!IsPlainFileName(tileName)) {
-        Fail("The stage file " + stagePath.string() + " is damaged: its background \"" +
-             PrintableText(tileName) + "\" is not the name of a picture in the bmp folder.");
-        return false;
-    }
-    // BackPIC is only ever read after it has been composed, so the background of the
-    // previous load serves again when the tile is the same.
-    if (tileName == s.LoadedBackground && !s.layers.BackPIC.empty()) {
-        return true;
-    }
-    s.LoadedBackground.clear();
-    const auto tilePath = s.root / "bmp" / tileName;
-    if (const auto status = LoadPicture(tilePath, s.BackB); status != PictureStatus::Ok) {
-        Fail("Cannot load the background picture " + tilePath.string() + " (" + Describe(status) +
-             ").");
-        return false;
-    }
-    // std.bmp only gives the background its size: the tiles cover all of it.
-    if (s.backgroundWidth == 0) {
-        const auto stdPath = s.root / "bmp" / "std.bmp";
-        Surface size;
-        if (const auto status = LoadPicture(stdPath, size); status != PictureStatus::Ok) {
-            Fail("Cannot load the picture " + stdPath.string() + " (" + Describe(status) + ").");
-            return false;
-        }
-        s.backgroundWidth = size.width();
-        s.backgroundHeight = size.height();
-    }
-    s.layers.BackPIC.Reset(s.backgroundWidth, s.backgroundHeight);
-    TileBackground(s.layers.BackPIC, s.BackB);
-    s.LoadedBackground = tileName;
-    return true;
-}
-
 }  // namespace
 
 void FillStage(GameState& state, Layers& layers, const art::BuiltinPictures& art,
@@ -106,59 +64,100 @@ void FillStage(GameState& state, Layers& layers, const art::BuiltinPictures& art
     });
 }
 
-void NowLoading(Session& s, std::string_view title) {
-    s.Print("now loading...(" + std::string(title) + ")");
-    s.Refresh();
+void NowLoading(Screen& screen, std::string_view title) {
+    screen.Print("now loading...(" + std::string(title) + ")");
+    screen.Refresh();
 }
 
-LoadResult ReadData(Session& s, const std::string& name, const std::string& title) {
-    s.state.stage.CurrentStage = title;
-    s.view.picture = Surface{};
-    s.view.Cls();
+StageLoader::StageLoader(std::filesystem::path programFolder) : root_(std::move(programFolder)) {}
+
+Failure StageLoader::BuildBackground(Layers& layers, const std::filesystem::path& stagePath,
+                                     const std::string& tileName) {
+    if (tileName.empty()) {
+        return Fail("The stage names no background picture.");
+    }
+    if (!IsPlainFileName(tileName)) {
+        return Fail("The stage file " + stagePath.string() + " is damaged: its background \"" +
+                    PrintableText(tileName) + "\" is not the name of a picture in the bmp folder.");
+    }
+    // BackPIC is only ever read after it has been composed, so the background of the
+    // previous load serves again when the tile is the same.
+    if (tileName == LoadedBackground && !layers.BackPIC.empty()) {
+        return std::nullopt;
+    }
+    LoadedBackground.clear();
+    const auto tilePath = root_ / "bmp" / tileName;
+    if (const auto status = LoadPicture(tilePath, BackB); status != PictureStatus::Ok) {
+        return Fail("Cannot load the background picture " + tilePath.string() + " (" +
+                    Describe(status) + ").");
+    }
+    // std.bmp only gives the background its size: the tiles cover all of it.
+    if (backgroundWidth_ == 0) {
+        const auto stdPath = root_ / "bmp" / "std.bmp";
+        Surface size;
+        if (const auto status = LoadPicture(stdPath, size); status != PictureStatus::Ok) {
+            return Fail("Cannot load the picture " + stdPath.string() + " (" + Describe(status) +
+                        ").");
+        }
+        backgroundWidth_ = size.width();
+        backgroundHeight_ = size.height();
+    }
+    layers.BackPIC.Reset(backgroundWidth_, backgroundHeight_);
+    TileBackground(layers.BackPIC, BackB);
+    LoadedBackground = tileName;
+    return std::nullopt;
+}
+
+Failure StageLoader::ReadData(const std::string& name, const std::string& title, FrameContext& play,
+                              Screen& screen, RunControl& run, const StageFolders& folders) {
+    GameState& state = play.state;
+    Layers& layers = play.layers;
+    state.stage.CurrentStage = title;
+    screen.view.picture = Surface{};
+    screen.view.Cls();
 
     std::vector<std::uint8_t> plain;
-    const auto path = s.StageDir / (name + ".tr2");
-    const ContainerStatus status = ReadEncipheredFile(s.container, path, plain);
+    const auto path = folders.StageFile(name);
+    const ContainerStatus status = ReadEncipheredFile(container_, path, plain);
     if (status != ContainerStatus::Ok) {
-        if (status != ContainerStatus::FileNotFound) {
-            Fail("Cannot read the stage file " + path.string() + " (" + Describe(status) + ").");
+        if (auto message = container_.MessageFor(status, path)) {
+            return message;
         }
-        return LoadResult::Failed;
+        return Fail("Cannot read the stage file " + path.string() + " (" + Describe(status) + ").");
     }
     const GameStageText text =
         ReadGameStage(std::string_view(reinterpret_cast<const char*>(plain.data()), plain.size()));
     if (text.lineCount == 0) {
-        Fail("The stage file " + path.string() + " holds no stage.");
-        return LoadResult::Failed;
+        return Fail("The stage file " + path.string() + " holds no stage.");
     }
-    s.status.STName = title + ":" + text.StageName;
-    NowLoading(s, title);
-    s.Pump();
+    screen.strip.SetStage(title, text.StageName);
+    NowLoading(screen, title);
+    run.Pump(state);
 
-    if (!BuildBackground(s, path, text.BackgroundName)) {
-        return LoadResult::Failed;
+    if (auto failure = BuildBackground(layers, path, text.BackgroundName)) {
+        return failure;
     }
-    Stage& st = s.state.stage;
+    Stage& st = state.stage;
     st.BackgroundName = text.BackgroundName;
     st.StageName = text.StageName;
     st.NextStage = text.NextStage;
     st.NextStage2 = text.NextStage2;
     // A damaged file may hold any number; keep positions and time where arithmetic on
     // them stays exact and every count-down ends.
-    s.state.player.PlayerX = std::clamp(text.PlayerX, -kPositionLimit, kPositionLimit);
-    s.state.player.PlayerY = std::clamp(text.PlayerY, -kPositionLimit, kPositionLimit);
-    s.state.counters.TimeLeft =
+    state.player.PlayerX = std::clamp(text.PlayerX, -kPositionLimit, kPositionLimit);
+    state.player.PlayerY = std::clamp(text.PlayerY, -kPositionLimit, kPositionLimit);
+    state.counters.TimeLeft =
         std::isnan(text.TimeLeft) ? 0.0 : std::clamp(text.TimeLeft, -kTimeLimit, kTimeLimit);
-    if (s.layers.MainV.width() != kMapWidth || s.layers.MainV.height() != kMapHeight) {
-        s.layers.MainV.Reset(kMapWidth, kMapHeight);  // FillStage clears it
+    if (layers.MainV.width() != kMapWidth || layers.MainV.height() != kMapHeight) {
+        layers.MainV.Reset(kMapWidth, kMapHeight);  // FillStage clears it
     }
-    ResetSurface(s.layers.MainMask, kMapWidth, kMapHeight, kWhite);
-    FillStage(s.state, s.layers, s.art, s, text);
+    ResetSurface(layers.MainMask, kMapWidth, kMapHeight, kWhite);
+    FillStage(state, layers, play.art, play.services, text);
 
-    ResetSurface(s.layers.PBuffer, kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin, kBlack);
-    BitBlt(s.layers.PBuffer, 0, 0, s.layers.BackPIC.width(), s.layers.BackPIC.height(),
-           s.layers.BackPIC, 0, 0);
-    return LoadResult::Loaded;
+    ResetSurface(layers.PBuffer, kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin, kBlack);
+    BitBlt(layers.PBuffer, 0, 0, layers.BackPIC.width(), layers.BackPIC.height(), layers.BackPIC, 0,
+           0);
+    return std::nullopt;
 }
 
 }  // namespace tarn::game

@@ -5,96 +5,82 @@
 #include <string>
 #include <system_error>
 
-#include "game/core/Session.h"
-#include "support/MessageHook.h"
+#include "game/core/Game.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
 
 namespace {
 
-void Fail(const std::string& text) {
-    ShowMessage(text, "Tarn Ver2", MessageIcon::Error);
-}
-
-bool LoadPlayerPicture(const std::filesystem::path& path, Surface& picture) {
+Failure LoadPlayerPicture(const std::filesystem::path& path, Surface& picture) {
     if (const auto status = LoadPicture(path, picture); status != PictureStatus::Ok) {
-        Fail("Cannot load the player picture " + path.string() + " (" + Describe(status) + ").");
-        return false;
+        return Fail("Cannot load the player picture " + path.string() + " (" + Describe(status) +
+                    ").");
     }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path& dataFolder) {
-    std::vector<std::filesystem::path> folders;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(dataFolder, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError)) {
-            folders.push_back(it->path() / "");
-        }
-    }
-    std::sort(folders.begin(), folders.end());
-    return folders;
-}
-
-bool Startup(Session& s, SettingsBuild build, bool needStageFolder) {
-    GameState& st = s.state;
-    s.status.Label2 = s.platform.TimeOfDay();
-    s.StageDir = s.root / "data" / "";
+Failure Startup(Game& game, SettingsBuild build, bool needStageFolder) {
+    GameState& st = game.state;
+    game.screen.ShowTimeOfDay();
+    game.folders.StageDir = game.root / "data" / "";
     st.ConfigNo = 0;
     st.bindings = KeyBindings{};
     st.bindings.KeyGiveUp = 0;
     st.bindings.KeyPower = 0;
 
-    const auto settingsPath = s.root / SettingsFileName(build);
+    const auto settingsPath = game.root / SettingsFileName(build);
     GameSettings settings;
-    if (const auto status = ReadGameSettings(settingsPath, settings);
+    SettingsWarnings warnings;
+    if (const auto status = ReadGameSettings(settingsPath, settings, warnings);
         status != SettingsStatus::Ok) {
-        Fail(SettingsMessage(status, settingsPath));
-        return false;
+        return Fail(SettingsMessage(status, settingsPath));
+    }
+    for (const UserMessage& warning : warnings) {
+        game.screen.ShowMessage(warning);
     }
     st.KeyTable = settings.KeyTable;
     st.TargetFps = settings.TargetFps;
     st.ColorDepth = settings.ColorDepth;
-    s.status.State = "FPS " + std::to_string(st.TargetFps) + "/" + std::to_string(st.TargetFps);
-    s.platform.SetColorDepth(st.ColorDepth);
+    game.screen.strip.SetFrameRate(st.TargetFps, st.TargetFps);
+    game.screen.SetColorDepth(st.ColorDepth);
 
     for (int i = 0; i < 8; ++i) {
-        if (!LoadPlayerPicture(s.root / "me" / ("---" + std::to_string(i) + ".bmp"),
-                               s.playerPictures.MyPic[std::size_t(i)])) {
-            return false;
+        if (auto failure =
+                LoadPlayerPicture(game.root / "me" / ("---" + std::to_string(i) + ".bmp"),
+                                  game.playerPictures.MyPic[std::size_t(i)])) {
+            return failure;
         }
     }
-    if (!LoadPlayerPicture(s.root / "me" / "---a.bmp", s.playerPictures.MyPicAt)) {
-        return false;
+    if (auto failure =
+            LoadPlayerPicture(game.root / "me" / "---a.bmp", game.playerPictures.MyPicAt)) {
+        return failure;
     }
-    s.layers.MainV.Reset(kMapWidth, kMapHeight);
-    s.layers.BackPIC.Reset(kMapWidth, kMapHeight);
-    s.layers.MainMask.Reset(kMapWidth, kMapHeight, kWhite);
-    s.layers.PBuffer.Reset(kMapWidth, kMapHeight);
+    game.layers.MainV.Reset(kMapWidth, kMapHeight);
+    game.layers.BackPIC.Reset(kMapWidth, kMapHeight);
+    game.layers.MainMask.Reset(kMapWidth, kMapHeight, kWhite);
+    game.layers.PBuffer.Reset(kMapWidth, kMapHeight);
 
-    if (!s.platform.LoadSounds(s.root / "sound")) {
-        return false;
+    if (auto failure = game.platform.LoadSounds(game.root / "sound")) {
+        return failure;
     }
-    s.Pump();
-    s.Refresh();
+    game.run.Pump(st);
+    game.screen.Refresh();
 
-    s.StageDirs = ListStageFolders(s.root / "data");
-    if (s.StageDirs.empty() && !needStageFolder) {
-        return true;
+    StageFolders& folders = game.folders;
+    folders.StageDirs = ListStageFolders(game.root / "data");
+    if (folders.StageDirs.empty() && !needStageFolder) {
+        return std::nullopt;
     }
-    if (s.StageDirs.empty()) {
-        Fail("No stage folder found below " + (s.root / "data").string() +
-             ". The game needs at least one folder of stage files there.");
-        return false;
+    if (folders.StageDirs.empty()) {
+        return Fail("No stage folder found below " + (game.root / "data").string() +
+                    ". The game needs at least one folder of stage files there.");
     }
-    s.StageDirNo = 1;
-    s.StageDir = s.StageDirs.front();
-    return true;
+    folders.StageDirNo = 1;
+    folders.StageDir = folders.StageDirs.front();
+    return std::nullopt;
 }
 
 }  // namespace tarn::game

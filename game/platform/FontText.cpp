@@ -1,8 +1,6 @@
 // Finding the font with fontconfig and drawing texts with stb_truetype.
 #include "game/platform/FontText.h"
 
-#include "game/platform/WaveFile.h"
-
 #include <fontconfig/fontconfig.h>
 
 #define STBTT_STATIC
@@ -11,8 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <iterator>
+
+#include "support/FileBytes.h"
 
 namespace tarn::game {
 
@@ -31,6 +30,9 @@ constexpr const char* kAliasConfig = R"(<?xml version="1.0"?>
   </alias>
 </fontconfig>
 )";
+
+// Large enough for the big CJK font collections (a few tens of megabytes).
+constexpr std::uintmax_t kMaxFontFileBytes = 256u * 1024 * 1024;
 
 // Characters the game prints besides ASCII.
 constexpr char32_t kNeeded[] = {U'●', U'仮', U'×'};
@@ -132,7 +134,7 @@ FontText::FontText() : font_(std::make_unique<FontInfo>()) {
     if (found.file.empty()) {
         return;
     }
-    if (!ReadFileBytes(found.file, data_) || data_.empty()) {
+    if (ReadFileBytes(found.file, data_, kMaxFontFileBytes) != FileStatus::Ok || data_.empty()) {
         return;
     }
     const int offset = stbtt_GetFontOffsetForIndex(data_.data(), found.index);

@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 
 namespace tarn::game {
 

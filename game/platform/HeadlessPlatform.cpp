@@ -2,32 +2,12 @@
 #include "game/platform/HeadlessPlatform.h"
 
 #include <cstdio>
-#include <functional>
+#include <iostream>
 
 #include "game/platform/FontText.h"
-#include "game/platform/WaveFile.h"
-#include "support/MessageHook.h"
+#include "game/platform/SoundFolder.h"
 
 namespace tarn::game {
-
-bool LoadSoundFolder(const std::filesystem::path& folder,
-                     const std::function<void(SoundId, const Wave&)>& take) {
-    for (int i = 0; i < kSoundCount; ++i) {
-        const auto id = SoundId(i);
-        const auto path = folder / (std::string(SoundFileName(id)) + ".wav");
-        Wave wave;
-        std::string reason;
-        if (!ReadWave(path, wave, reason)) {
-            ShowMessage("Cannot load the sound file " + path.string() + " (" + reason + ").",
-                        "Tarn Ver2", MessageIcon::Error);
-            return false;
-        }
-        if (take) {
-            take(id, wave);
-        }
-    }
-    return true;
-}
 
 void HeadlessPlatform::WaitUntil(std::uint32_t ms) {
     if (std::int32_t(ms - now_) > 0) {
@@ -51,15 +31,23 @@ std::string HeadlessPlatform::TimeOfDay() {
     return text;
 }
 
-bool HeadlessPlatform::LoadSounds(const std::filesystem::path& soundFolder) {
+Failure HeadlessPlatform::LoadSounds(const std::filesystem::path& soundFolder) {
     return LoadSoundFolder(soundFolder, {});
+}
+
+void HeadlessPlatform::ShowMessage(const UserMessage& message) {
+    messages.push_back(message);
+    if (!message.title.empty()) {
+        std::cerr << message.title << ": ";
+    }
+    std::cerr << message.text << '\n';
 }
 
 TextPainter& HeadlessPlatform::Text() {
     return SharedFontText();
 }
 
-void HeadlessPlatform::Present(const Surface&, const Surface&) {
+void HeadlessPlatform::Present(ShownFrame&) {
     ++presents;
 }
 

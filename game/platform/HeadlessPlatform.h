@@ -1,14 +1,13 @@
 // The platform without window and sound device: a virtual clock that advances exactly as
 // on a perfectly punctual machine (every wait completes at once), events queued by the
-// caller, and a log of the sound requests.
+// caller, a log of the sound requests, and messages written to standard error.
 #pragma once
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <vector>
 
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 
 namespace tarn::game {
 
@@ -24,18 +23,22 @@ class HeadlessPlatform : public Platform {
     void WaitUntil(std::uint32_t ms) override;
     void PollEvents(std::vector<InputEvent>& events) override;
     std::string TimeOfDay() override;
-    bool LoadSounds(const std::filesystem::path& soundFolder) override;
+    Failure LoadSounds(const std::filesystem::path& soundFolder) override;
     void Sound(SoundId id, SoundOp op) override { sounds.push_back({id, op}); }
     TextPainter& Text() override;
     void SetColorDepth(int bits) override { colorDepth = bits; }
-    void Present(const Surface& statusStrip, const Surface& view) override;
-    bool Headless() const override { return true; }
+    // Counts the present; nobody sees it, so nothing of the frame is asked for.
+    void Present(ShownFrame& frame) override;
+    using Platform::Present;
+    // Writes "title: text" (the text alone without a title) to standard error.
+    void ShowMessage(const UserMessage& message) override;
 
     // Delivered at the next poll.
     void Queue(InputEvent event) { queued_.push_back(event); }
     void Advance(std::uint32_t ms) { now_ += ms; }
 
     std::vector<SoundRequest> sounds;
+    std::vector<UserMessage> messages;  // every message shown, in order
     int colorDepth = 0;
     std::uint64_t presents = 0;
     std::uint64_t polls = 0;
@@ -44,10 +47,5 @@ class HeadlessPlatform : public Platform {
     std::uint32_t now_ = 0;
     std::deque<InputEvent> queued_;
 };
-
-// Loads and checks the 15 wave files of a folder, telling the user about the first that
-// is missing or unreadable. `wave` receives each in creation order.
-bool LoadSoundFolder(const std::filesystem::path& folder,
-                     const std::function<void(SoundId, const struct Wave&)>& wave);
 
 }  // namespace tarn::game

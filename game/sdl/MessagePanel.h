@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 #include "support/Surface.h"
 
 namespace tarn::game {

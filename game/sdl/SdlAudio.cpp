@@ -3,11 +3,13 @@
 
 #include <cstdio>
 
+#include "game/core/GameMessages.h"
+
 namespace tarn::game {
 
 SdlAudio::SdlAudio() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "Tarn Ver2: no audio (%s); running silent\n", SDL_GetError());
+        std::fprintf(stderr, "%s: no audio (%s); running silent\n", kProgramTitle, SDL_GetError());
         return;
     }
     SDL_AudioSpec want{};
@@ -19,7 +21,8 @@ SdlAudio::SdlAudio() {
     want.userdata = this;
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &spec_, 0);
     if (device_ == 0) {
-        std::fprintf(stderr, "Tarn Ver2: no audio device (%s); running silent\n", SDL_GetError());
+        std::fprintf(stderr, "%s: no audio device (%s); running silent\n", kProgramTitle,
+                     SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }

@@ -5,7 +5,7 @@
 #include <SDL.h>
 
 #include "game/platform/Mixer.h"
-#include "game/platform/WaveFile.h"
+#include "support/WaveFile.h"
 
 namespace tarn::game {
 

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "game/platform/FontText.h"
-#include "game/platform/HeadlessPlatform.h"
+#include "game/platform/SoundFolder.h"
 #include "game/sdl/MessagePanel.h"
 #include "settings/VirtualKeys.h"
 
@@ -32,8 +32,8 @@ SdlPlatform::SdlPlatform(bool windowed) : start_(std::chrono::steady_clock::now(
     }
     const Uint32 flags = Uint32(SDL_WINDOW_RESIZABLE) |
                          (fullscreen_ ? Uint32(SDL_WINDOW_FULLSCREEN_DESKTOP) : Uint32(0));
-    window_ = SDL_CreateWindow("Tarn Ver2", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
-                               kHeight, flags);
+    window_ = SDL_CreateWindow(kProgramTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               kWidth, kHeight, flags);
     if (window_ == nullptr) {
         error_ = SDL_GetError();
         return;
@@ -52,17 +52,9 @@ SdlPlatform::SdlPlatform(bool windowed) : start_(std::chrono::steady_clock::now(
     SDL_ShowCursor(fullscreen_ ? SDL_DISABLE : SDL_ENABLE);
     Show();
     audio_ = std::make_unique<SdlAudio>();
-    previousMessageHandler_ =
-        SetMessageHandler([this](const std::string& text, const std::string& title, MessageIcon) {
-            ShowMessage(text, title);
-        });
-    messageHookSet_ = true;
 }
 
 SdlPlatform::~SdlPlatform() {
-    if (messageHookSet_) {
-        SetMessageHandler(std::move(previousMessageHandler_));
-    }
     audio_.reset();
     if (frame_ != nullptr) {
         SDL_FreeSurface(frame_);
@@ -150,7 +142,7 @@ std::string SdlPlatform::TimeOfDay() {
     return text;
 }
 
-bool SdlPlatform::LoadSounds(const std::filesystem::path& soundFolder) {
+Failure SdlPlatform::LoadSounds(const std::filesystem::path& soundFolder) {
     return LoadSoundFolder(soundFolder, [&](SoundId id, const Wave& wave) {
         if (audio_) {
             audio_->SetWave(id, wave);
@@ -168,7 +160,7 @@ TextPainter& SdlPlatform::Text() {
     return SharedFontText();
 }
 
-void SdlPlatform::Present(const Surface& statusStrip, const Surface& view) {
+void SdlPlatform::Present(ShownFrame& frame) {
     auto* bytes = static_cast<std::uint8_t*>(frame_->pixels);
     const auto copyRows = [&](const Surface& from, int top, int rows) {
         const int width = std::min(from.width(), kWidth);
@@ -183,8 +175,8 @@ void SdlPlatform::Present(const Surface& statusStrip, const Surface& view) {
             }
         }
     };
-    copyRows(statusStrip, 0, kStrip);
-    copyRows(view, kStrip, kHeight - kStrip);
+    copyRows(frame.Strip(), 0, kStrip);
+    copyRows(frame.ViewAtDepth(), kStrip, kHeight - kStrip);
     Show();
 }
 
@@ -259,8 +251,9 @@ void SdlPlatform::ToggleFullscreen() {
     Show();
 }
 
-void SdlPlatform::ShowMessage(const std::string& text, const std::string& title) {
-    const std::string caption = title.empty() ? std::string("Tarn Ver2") : title;
+void SdlPlatform::ShowMessage(const UserMessage& message) {
+    const std::string& text = message.text;
+    const std::string caption = message.title.empty() ? std::string(kProgramTitle) : message.title;
     std::cerr << caption << ": " << text << "\n";
     // A message box beside a full-screen window could stay hidden behind it.
     if (!fullscreen_ && SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(),

@@ -11,9 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "game/platform/Platform.h"
+#include "game/core/Platform.h"
 #include "game/sdl/SdlAudio.h"
-#include "support/MessageHook.h"
 
 namespace tarn::game {
 
@@ -28,23 +27,23 @@ class SdlPlatform : public Platform {
     bool Ok() const { return frame_ != nullptr; }
     const std::string& Error() const { return error_; }
     SDL_Window* Window() const { return window_; }
-
-    // Shows a failure to the player: SDL's message box beside a window, else (full screen,
-    // or no message box on this window system) a panel in the window until Enter is
-    // pressed. Also written to standard error. While the window is open, every message of
-    // the game comes here.
-    void ShowMessage(const std::string& text, const std::string& title);
+    // The audio device and its mixer; null until the window is made.
+    SdlAudio* Audio() const { return audio_.get(); }
 
     std::uint32_t Clock() override;
     void WaitUntil(std::uint32_t ms) override;
     void PollEvents(std::vector<InputEvent>& events) override;
     std::string TimeOfDay() override;
-    bool LoadSounds(const std::filesystem::path& soundFolder) override;
+    Failure LoadSounds(const std::filesystem::path& soundFolder) override;
     void Sound(SoundId id, SoundOp op) override;
     TextPainter& Text() override;
     void SetColorDepth(int bits) override { colorDepth_ = bits; }
-    void Present(const Surface& statusStrip, const Surface& view) override;
-    bool Headless() const override { return false; }
+    void Present(ShownFrame& frame) override;
+    using Platform::Present;
+    // SDL's message box beside a window, else (full screen, or no message box on this
+    // window system) a panel in the window until Enter is pressed. Also written to
+    // standard error.
+    void ShowMessage(const UserMessage& message) override;
 
   private:
     void ToggleFullscreen();
@@ -59,9 +58,7 @@ class SdlPlatform : public Platform {
     int colorDepth_ = 16;
     bool fullscreen_ = true;
     bool swallowReturnUp_ = false;
-    bool messageHookSet_ = false;
     bool quitPending_ = false;  // the window was closed while a message was shown
-    MessageHandler previousMessageHandler_;
 };
 
 }  // namespace tarn::game

@@ -2,6 +2,7 @@
 #include "settings/optara/KeyBox.h"
 
 #include <QKeyEvent>
+#include <utility>
 
 #include "settings/optara/QtKeys.h"
 
@@ -12,7 +13,12 @@ KeyBox::KeyBox(int slot, QWidget* parent) : QLineEdit(parent), slot_(slot) {
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAlignment(Qt::AlignCenter);
-    SetColours(false);
+    UpdateColours();
+}
+
+void KeyBox::SetMark(Mark mark) {
+    mark_ = mark;
+    UpdateColours();
 }
 
 bool KeyBox::event(QEvent* event) {
@@ -32,6 +38,9 @@ bool KeyBox::event(QEvent* event) {
     }
     if (event->type() == QEvent::KeyRelease) {
         event->accept();
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            emit KeyReleased(slot_);
+        }
         return true;
     }
     return QLineEdit::event(event);
@@ -39,19 +48,29 @@ bool KeyBox::event(QEvent* event) {
 
 void KeyBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    SetColours(true);
+    UpdateColours();
 }
 
 void KeyBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    SetColours(false);
+    UpdateColours();
     emit FocusLost(slot_);
 }
 
-void KeyBox::SetColours(bool focused) {
+void KeyBox::UpdateColours() {
+    QColor base = Qt::white;
+    QColor text = Qt::black;
+    if (hasFocus()) {
+        std::swap(base, text);
+    } else if (mark_ == Mark::Problem) {
+        base = QColor(0xff, 0xd0, 0xd0);
+        text = QColor(0x90, 0x00, 0x00);
+    } else if (mark_ == Mark::Note) {
+        base = QColor(0xff, 0xf0, 0xb0);
+    }
     QPalette colours = palette();
-    colours.setColor(QPalette::Base, focused ? Qt::black : Qt::white);
-    colours.setColor(QPalette::Text, focused ? Qt::white : Qt::black);
+    colours.setColor(QPalette::Base, base);
+    colours.setColor(QPalette::Text, text);
     setPalette(colours);
 }
 

@@ -1,5 +1,6 @@
 // A key box of Optara: pressing a key in it reports the key instead of typing; with the
-// focus it shows white on black, without it black on white.
+// focus it shows white on black, without it black on white, or tinted when its key has a
+// problem.
 #pragma once
 
 #include <QLineEdit>
@@ -11,12 +12,18 @@ class KeyBox : public QLineEdit {
     Q_OBJECT
 
   public:
+    enum class Mark { None, Problem, Note };
+
     KeyBox(int slot, QWidget* parent = nullptr);
     int Slot() const { return slot_; }
+    void SetMark(Mark mark);
+    Mark CurrentMark() const { return mark_; }
 
   signals:
     // code is empty for a key the shared table does not know.
     void KeyPressed(int slot, std::optional<int> code);
+    // The key is let go (not a repeat of a held key).
+    void KeyReleased(int slot);
     void FocusLost(int slot);
 
   protected:
@@ -25,9 +32,10 @@ class KeyBox : public QLineEdit {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    void SetColours(bool focused);
+    void UpdateColours();
 
     int slot_;
+    Mark mark_ = Mark::None;
 };
 
 }  // namespace tarn::optara

@@ -3,6 +3,8 @@
 
 #include <QFont>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
 
 namespace tarn::optara {
 namespace {
@@ -31,14 +33,33 @@ void MessageBoxMessenger::Show(const std::string& text, const std::string& title
     box.exec();
 }
 
-MessageRoute::MessageRoute(Messenger& messenger) {
-    previous_ =
-        SetMessageHandler([&messenger](const std::string& text, const std::string& title,
-                                       MessageIcon icon) { messenger.Show(text, title, icon); });
+int MessageBoxMessenger::Ask(const Question& question) {
+    QMessageBox box(IconOf(question.icon), QString::fromStdString(question.title),
+                    QString::fromStdString(question.text), QMessageBox::NoButton, parent_);
+    box.setFont(QFont(QStringLiteral("VL PGothic"), 10));
+    std::vector<QPushButton*> buttons;
+    for (const std::string& choice : question.choices) {
+        buttons.push_back(box.addButton(QString::fromStdString(choice), QMessageBox::ActionRole));
+    }
+    if (buttons.empty()) {
+        return 0;
+    }
+    const auto at = [&buttons](int index) {
+        return buttons[static_cast<std::size_t>(
+            std::clamp(index, 0, static_cast<int>(buttons.size()) - 1))];
+    };
+    box.setDefaultButton(at(question.defaultChoice));
+    box.setEscapeButton(at(question.escapeChoice));
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return chosen == buttons.end() ? question.escapeChoice
+                                   : static_cast<int>(chosen - buttons.begin());
 }
 
-MessageRoute::~MessageRoute() {
-    SetMessageHandler(previous_);
+void ShowEach(Messenger& messenger, const std::vector<UserMessage>& messages) {
+    for (const UserMessage& message : messages) {
+        messenger.Show(message.text, message.title, message.icon);
+    }
 }
 
 }  // namespace tarn::optara

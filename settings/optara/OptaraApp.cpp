@@ -6,12 +6,10 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "settings/optara/DefaultFileOffer.h"
 #include "settings/optara/OptaraDialog.h"
 #include "settings/optara/OptaraModel.h"
-
-#ifndef TARN_VERSION
-#define TARN_VERSION "2.0"
-#endif
+#include "support/Version.h"
 
 namespace tarn::optara {
 namespace {
@@ -21,10 +19,13 @@ void Print(FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+OptaraCommand Exit(int code) {
+    return {.exit = true, .exitCode = code, .root = {}};
+}
+
 }  // namespace
 
-int RunOptara(const QStringList& arguments, Messenger& messenger,
-              const std::function<void(OptaraDialog&)>& onShown) {
+OptaraCommand ParseOptaraCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Optara edits the key configurations, frame rate and colour depth "
@@ -43,38 +44,62 @@ int RunOptara(const QStringList& arguments, Messenger& messenger,
     parser.addOption(rootOption);
     if (!parser.parse(arguments)) {
         Print(stderr, QStringLiteral("Optara: %1\n").arg(parser.errorText()));
-        return 2;
+        return Exit(2);
     }
     if (!parser.positionalArguments().isEmpty()) {
         Print(stderr, QStringLiteral("Optara: unexpected argument %1\n")
                           .arg(parser.positionalArguments().first()));
-        return 2;
+        return Exit(2);
     }
     if (parser.isSet(helpOption)) {
-        Print(stdout, parser.helpText());
-        return 0;
+        // Without an application object Qt cannot know the program's name.
+        Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                QStringLiteral("Optara")));
+        return Exit(0);
     }
     if (parser.isSet(versionOption)) {
-        Print(stdout, QStringLiteral("Optara " TARN_VERSION "\n"));
-        return 0;
+        Print(stdout, QStringLiteral("Optara %1\n").arg(QLatin1String(kVersion)));
+        return Exit(0);
     }
-    const QString root = parser.isSet(rootOption) ? parser.value(rootOption)
-                                                  : QCoreApplication::applicationDirPath();
+    return {.exit = false, .exitCode = 0, .root = parser.value(rootOption)};
+}
 
-    const MessageRoute route(messenger);
-    OptaraModel model(root.toStdString());
-    const SettingsStatus status = model.Open();
-    if (status != SettingsStatus::Ok) {
-        messenger.Show(SettingsMessage(status, model.TargetFile()), "Morvane 2 - Optara",
-                       MessageIcon::Error);
+bool DisplayReachable() {
+#if defined(__unix__) && !defined(__APPLE__)
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+int RunOptaraDialog(const QString& root, Messenger& messenger,
+                    const std::function<void(OptaraDialog&)>& onShown) {
+    const QString folder = root.isEmpty() ? QCoreApplication::applicationDirPath() : root;
+    OptaraModel model(folder.toStdString());
+    SettingsWarnings warnings;
+    const SettingsStatus status = model.Open(warnings);
+    ShowEach(messenger, warnings);
+    if (status != SettingsStatus::Ok &&
+        !OfferDefaultFile(model, messenger, SettingsBuild::Normal, status, "終了する")) {
         return 1;
     }
     OptaraDialog dialog(model, messenger);
     if (onShown) {
         QTimer::singleShot(0, &dialog, [&dialog, &onShown] { onShown(dialog); });
     }
-    const int result = dialog.exec();
-    return result == OptaraDialog::kStopped ? 1 : 0;
+    dialog.exec();
+    return 0;
+}
+
+int RunOptara(const QStringList& arguments, Messenger& messenger,
+              const std::function<void(OptaraDialog&)>& onShown) {
+    const OptaraCommand command = ParseOptaraCommandLine(arguments);
+    if (command.exit) {
+        return command.exitCode;
+    }
+    return RunOptaraDialog(command.root, messenger, onShown);
 }
 
 }  // namespace tarn::optara

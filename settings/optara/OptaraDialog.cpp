@@ -1,56 +1,47 @@
-// The Optara dialog: controls, their layout, and how they drive the model.
+// The Optara dialog's behaviour: showing the model, capturing keys, pointing out key
+// problems, switching the target and saving.
 #include "settings/optara/OptaraDialog.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
-#include <QVBoxLayout>
+#include <QSignalBlocker>
 
+#include "settings/optara/DefaultFileOffer.h"
 #include "settings/optara/KeyBox.h"
 
 namespace tarn::optara {
 namespace {
 
-const char* const kTitle = "Morvane 2 - Optara";
-const char* const kSlotLabels[kSlotCount] = {"右移動",   "左移動", "ダッシュ",
-                                             "ジャンプ", "自爆",   "攻撃"};
+// At most this many problems are listed in the confirmation before saving.
+constexpr std::size_t kListedProblems = 8;
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+SettingsBuild OtherBuild(SettingsBuild build) {
+    return build == SettingsBuild::Normal ? SettingsBuild::LowSpec : SettingsBuild::Normal;
 }
 
-QSlider* VolumeSlider(const char* name) {
-    auto* slider = new QSlider(Qt::Horizontal);
-    slider->setObjectName(Text(name));
-    slider->setRange(0, 10);
-    slider->setTickPosition(QSlider::TicksBelow);
-    slider->setTickInterval(1);
-    slider->setPageStep(1);
-    return slider;
+std::string BuildAndFile(const OptaraModel& model, SettingsBuild build) {
+    return std::string(BuildLabel(build)) + "（" + model.FileOf(build).filename().string() + "）";
 }
 
 }  // namespace
 
 OptaraDialog::OptaraDialog(OptaraModel& model, Messenger& messenger, QWidget* parent)
     : QDialog(parent), model_(model), messenger_(messenger) {
-    setWindowTitle(Text(kTitle));
+    setWindowTitle(QString::fromUtf8(kOptaraTitle));
     setFont(QFont(QStringLiteral("VL PGothic"), 10));
     BuildControls();
-    ShowLists();
     list_->setCurrentRow(0);
-    ShowConfig(0);
+    ShowTarget();
 
     connect(list_, &QListWidget::currentRowChanged, this, &OptaraDialog::ShowConfig);
     connect(list_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ShowConfig(list_->row(item)); });
     for (KeyBox* box : boxes_) {
         connect(box, &KeyBox::KeyPressed, this, &OptaraDialog::OnKeyPressed);
+        connect(box, &KeyBox::KeyReleased, this, &OptaraDialog::OnKeyReleased);
         connect(box, &KeyBox::FocusLost, this, &OptaraDialog::OnFocusLost);
     }
     connect(frameRate_, &QComboBox::currentIndexChanged, this,
@@ -73,91 +64,6 @@ OptaraDialog::~OptaraDialog() {
     }
 }
 
-void OptaraDialog::BuildControls() {
-    list_ = new QListWidget;
-    list_->setObjectName(QStringLiteral("List1"));
-    for (int i = 1; i <= kConfigCount; ++i) {
-        list_->addItem(QStringLiteral("Optara %1").arg(i));
-    }
-    list_->setFixedWidth(110);
-    list_->setFixedHeight(list_->sizeHintForRow(0) * kConfigCount + 2 * list_->frameWidth() + 4);
-    auto* configColumn = new QVBoxLayout;
-    auto* label1 = new QLabel(QStringLiteral("Optara No"));
-    label1->setObjectName(QStringLiteral("Label1"));
-    configColumn->addWidget(label1);
-    configColumn->addWidget(list_);
-    configColumn->addStretch();
-
-    auto* keyGrid = new QGridLayout;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        auto* box = new KeyBox(slot);
-        box->setObjectName(QStringLiteral("Text1_%1").arg(slot));
-        box->setFixedWidth(150);
-        boxes_[static_cast<std::size_t>(slot)] = box;
-        keyGrid->addWidget(new QLabel(Text(kSlotLabels[slot])), slot, 0);
-        keyGrid->addWidget(box, slot, 1);
-    }
-
-    frameRate_ = new QComboBox;
-    frameRate_->setObjectName(QStringLiteral("Combo1"));
-    for (int i = 0; i < kFrameRateCount; ++i) {
-        frameRate_->addItem(QString::number(FrameRateOfIndex(i)));
-    }
-    color_ = new QComboBox;
-    color_->setObjectName(QStringLiteral("Combo2"));
-    color_->addItems({QStringLiteral("8bit"), QStringLiteral("16bit")});
-    auto* defaults = new QGridLayout;
-    defaults->addWidget(new QLabel(QStringLiteral("FPS Default:")), 0, 0);
-    defaults->addWidget(frameRate_, 0, 1);
-    defaults->addWidget(new QLabel(QStringLiteral("Color Default:")), 1, 0);
-    defaults->addWidget(color_, 1, 1);
-
-    auto* target = new QGroupBox(Text("設定先"));
-    normal_ = new QRadioButton(Text("通常版"));
-    normal_->setObjectName(QStringLiteral("Option1_1"));
-    normal_->setChecked(true);
-    lowSpec_ = new QRadioButton(Text("ロースペック版"));
-    lowSpec_->setObjectName(QStringLiteral("Option1_0"));
-    auto* targetLayout = new QVBoxLayout(target);
-    targetLayout->addWidget(normal_);
-    targetLayout->addWidget(lowSpec_);
-
-    auto* volume = new QGroupBox(Text("音量設定"));
-    bgm_ = VolumeSlider("BGM");
-    se_ = VolumeSlider("SE");
-    auto* volumeLayout = new QGridLayout(volume);
-    volumeLayout->addWidget(new QLabel(Text("BGM：")), 0, 0);
-    volumeLayout->addWidget(bgm_, 0, 1);
-    volumeLayout->addWidget(new QLabel(Text("SE：")), 1, 0);
-    volumeLayout->addWidget(se_, 1, 1);
-
-    ok_ = new QPushButton(QStringLiteral("OK"));
-    ok_->setObjectName(QStringLiteral("Command1"));
-    ok_->setAutoDefault(false);
-    cancel_ = new QPushButton(Text("キャンセル"));
-    cancel_->setObjectName(QStringLiteral("Command2"));
-    cancel_->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-
-    auto* settingsColumn = new QVBoxLayout;
-    settingsColumn->addLayout(defaults);
-    settingsColumn->addWidget(target);
-    settingsColumn->addWidget(volume);
-    settingsColumn->addStretch();
-
-    auto* top = new QHBoxLayout;
-    top->addLayout(configColumn);
-    top->addLayout(keyGrid);
-    top->addLayout(settingsColumn);
-    auto* whole = new QVBoxLayout(this);
-    whole->addLayout(top);
-    whole->addLayout(buttons);
-    whole->setSizeConstraint(QLayout::SetFixedSize);
-}
-
 void OptaraDialog::ShowConfig(int configNo) {
     if (configNo < 0) {
         return;
@@ -166,54 +72,174 @@ void OptaraDialog::ShowConfig(int configNo) {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         Box(slot)->setText(QString::fromStdString(model_.SlotName(slot)));
     }
+    ShowProblems();
 }
 
-void OptaraDialog::ShowLists() {
+// Everything that belongs to the target: its lists, its file's name and the keys of the
+// configuration chosen in the list.
+void OptaraDialog::ShowTarget() {
+    {
+        const QSignalBlocker blockNormal(normal_);
+        const QSignalBlocker blockLowSpec(lowSpec_);
+        normal_->setChecked(model_.Target() == SettingsBuild::Normal);
+        lowSpec_->setChecked(model_.Target() == SettingsBuild::LowSpec);
+    }
     frameRate_->setCurrentIndex(model_.FrameRateIndex());
     color_->setCurrentIndex(model_.ColorIndex());
+    const std::filesystem::path file = model_.TargetFile();
+    targetFile_->setText(QString::fromUtf8("編集中: ") +
+                         QString::fromStdString(file.filename().string()));
+    targetFile_->setToolTip(QString::fromStdString(file.string()));
+    ShowConfig(list_->currentRow());
+}
+
+void OptaraDialog::ShowProblems() {
+    const std::vector<KeyProblem> problems = model_.Problems(model_.ConfigNo());
+    std::array<KeyBox::Mark, kSlotCount> marks{};
+    std::array<QStringList, kSlotCount> reasons;
+    QStringList lines;
+    bool serious = false;
+    for (const KeyProblem& problem : problems) {
+        const auto mark = problem.NeedsConfirmation() ? KeyBox::Mark::Problem : KeyBox::Mark::Note;
+        for (const int slot : problem.keySlots) {
+            auto& slotMark = marks[static_cast<std::size_t>(slot)];
+            if (slotMark != KeyBox::Mark::Problem) {
+                slotMark = mark;
+            }
+            reasons[static_cast<std::size_t>(slot)] << QString::fromStdString(problem.text);
+        }
+        lines << QString::fromStdString(problem.text);
+        serious = serious || problem.NeedsConfirmation();
+    }
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        Box(slot)->SetMark(marks[static_cast<std::size_t>(slot)]);
+        Box(slot)->setToolTip(reasons[static_cast<std::size_t>(slot)].join(QLatin1Char('\n')));
+    }
+    QString line = lines.isEmpty() ? QString() : lines.front();
+    if (lines.size() > 1) {
+        line += QString::fromUtf8("（ほか%1件）").arg(lines.size() - 1);
+    }
+    const QFontMetrics metrics(problemLine_->font());
+    problemLine_->setText(metrics.elidedText(line, Qt::ElideRight, problemLine_->width()));
+    problemLine_->setToolTip(lines.join(QLatin1Char('\n')));
+    QPalette colours = problemLine_->palette();
+    colours.setColor(QPalette::WindowText, serious ? QColor(0xb0, 0, 0) : QColor(0x80, 0x60, 0));
+    problemLine_->setPalette(colours);
 }
 
 void OptaraDialog::OnKeyPressed(int slot, std::optional<int> code) {
-    if (!model_.Capture(slot, code)) {
-        messenger_.Show(kInvalidKeyMessage, kTitle, MessageIcon::Warning);
+    leaveLastBoxOnRelease_ = false;
+    if (model_.Capture(slot, code) != CaptureResult::Stored) {
+        messenger_.Show(model_.RefusalMessage(slot, code), kOptaraTitle, MessageIcon::Warning);
         Box(slot)->setFocus();
         return;
     }
     Box(slot)->setText(QString::fromStdString(model_.SlotName(slot)));
+    ShowProblems();
     if (slot < kSlotCount - 1) {
         Box(slot + 1)->setFocus();
+    } else {
+        // Moving on at once would hand the still-held key's repeats to OK.
+        leaveLastBoxOnRelease_ = true;
+    }
+}
+
+void OptaraDialog::OnKeyReleased(int slot) {
+    if (slot == kSlotCount - 1 && leaveLastBoxOnRelease_) {
+        leaveLastBoxOnRelease_ = false;
+        // Framed as the default button, OK shows plainly where the focus went; Enter there
+        // saves.
+        ok_->setDefault(true);
+        ok_->setFocus(Qt::TabFocusReason);
     }
 }
 
 void OptaraDialog::OnFocusLost(int slot) {
+    leaveLastBoxOnRelease_ = false;
     Box(slot)->setText(QString::fromStdString(model_.SlotName(slot)));
 }
 
 void OptaraDialog::OnTargetChosen(SettingsBuild build, bool chosen) {
-    if (!chosen) {
+    if (!chosen || build == model_.Target()) {
         return;
     }
-    // The key boxes keep their names until a configuration is chosen again.
-    const SettingsStatus status = model_.ChooseTarget(build);
+    SettingsWarnings warnings;
+    const SettingsStatus status = model_.ChooseTarget(build, warnings);
     if (status != SettingsStatus::Ok) {
-        ShowFailure(status, model_.FileOf(build));
-        done(kStopped);
-        return;
+        // Declining goes back to the target being edited, its edits untouched.
+        if (OfferDefaultFile(model_, messenger_, build, status, "戻る")) {
+            (void)model_.ChooseTarget(build, warnings);
+        }
     }
-    ShowLists();
+    ShowEach(messenger_, warnings);
+    ShowTarget();
+}
+
+bool OptaraDialog::ConfirmProblems(SettingsBuild target, bool withOther) {
+    std::vector<std::string> lines;
+    for (const SettingsBuild build : {target, OtherBuild(target)}) {
+        if (build != target && !withOther) {
+            continue;
+        }
+        for (const std::string& line : model_.ProblemsToConfirm(build)) {
+            lines.push_back(withOther ? std::string(BuildLabel(build)) + " " + line : line);
+        }
+    }
+    if (lines.empty()) {
+        return true;
+    }
+    std::string text = "次のキー設定には問題があります。このまま保存しますか？\n";
+    for (std::size_t i = 0; i < lines.size() && i < kListedProblems; ++i) {
+        text += "\n・" + lines[i];
+    }
+    if (lines.size() > kListedProblems) {
+        text += "\n（ほか" + std::to_string(lines.size() - kListedProblems) + "件）";
+    }
+    const Question question{.text = text,
+                            .title = kOptaraTitle,
+                            .icon = MessageIcon::Warning,
+                            .choices = {"保存する", "戻る"},
+                            .defaultChoice = 1,
+                            .escapeChoice = 1};
+    return messenger_.Ask(question) == 0;
 }
 
 void OptaraDialog::OnOk() {
-    const SettingsStatus status = model_.Save();
-    if (status != SettingsStatus::Ok) {
-        ShowFailure(status, model_.TargetFile());
+    const SettingsBuild target = model_.Target();
+    const SettingsBuild other = OtherBuild(target);
+    bool withOther = false;
+    if (model_.HasUnsavedChanges(other)) {
+        const Question question{
+            .text = BuildAndFile(model_, other) + "の変更がまだ保存されていません。",
+            .title = kOptaraTitle,
+            .icon = MessageIcon::Warning,
+            .choices = {"両方保存する", BuildLabel(target) + std::string("だけ保存する"), "戻る"},
+            .defaultChoice = 0,
+            .escapeChoice = 2};
+        const int answer = messenger_.Ask(question);
+        if (answer == 2) {
+            return;
+        }
+        withOther = answer == 0;
+    }
+    if (!ConfirmProblems(target, withOther)) {
         return;
+    }
+    for (const SettingsBuild build : {target, other}) {
+        if (build == other && !withOther) {
+            continue;
+        }
+        const SettingsStatus status = model_.Save(build);
+        if (status != SettingsStatus::Ok) {
+            ShowFailure(status, model_.FileOf(build));
+            return;
+        }
     }
     accept();
 }
 
 void OptaraDialog::ShowFailure(SettingsStatus status, const std::filesystem::path& file) {
-    messenger_.Show(SettingsMessage(status, file), kTitle, MessageIcon::Error);
+    messenger_.Show(SettingsMessage(status, file), kOptaraTitle, MessageIcon::Error);
 }
 
 }  // namespace tarn::optara

@@ -10,6 +10,7 @@
 #include "settings/optara/OptaraModel.h"
 
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -23,9 +24,6 @@ class OptaraDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // The result when a settings file is missing or damaged and the tool has to stop.
-    static constexpr int kStopped = 2;
-
     // The model must have been opened.
     OptaraDialog(OptaraModel& model, Messenger& messenger, QWidget* parent = nullptr);
     ~OptaraDialog() override;
@@ -33,19 +31,28 @@ class OptaraDialog : public QDialog {
     KeyBox* Box(int slot) const { return boxes_[static_cast<std::size_t>(slot)]; }
 
   private:
+    // Building the controls (OptaraDialogControls.cpp).
     void BuildControls();
+    QWidget* BuildKeyColumn();
+    QWidget* BuildSettingsColumn();
+
     void ShowConfig(int configNo);
-    void ShowLists();
+    void ShowTarget();
+    void ShowProblems();
     void OnKeyPressed(int slot, std::optional<int> code);
+    void OnKeyReleased(int slot);
     void OnFocusLost(int slot);
     void OnTargetChosen(SettingsBuild build, bool chosen);
     void OnOk();
+    bool ConfirmProblems(SettingsBuild target, bool withOther);
     void ShowFailure(SettingsStatus status, const std::filesystem::path& file);
 
     OptaraModel& model_;
     Messenger& messenger_;
     QListWidget* list_ = nullptr;
     std::array<KeyBox*, kSlotCount> boxes_{};
+    QLabel* problemLine_ = nullptr;
+    QLabel* targetFile_ = nullptr;
     QComboBox* frameRate_ = nullptr;
     QComboBox* color_ = nullptr;
     QRadioButton* normal_ = nullptr;
@@ -54,6 +61,8 @@ class OptaraDialog : public QDialog {
     QSlider* se_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    // Set when a key was taken in the last box: its release moves the focus to OK.
+    bool leaveLastBoxOnRelease_ = false;
 };
 
 }  // namespace tarn::optara

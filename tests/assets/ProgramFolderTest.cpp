@@ -7,9 +7,9 @@
 
 #include "assets/BuiltinArt.h"
 #include "assets/gen/DefaultSettings.h"
-#include "assets/gen/WaveFile.h"
 #include "settings/SettingsFile.h"
 #include "support/PictureFile.h"
+#include "support/WaveFile.h"
 
 namespace tarn {
 namespace {
@@ -43,7 +43,7 @@ constexpr SoundRow kSounds[] = {
     {"1up", 22050, 8},    {"op", 22050, 8},       {"tded", 22050, 8},
 };
 
-double SampleAt(const std::vector<std::uint8_t>& bytes, const assetgen::WaveFormat& format,
+double SampleAt(const std::vector<std::uint8_t>& bytes, const WaveFormat& format,
                 std::size_t index) {
     const std::size_t at = format.dataOffset + index * std::size_t(format.blockAlign);
     if (format.bits == 8) {
@@ -86,8 +86,8 @@ TEST_F(ProgramFolder, HoldsEveryRequiredFileAndFolder) {
 TEST_F(ProgramFolder, EverySoundHasTheFormatOfItsRow) {
     for (const SoundRow& sound : kSounds) {
         const auto bytes = ReadBytes(dir_ / "sound" / (std::string(sound.name) + ".wav"));
-        assetgen::WaveFormat format;
-        ASSERT_TRUE(assetgen::ReadWaveFormat(bytes, format)) << sound.name;
+        WaveFormat format;
+        ASSERT_TRUE(ReadWaveFormat(bytes, format)) << sound.name;
         EXPECT_EQ(format.formatTag, 1) << sound.name;
         EXPECT_EQ(format.channels, 1) << sound.name;
         EXPECT_EQ(format.rate, sound.rate) << sound.name;
@@ -108,9 +108,9 @@ TEST_F(ProgramFolder, SoundFolderStaysUnderEightMegabytes) {
 }
 
 TEST_F(ProgramFolder, StageMusicLastsTwentySecondsAndHurryUpMusicIsShorter) {
-    assetgen::WaveFormat stage, hurry;
-    ASSERT_TRUE(assetgen::ReadWaveFormat(ReadBytes(dir_ / "sound/bgn.wav"), stage));
-    ASSERT_TRUE(assetgen::ReadWaveFormat(ReadBytes(dir_ / "sound/bg.wav"), hurry));
+    WaveFormat stage, hurry;
+    ASSERT_TRUE(ReadWaveFormat(ReadBytes(dir_ / "sound/bgn.wav"), stage));
+    ASSERT_TRUE(ReadWaveFormat(ReadBytes(dir_ / "sound/bg.wav"), hurry));
     const double stageSeconds = double(stage.dataBytes) / stage.byteRate;
     const double hurrySeconds = double(hurry.dataBytes) / hurry.byteRate;
     EXPECT_GE(stageSeconds, 20.0);
@@ -121,8 +121,8 @@ TEST_F(ProgramFolder, StageMusicLastsTwentySecondsAndHurryUpMusicIsShorter) {
 TEST_F(ProgramFolder, LoopingSoundsStartAndEndInSilence) {
     for (const char* name : {"bgn", "bg", "timep"}) {
         const auto bytes = ReadBytes(dir_ / "sound" / (std::string(name) + ".wav"));
-        assetgen::WaveFormat format;
-        ASSERT_TRUE(assetgen::ReadWaveFormat(bytes, format)) << name;
+        WaveFormat format;
+        ASSERT_TRUE(ReadWaveFormat(bytes, format)) << name;
         const std::size_t count = format.dataBytes / std::size_t(format.blockAlign);
         ASSERT_GT(count, 100u);
         EXPECT_NEAR(SampleAt(bytes, format, 0), 0.0, 0.01) << name;
@@ -133,8 +133,8 @@ TEST_F(ProgramFolder, LoopingSoundsStartAndEndInSilence) {
 TEST_F(ProgramFolder, SoundsAreNotSilent) {
     for (const SoundRow& sound : kSounds) {
         const auto bytes = ReadBytes(dir_ / "sound" / (std::string(sound.name) + ".wav"));
-        assetgen::WaveFormat format;
-        ASSERT_TRUE(assetgen::ReadWaveFormat(bytes, format)) << sound.name;
+        WaveFormat format;
+        ASSERT_TRUE(ReadWaveFormat(bytes, format)) << sound.name;
         double loudest = 0;
         for (std::size_t i = 0; i < format.dataBytes / std::size_t(format.blockAlign); ++i) {
             loudest = std::max(loudest, std::abs(SampleAt(bytes, format, i)));
@@ -145,10 +145,12 @@ TEST_F(ProgramFolder, SoundsAreNotSilent) {
 
 TEST_F(ProgramFolder, SettingsFilesReadBackAsTheDefaults) {
     ToolSettings normal, lowSpec;
-    ASSERT_EQ(ReadToolSettings(dir_ / "morva2.cfh", normal), SettingsStatus::Ok);
-    ASSERT_EQ(ReadToolSettings(dir_ / "morva2.cf", lowSpec), SettingsStatus::Ok);
-    EXPECT_EQ(normal.KeyTable, assetgen::DefaultKeyTable());
-    EXPECT_EQ(lowSpec.KeyTable, assetgen::DefaultKeyTable());
+    SettingsWarnings warnings;
+    ASSERT_EQ(ReadToolSettings(dir_ / "morva2.cfh", normal, warnings), SettingsStatus::Ok);
+    ASSERT_EQ(ReadToolSettings(dir_ / "morva2.cf", lowSpec, warnings), SettingsStatus::Ok);
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(normal.KeyTable, DefaultKeyTable());
+    EXPECT_EQ(lowSpec.KeyTable, DefaultKeyTable());
     EXPECT_EQ(normal.frameRateIndex, 5);
     EXPECT_EQ(lowSpec.frameRateIndex, 2);
     EXPECT_EQ(normal.colorIndex, 1);
@@ -157,8 +159,10 @@ TEST_F(ProgramFolder, SettingsFilesReadBackAsTheDefaults) {
 
 TEST_F(ProgramFolder, GameReadsSixtyAndThirtyFramesAtSixteenBits) {
     GameSettings normal, lowSpec;
-    ASSERT_EQ(ReadGameSettings(dir_ / "morva2.cfh", normal), SettingsStatus::Ok);
-    ASSERT_EQ(ReadGameSettings(dir_ / "morva2.cf", lowSpec), SettingsStatus::Ok);
+    SettingsWarnings warnings;
+    ASSERT_EQ(ReadGameSettings(dir_ / "morva2.cfh", normal, warnings), SettingsStatus::Ok);
+    ASSERT_EQ(ReadGameSettings(dir_ / "morva2.cf", lowSpec, warnings), SettingsStatus::Ok);
+    EXPECT_TRUE(warnings.empty());
     EXPECT_EQ(normal.TargetFps, 60);
     EXPECT_EQ(lowSpec.TargetFps, 30);
     EXPECT_EQ(normal.ColorDepth, 16);

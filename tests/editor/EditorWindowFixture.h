@@ -9,14 +9,17 @@
 #include <QTest>
 #include <deque>
 
-#include "TempFolder.h"
+#include "StageFiles.h"
 #include "editor/app/GameLauncher.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/MapCanvas.h"
 #include "editor/app/PagePrinter.h"
 #include "editor/app/UserDialogs.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn::editor::testing {
+
+using ::tarn::testing::ScratchDir;
 
 class ScriptedDialogs : public UserDialogs {
   public:
@@ -83,7 +86,7 @@ class EditorWindowTest : public ::testing::Test {
         QApplication::processEvents();
     }
     // The program folder handed to the window: the test's own folder.
-    QString ProgramDir() const { return QString::fromStdString(folder.Path().string()); }
+    QString ProgramDir() const { return QString::fromStdString(folder.path().string()); }
     MapCanvas* Canvas() { return window.Canvas(); }
     StageDocument& Doc() { return window.Document().Doc(); }
 
@@ -94,7 +97,7 @@ class EditorWindowTest : public ::testing::Test {
     // A move with the given buttons held, as the window system reports it.
     void Move(QPoint at, Qt::MouseButtons held = Qt::NoButton);
 
-    TempFolder folder;
+    ScratchDir folder;
     ScriptedDialogs dialogs;
     RecordingPrinter printer;
     RecordingLauncher launcher;

@@ -4,13 +4,14 @@
 
 #include <deque>
 
-#include "TempFolder.h"
+#include "StageFiles.h"
 #include "editor/doc/FileCommands.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn::editor {
 namespace {
 
-using testing::TempFolder;
+using tarn::testing::ScratchDir;
 
 class ScriptedUi : public EditorUi {
   public:
@@ -29,6 +30,7 @@ class ScriptedUi : public EditorUi {
         return Next();
     }
     void ReportError(const std::string& text) override { errors.push_back(text); }
+    void Inform(const UserMessage& message) override { errors.push_back(message.text); }
 
     std::string Next() {
         if (names.empty()) {
@@ -58,7 +60,7 @@ class FileCommandsTest : public ::testing::Test {
         fields.stageName = "opened";
         testing::WriteStage(folder.File(name), fields);
     }
-    TempFolder folder;
+    ScratchDir folder;
     StageDocument doc;
     ScriptedUi ui;
     FileCommands commands;
@@ -189,7 +191,7 @@ TEST_F(FileCommandsTest, SaveAsCancelledWritesNothingAndKeepsModified) {
     doc.Modified = true;
     EXPECT_EQ(commands.SaveAs(), SaveOutcome::Cancelled);
     EXPECT_TRUE(doc.Modified);
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
 TEST_F(FileCommandsTest, SaveAsOffersTheLastUsedName) {

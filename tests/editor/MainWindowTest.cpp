@@ -16,6 +16,7 @@
 #include "EditorWindowFixture.h"
 #include "editor/app/ChipTiles.h"
 #include "editor/app/StagePropertiesFields.h"
+#include "support/Version.h"
 
 namespace tarn::editor::testing {
 namespace {
@@ -236,7 +237,7 @@ TEST_F(MainWindowTest, BitmapExportHasMapAboveAndSummaryAtY600) {
 
 TEST_F(MainWindowTest, CancelledBitmapExportWritesNothing) {
     window.ExportBitmap();
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
     EXPECT_EQ(window.Commands().CurrentFilter(), FileFilter::Stage);
 }
 
@@ -280,7 +281,7 @@ void GiveBackground(const std::filesystem::path& programDir, StageDocument& doc)
 }
 
 TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
-    GiveBackground(folder.Path(), Doc());
+    GiveBackground(folder.path(), Doc());
     Doc().SetCell(7, 8, 12);
     Doc().Modified = true;
     window.TestPlay();
@@ -296,7 +297,7 @@ TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
 }
 
 TEST_F(MainWindowTest, TestPlayThatCannotStartTellsTheUser) {
-    GiveBackground(folder.Path(), Doc());
+    GiveBackground(folder.path(), Doc());
     launcher.works = false;
     window.TestPlay();
     ASSERT_EQ(dialogs.messages.size(), 1);
@@ -316,6 +317,15 @@ TEST_F(MainWindowTest, TestPlayWithoutBackgroundPictureTellsTheUserInstead) {
 
 QString GridsmithPath() {
     return QString::fromLocal8Bit(qgetenv("TARN_PROGRAM_DIR")) + QStringLiteral("/Gridsmith");
+}
+
+TEST(GridsmithProgram, VersionIsTheProjectsVersion) {
+    QProcess process;
+    process.start(GridsmithPath(), {"--version"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(),
+              std::string("Gridsmith ") + kVersion + "\n");
 }
 
 TEST_F(MainWindowTest, CommandLineExportMatchesTheWindowsExport) {

@@ -6,14 +6,15 @@
 #include <fstream>
 #include <random>
 
-#include "TempFolder.h"
+#include "StageFiles.h"
 #include "editor/doc/StageDocument.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn::editor {
 namespace {
 
+using tarn::testing::ScratchDir;
 using testing::ReadPlain;
-using testing::TempFolder;
 using testing::WriteEnciphered;
 using testing::WriteStage;
 
@@ -33,7 +34,7 @@ StageFields SampleFields() {
 }
 
 TEST(StageDocumentSave, FreshDocumentWritesDefaultLines) {
-    TempFolder folder;
+    ScratchDir folder;
     StageDocument doc;
     ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
     const StageLines lines = SplitStageLines(ReadPlain(folder.File("a.tr2")));
@@ -50,7 +51,7 @@ TEST(StageDocumentSave, FreshDocumentWritesDefaultLines) {
 }
 
 TEST(StageDocumentSave, EmptyGoalFieldsBecomeNoneInFileAndFields) {
-    TempFolder folder;
+    ScratchDir folder;
     StageDocument doc;
     ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
     const StageLines lines = SplitStageLines(ReadPlain(folder.File("a.tr2")));
@@ -61,7 +62,7 @@ TEST(StageDocumentSave, EmptyGoalFieldsBecomeNoneInFileAndFields) {
 }
 
 TEST(StageDocumentSave, SetsCurrentFileAndLeavesModified) {
-    TempFolder folder;
+    ScratchDir folder;
     StageDocument doc;
     doc.Modified = true;
     ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
@@ -71,7 +72,7 @@ TEST(StageDocumentSave, SetsCurrentFileAndLeavesModified) {
 }
 
 TEST(StageDocumentSave, TypedStartRowOutsideTheListIsSavedAsMinusOne) {
-    TempFolder folder;
+    ScratchDir folder;
     StageDocument doc;
     doc.properties.STYText = "61";
     ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
@@ -79,7 +80,7 @@ TEST(StageDocumentSave, TypedStartRowOutsideTheListIsSavedAsMinusOne) {
 }
 
 TEST(StageDocumentSave, FailedSaveReportsAndKeepsTargetAndCurrentFile) {
-    TempFolder folder;
+    ScratchDir folder;
     StageDocument doc;
     doc.CurrentFile = "old.tr2";
     const std::string target = folder.File("missing-folder/a.tr2");
@@ -91,7 +92,7 @@ TEST(StageDocumentSave, FailedSaveReportsAndKeepsTargetAndCurrentFile) {
 }
 
 TEST(StageDocumentSave, SavedStageLoadsInTheGameWithTheSameContent) {
-    TempFolder folder;
+    ScratchDir folder;
     StageDocument doc;
     doc.properties.STX = 12;
     doc.properties.STYText = "41";
@@ -115,7 +116,7 @@ TEST(StageDocumentSave, SavedStageLoadsInTheGameWithTheSameContent) {
 }
 
 TEST(StageDocumentOpen, EncodedStageOpensUnchanged) {
-    TempFolder folder;
+    ScratchDir folder;
     const StageFields fields = SampleFields();
     WriteStage(folder.File("s.tr2"), fields);
     StageDocument doc;
@@ -132,7 +133,7 @@ TEST(StageDocumentOpen, EncodedStageOpensUnchanged) {
 }
 
 TEST(StageDocumentOpen, ReopenedSaveGivesTheSameText) {
-    TempFolder folder;
+    ScratchDir folder;
     WriteStage(folder.File("s.tr2"), SampleFields());
     StageDocument doc;
     ASSERT_FALSE(OpenF(doc, folder.File("s.tr2")));
@@ -141,7 +142,7 @@ TEST(StageDocumentOpen, ReopenedSaveGivesTheSameText) {
 }
 
 TEST(StageDocumentOpen, StageSavedWithATypedStartRowReopensAndSavesAlike) {
-    TempFolder folder;
+    ScratchDir folder;
     StageDocument doc;
     doc.properties.STYText = "61";
     ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
@@ -153,7 +154,7 @@ TEST(StageDocumentOpen, StageSavedWithATypedStartRowReopensAndSavesAlike) {
 }
 
 TEST(StageDocumentOpen, GoalOneFieldIsCutAtTheFirstComma) {
-    TempFolder folder;
+    ScratchDir folder;
     StageFields fields = SampleFields();
     fields.nextStage = "2-1,extra";
     WriteStage(folder.File("s.tr2"), fields);
@@ -163,7 +164,7 @@ TEST(StageDocumentOpen, GoalOneFieldIsCutAtTheFirstComma) {
 }
 
 TEST(StageDocumentOpen, ShortRowKeepsTheCellsBeyondItsEnd) {
-    TempFolder folder;
+    ScratchDir folder;
     StageLines lines = SplitStageLines(WriteStageText(SampleFields()));
     lines.lines[5] = std::string(150, '2');  // row 0
     lines.lines[6] = std::string(250, '3');  // row 1
@@ -184,7 +185,7 @@ TEST(StageDocumentOpen, ShortRowKeepsTheCellsBeyondItsEnd) {
 }
 
 TEST(StageDocumentOpen, NormalisesTheTimeLimitText) {
-    TempFolder folder;
+    ScratchDir folder;
     StageFields fields = SampleFields();
     fields.timeText = "abc";
     WriteStage(folder.File("s.tr2"), fields);
@@ -194,12 +195,12 @@ TEST(StageDocumentOpen, NormalisesTheTimeLimitText) {
 }
 
 TEST(StageDocumentOpen, WritesNothingIntoTheFolders) {
-    TempFolder folder;
+    ScratchDir folder;
     WriteStage(folder.File("s.tr2"), SampleFields());
-    const auto before = std::distance(std::filesystem::directory_iterator(folder.Path()), {});
+    const auto before = std::distance(std::filesystem::directory_iterator(folder.path()), {});
     StageDocument doc;
     ASSERT_FALSE(OpenF(doc, folder.File("s.tr2")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), before);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::current_path() / "edi.tmp"));
 }
 
@@ -218,7 +219,8 @@ class StageDocumentDamaged : public ::testing::Test {
         doc.Modified = true;
         const auto problem = OpenF(doc, path);
         ASSERT_TRUE(problem);
-        EXPECT_NE(problem->find(reason), std::string::npos) << *problem;
+        EXPECT_NE(problem->text.find(reason), std::string::npos) << problem->text;
+        EXPECT_FALSE(problem->containerMessage.has_value());
         EXPECT_EQ(doc.Cell(3, 3), 7);
         EXPECT_EQ(doc.properties.Text2, "kept");
         EXPECT_EQ(doc.CurrentFile, "current.tr2");
@@ -233,7 +235,7 @@ class StageDocumentDamaged : public ::testing::Test {
         }
         return plain;
     }
-    TempFolder folder;
+    ScratchDir folder;
 };
 
 TEST_F(StageDocumentDamaged, MissingFileIsReported) {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "game/core/CommandLine.h"
+#include "support/Version.h"
 
 namespace tarn::game {
 namespace {
@@ -52,6 +53,12 @@ TEST(CommandLineTest, HelpNamesEveryOption) {
           "--frames", "--dump-state", "--screenshot", "--help", "--version"}) {
         EXPECT_NE(out.str().find(option), std::string::npos) << option;
     }
+}
+
+TEST(CommandLineTest, VersionIsTheProjectsVersion) {
+    std::ostringstream out;
+    PrintVersion(out, "Tarn Ver2.0Low");
+    EXPECT_EQ(out.str(), std::string("Tarn Ver2.0Low ") + kVersion + "\n");
 }
 
 TEST(ProgramTest, ExitStatusesOfTheProgram) {

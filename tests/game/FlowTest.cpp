@@ -13,13 +13,14 @@ struct Ended {
     std::string stage;
     std::string stageCaption;
     std::uint64_t frames = 0;
+    std::string shown;  // the texts of the messages the game showed
 };
 
 class FlowTest : public ::testing::Test {
   protected:
     Ended Play(const std::string& stage, std::optional<std::uint64_t> frames,
                const std::string& replay = "", bool lowSpec = false,
-               const std::function<void(Session&)>& prepare = {}) {
+               const std::function<void(Game&)>& prepare = {}) {
         Options options;
         options.stage = stage;
         options.frames = frames;
@@ -30,19 +31,19 @@ class FlowTest : public ::testing::Test {
         Ended ended;
         const RunResult result = RunHeadless(
             folder, options, nullptr, prepare,
-            [&](Session& s) {
+            [&](Game& s) {
                 ended.counters = s.state.counters;
                 ended.stage = s.state.stage.CurrentStage;
-                ended.stageCaption = s.status.STName;
-                ended.frames = s.framesRun;
+                ended.stageCaption = s.screen.strip.StageText();
+                ended.frames = s.run.framesRun;
             },
             lowSpec);
         ended.status = result.status;
         ended.dump = result.dump;
+        ended.shown = AllTexts(result.messages);
         return ended;
     }
     ProgramFolder folder;
-    MessageLog log;
 };
 
 TEST_F(FlowTest, TwoIdenticalRunsDumpTheSameState) {
@@ -69,8 +70,9 @@ TEST_F(FlowTest, FramesZeroStopsOnceTheFirstStageHasLoaded) {
 TEST_F(FlowTest, MissingSettingsFileIsNamed) {
     folder.AddStage("a", "1-1", FloorStage());
     folder.Remove("morva2.cfh");
-    EXPECT_EQ(Play("1-1", 0).status, 1);
-    EXPECT_NE(log.All().find("morva2.cfh"), std::string::npos);
+    const Ended ended = Play("1-1", 0);
+    EXPECT_EQ(ended.status, 1);
+    EXPECT_NE(ended.shown.find("morva2.cfh"), std::string::npos);
 }
 
 TEST_F(FlowTest, LowSpecBuildReadsItsOwnSettingsFile) {
@@ -82,20 +84,23 @@ TEST_F(FlowTest, LowSpecBuildReadsItsOwnSettingsFile) {
 TEST_F(FlowTest, MissingPlayerPictureIsNamed) {
     folder.AddStage("a", "1-1", FloorStage());
     folder.Remove("me/---3.bmp");
-    EXPECT_EQ(Play("1-1", 0).status, 1);
-    EXPECT_NE(log.All().find("---3.bmp"), std::string::npos);
+    const Ended ended = Play("1-1", 0);
+    EXPECT_EQ(ended.status, 1);
+    EXPECT_NE(ended.shown.find("---3.bmp"), std::string::npos);
 }
 
 TEST_F(FlowTest, MissingSoundFileIsNamed) {
     folder.AddStage("a", "1-1", FloorStage());
     folder.Remove("sound/coin.wav");
-    EXPECT_EQ(Play("1-1", 0).status, 1);
-    EXPECT_NE(log.All().find("coin.wav"), std::string::npos);
+    const Ended ended = Play("1-1", 0);
+    EXPECT_EQ(ended.status, 1);
+    EXPECT_NE(ended.shown.find("coin.wav"), std::string::npos);
 }
 
 TEST_F(FlowTest, NoStageFolderGivesAClearMessage) {
-    EXPECT_EQ(Play("1-1", 0).status, 1);
-    EXPECT_NE(log.All().find("No stage folder"), std::string::npos);
+    const Ended ended = Play("1-1", 0);
+    EXPECT_EQ(ended.status, 1);
+    EXPECT_NE(ended.shown.find("No stage folder"), std::string::npos);
 }
 
 TEST_F(FlowTest, LosingTheLastLifeEndsAStageRunInGameOver) {

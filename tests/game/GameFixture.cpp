@@ -3,62 +3,28 @@
 
 #include <cmath>
 #include <fstream>
-#include <random>
 
 #include "settings/SettingsFile.h"
 #include "support/BinAngsDL.h"
-#include "support/MessageHook.h"
 #include "support/PictureFile.h"
+#include "support/WaveFile.h"
 
 namespace tarn::game::testing {
 
 namespace {
 
-void WriteWave(const std::filesystem::path& file, int rate, int samples) {
-    std::vector<unsigned char> bytes;
-    const auto u32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) {
-            bytes.push_back(static_cast<unsigned char>(v >> (8 * i)));
-        }
-    };
-    const auto u16 = [&](std::uint16_t v) {
-        bytes.push_back(static_cast<unsigned char>(v & 0xFF));
-        bytes.push_back(static_cast<unsigned char>(v >> 8));
-    };
-    const auto tag = [&](const char* t) { bytes.insert(bytes.end(), t, t + 4); };
-    tag("RIFF");
-    u32(std::uint32_t(36 + samples));
-    tag("WAVE");
-    tag("fmt ");
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(std::uint32_t(rate));
-    u32(std::uint32_t(rate));
-    u16(1);
-    u16(8);
-    tag("data");
-    u32(std::uint32_t(samples));
-    for (int i = 0; i < samples; ++i) {
-        bytes.push_back(static_cast<unsigned char>(128 + 60 * std::sin(double(i) / 4.0)));
+// A short 8-bit tone for each sound of the folder.
+void WriteTone(const std::filesystem::path& file, int rate, int count) {
+    std::vector<double> samples(std::size_t(count), 0.0);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = 0.47 * std::sin(double(i) / 4.0);
     }
+    const std::vector<std::uint8_t> bytes = EncodeWave(samples, rate, 8);
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 }  // namespace
-
-Scratch::Scratch() {
-    std::random_device device;
-    path_ = std::filesystem::temp_directory_path() /
-            ("tarn-game-" + std::to_string(device()) + std::to_string(device()));
-    std::filesystem::create_directories(path_);
-}
-
-Scratch::~Scratch() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-}
 
 StageFields FloorStage(double time) {
     StageFields f;
@@ -95,7 +61,7 @@ ProgramFolder::ProgramFolder() {
     title.FillRect(100, 100, 200, 100, Rgb(220, 200, 10));
     (void)SaveJpeg(r / "bg.jpg", title);
     for (int i = 0; i < kSoundCount; ++i) {
-        WriteWave(r / "sound" / (std::string(SoundFileName(SoundId(i))) + ".wav"), 22050, 64);
+        WriteTone(r / "sound" / (std::string(SoundFileName(SoundId(i))) + ".wav"), 22050, 64);
     }
 }
 
@@ -131,41 +97,36 @@ void ProgramFolder::Remove(const std::filesystem::path& relative) {
     std::filesystem::remove_all(root() / relative);
 }
 
-MessageLog::MessageLog() {
-    SetMessageHandler([this](const std::string& text, const std::string&, MessageIcon) {
-        messages.push_back(text);
-    });
-}
-
-MessageLog::~MessageLog() {
-    SetMessageHandler({});
-}
-
-std::string MessageLog::All() const {
+std::string AllTexts(const std::vector<UserMessage>& messages) {
     std::string all;
     for (const auto& m : messages) {
-        all += m + "\n";
+        all += m.text + "\n";
     }
     return all;
 }
 
-RunResult RunHeadless(const ProgramFolder& folder, Options options, Platform* platform,
-                      const std::function<void(Session&)>& prepare,
-                      const std::function<void(Session&)>& finish, bool lowSpec) {
+RunResult RunHeadless(const ProgramFolder& folder, Options options, HeadlessPlatform* platform,
+                      const std::function<void(Game&)>& prepare,
+                      const std::function<void(Game&)>& finish, bool lowSpec, InputSource* input) {
     options.root = folder.root();
     options.headless = true;
     HeadlessPlatform headless;
+    HeadlessPlatform& used = platform != nullptr ? *platform : headless;
+    PlatformInput nobody(used, PlatformInput::Person::Nobody);
+    const std::size_t shownBefore = used.messages.size();
     std::ostringstream out;
     RunResult result;
-    result.status = RunGame(options, platform != nullptr ? *platform : headless,
-                            ProgramInfo{lowSpec}, out, prepare, finish);
+    result.status = RunGame(options, used, input != nullptr ? *input : nobody, ProgramInfo{lowSpec},
+                            out, prepare, finish);
     result.dump = out.str();
+    result.messages.assign(used.messages.begin() + std::ptrdiff_t(shownBefore),
+                           used.messages.end());
     return result;
 }
 
 std::filesystem::path WriteReplay(const ProgramFolder& folder, const std::string& text) {
     static int counter = 0;
-    const auto path = folder.root() / ("replay" + std::to_string(++counter) + ".txt");
+    auto path = folder.root() / ("replay" + std::to_string(++counter) + ".txt");
     std::ofstream(path) << text;
     return path;
 }

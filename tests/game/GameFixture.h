@@ -12,24 +12,14 @@
 #include <vector>
 
 #include "game/core/App.h"
-#include "game/core/Session.h"
+#include "game/core/Game.h"
 #include "game/platform/HeadlessPlatform.h"
 #include "support/StageText.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn::game::testing {
 
-// A fresh folder below the temporary folder, removed with everything in it.
-class Scratch {
-  public:
-    Scratch();
-    ~Scratch();
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+using ::tarn::testing::ScratchDir;
 
 // A stage with a solid floor in rows 56..59 and the player standing on it at column 2.
 StageFields FloorStage(double time = 150);
@@ -48,50 +38,58 @@ class ProgramFolder {
     void Remove(const std::filesystem::path& relative);
 
   private:
-    Scratch scratch_;
+    ScratchDir scratch_;
 };
 
-// Collects every message the game shows.
-class MessageLog {
-  public:
-    MessageLog();
-    ~MessageLog();
-    std::vector<std::string> messages;
-    std::string All() const;
-};
+// The texts of the messages, one a line.
+std::string AllTexts(const std::vector<UserMessage>& messages);
 
-// A headless platform whose polls can deliver events chosen by the test, and that may
-// pretend to have a keyboard (not headless) for the pause.
-class ScriptedPlatform : public HeadlessPlatform {
+// Keys pressed by a scripted person at the keys: each poll (counted from 1) adds the
+// events the test chooses, knowing the frame that will see them.
+class ScriptedKeys : public InputSource {
   public:
-    std::function<void(std::uint64_t poll, std::vector<InputEvent>& events)> onPoll;
-    bool pretendWindow = false;
-    std::function<void()> onClock;
+    std::function<void(std::uint64_t poll, std::uint64_t frame, std::vector<InputEvent>& events)>
+        onPoll;
 
-    void PollEvents(std::vector<InputEvent>& events) override {
-        HeadlessPlatform::PollEvents(events);
+    void Poll(std::uint64_t frame, std::vector<InputEvent>& events) override {
+        ++polls_;
         if (onPoll) {
-            onPoll(polls, events);
+            onPoll(polls_, frame, events);
         }
     }
+    bool InputCanArrive() const override { return true; }
+    bool InputDueBefore(std::uint64_t) const override { return true; }
+
+  private:
+    std::uint64_t polls_ = 0;
+};
+
+// A headless platform that lets the test look at every clock reading.
+class ScriptedPlatform : public HeadlessPlatform {
+  public:
+    std::function<void()> onClock;
+
     std::uint32_t Clock() override {
         if (onClock) {
             onClock();
         }
         return HeadlessPlatform::Clock();
     }
-    bool Headless() const override { return !pretendWindow; }
 };
 
 struct RunResult {
     int status = 0;
     std::string dump;
+    std::vector<UserMessage> messages;  // what the game showed the player
 };
 
-// Runs the game on the folder with the options (root and headless filled in).
-RunResult RunHeadless(const ProgramFolder& folder, Options options, Platform* platform = nullptr,
-                      const std::function<void(Session&)>& prepare = {},
-                      const std::function<void(Session&)>& finish = {}, bool lowSpec = false);
+// Runs the game on the folder with the options (root and headless filled in). The live
+// input is `input`, or else the platform's events with nobody at the keys.
+RunResult RunHeadless(const ProgramFolder& folder, Options options,
+                      HeadlessPlatform* platform = nullptr,
+                      const std::function<void(Game&)>& prepare = {},
+                      const std::function<void(Game&)>& finish = {}, bool lowSpec = false,
+                      InputSource* input = nullptr);
 
 // Writes a replay file and returns its path.
 std::filesystem::path WriteReplay(const ProgramFolder& folder, const std::string& text);

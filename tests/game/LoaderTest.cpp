@@ -17,7 +17,6 @@ class RecordingServices : public FrameServices {
     std::uint32_t Clock() override { return 0; }
     void Sound(SoundId id, SoundOp op) override { sounds.push_back({id, op}); }
     void PrintOnPBuffer(int, int, std::string_view) override {}
-    void LivesChanged(std::int32_t) override {}
     std::vector<SoundRequest> sounds;
 };
 
@@ -134,7 +133,7 @@ TEST_F(FillStageTest, SolidCodesBlockAndItemsDoNot) {
     EXPECT_NE(layers.MainV.Pixels()[std::size_t(4 * 16 + 8) * kMapWidth + 4 * 16 + 8], kBlack);
 }
 
-// Whole loads through the session.
+// Whole loads through the game.
 class ReadDataTest : public ::testing::Test {
   protected:
     struct Loaded {
@@ -142,21 +141,25 @@ class ReadDataTest : public ::testing::Test {
         Player player;
         std::string stage;
         std::string caption;
+        std::vector<UserMessage> messages;
+        std::string shown;  // the texts of the messages
     };
     Loaded Load(const std::string& stage) {
         Options options;
         options.stage = stage;
         options.frames = 0;
         Loaded loaded;
-        loaded.status = RunHeadless(folder, options, nullptr, {}, [&](Session& s) {
-                            loaded.player = s.state.player;
-                            loaded.stage = s.state.stage.CurrentStage;
-                            loaded.caption = s.status.STName;
-                        }).status;
+        const RunResult result = RunHeadless(folder, options, nullptr, {}, [&](Game& s) {
+            loaded.player = s.state.player;
+            loaded.stage = s.state.stage.CurrentStage;
+            loaded.caption = s.screen.strip.StageText();
+        });
+        loaded.status = result.status;
+        loaded.messages = result.messages;
+        loaded.shown = AllTexts(result.messages);
         return loaded;
     }
     ProgramFolder folder;
-    MessageLog log;
 };
 
 TEST_F(ReadDataTest, StartPositionIsColumnAndRowTimesSixteenRoundedHalfToEven) {
@@ -171,18 +174,22 @@ TEST_F(ReadDataTest, StartPositionIsColumnAndRowTimesSixteenRoundedHalfToEven) {
     EXPECT_EQ(loaded.caption, "1-1:Floor");
 }
 
-TEST_F(ReadDataTest, MissingStageFileEndsAStageRunWithAMessage) {
+TEST_F(ReadDataTest, MissingStageFileEndsAStageRunWithTheContainersMessage) {
     folder.AddStage("a", "1-1", FloorStage());
     const Loaded loaded = Load("9-9");
     EXPECT_EQ(loaded.status, 1);
-    EXPECT_NE(log.All().find("9-9.tr2"), std::string::npos);
+    ASSERT_EQ(loaded.messages.size(), 1u);
+    EXPECT_EQ(loaded.messages[0].text,
+              "ファイルが見つかりません\r\n" + (folder.root() / "data" / "a" / "9-9.tr2").string());
+    EXPECT_EQ(loaded.messages[0].title, "");
 }
 
 TEST_F(ReadDataTest, DamagedStageFileGivesAMessageNotACrash) {
     folder.AddStageFolder("a");
     std::ofstream(folder.root() / "data" / "a" / "1-1.tr2", std::ios::binary) << "\x37";
-    EXPECT_EQ(Load("1-1").status, 1);
-    EXPECT_FALSE(log.messages.empty());
+    const Loaded loaded = Load("1-1");
+    EXPECT_EQ(loaded.status, 1);
+    EXPECT_FALSE(loaded.messages.empty());
 }
 
 TEST_F(ReadDataTest, GarbageStageTextGivesAMessageNotACrash) {
@@ -192,16 +199,18 @@ TEST_F(ReadDataTest, GarbageStageTextGivesAMessageNotACrash) {
         garbage[i] = char((i * 7919) % 251);
     }
     std::ofstream(folder.root() / "data" / "a" / "1-1.tr2", std::ios::binary) << garbage;
-    EXPECT_EQ(Load("1-1").status, 1);
-    EXPECT_FALSE(log.messages.empty());
+    const Loaded loaded = Load("1-1");
+    EXPECT_EQ(loaded.status, 1);
+    EXPECT_FALSE(loaded.messages.empty());
 }
 
 TEST_F(ReadDataTest, MissingBackgroundPictureIsNamed) {
     StageFields f = FloorStage();
     f.background = "nowhere.bmp";
     folder.AddStage("a", "1-1", f);
-    EXPECT_EQ(Load("1-1").status, 1);
-    EXPECT_NE(log.All().find("nowhere.bmp"), std::string::npos);
+    const Loaded loaded = Load("1-1");
+    EXPECT_EQ(loaded.status, 1);
+    EXPECT_NE(loaded.shown.find("nowhere.bmp"), std::string::npos);
 }
 
 TEST_F(ReadDataTest, BackgroundOutsideTheBmpFolderIsADamagedStage) {
@@ -210,12 +219,12 @@ TEST_F(ReadDataTest, BackgroundOutsideTheBmpFolderIsADamagedStage) {
     const std::string names[] = {"../outside.bmp", (folder.root() / "outside.bmp").string(),
                                  "..\\outside.bmp", std::string("tile.bmp\0x", 10), ".."};
     for (const std::string& name : names) {
-        log.messages.clear();
         StageFields f = FloorStage();
         f.background = name;
         folder.AddStage("a", "1-1", f);
-        EXPECT_EQ(Load("1-1").status, 1) << PrintableText(name);
-        EXPECT_NE(log.All().find("is damaged"), std::string::npos) << PrintableText(name);
+        const Loaded loaded = Load("1-1");
+        EXPECT_EQ(loaded.status, 1) << PrintableText(name);
+        EXPECT_NE(loaded.shown.find("is damaged"), std::string::npos) << PrintableText(name);
     }
 }
 
@@ -231,7 +240,7 @@ TEST_F(ReadDataTest, StagePathSetsTheStageFolder) {
 }
 
 TEST_F(ReadDataTest, StagePathPlaysWithoutAnyStageFolder) {
-    Scratch elsewhere;
+    ScratchDir elsewhere;
     StageFields f = FloorStage();
     f.startColumnIndex = 5;
     const std::string text = WriteStageText(f);
@@ -239,7 +248,7 @@ TEST_F(ReadDataTest, StagePathPlaysWithoutAnyStageFolder) {
     ASSERT_EQ(WriteEncipheredFile(path, std::vector<std::uint8_t>(text.begin(), text.end())),
               ContainerStatus::Ok);
     const Loaded loaded = Load(path.string());
-    EXPECT_EQ(loaded.status, 0) << log.All();
+    EXPECT_EQ(loaded.status, 0) << loaded.shown;
     EXPECT_EQ(loaded.stage, "test");
     EXPECT_EQ(loaded.player.PlayerX, 80);
 }

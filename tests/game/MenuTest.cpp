@@ -20,6 +20,7 @@ struct MenuRun {
     int lives = 0;
     std::uint64_t frames = 0;
     std::uint8_t keyJump = 0;
+    std::string shown;  // the texts of the messages the game showed
 };
 
 class MenuTest : public ::testing::Test {
@@ -34,18 +35,20 @@ class MenuTest : public ::testing::Test {
         Options options;
         options.frames = frames;
         options.replay = WriteReplay(folder, script);
-        ScriptedPlatform platform;
+        HeadlessPlatform platform;
         MenuRun run;
-        run.status = RunHeadless(folder, options, &platform, {}, [&](Session& s) {
-                         run.configNo = s.state.ConfigNo;
-                         run.colorDepth = s.state.ColorDepth;
-                         run.stageDirNo = s.StageDirNo;
-                         run.stageDir = s.StageDir.parent_path().filename().string();
-                         run.currentStage = s.state.stage.CurrentStage;
-                         run.lives = s.state.counters.Lives;
-                         run.frames = s.framesRun;
-                         run.keyJump = s.state.bindings.KeyJump;
-                     }).status;
+        const RunResult result = RunHeadless(folder, options, &platform, {}, [&](Game& s) {
+            run.configNo = s.state.ConfigNo;
+            run.colorDepth = s.state.ColorDepth;
+            run.stageDirNo = s.folders.StageDirNo;
+            run.stageDir = s.folders.StageDir.parent_path().filename().string();
+            run.currentStage = s.state.stage.CurrentStage;
+            run.lives = s.state.counters.Lives;
+            run.frames = s.run.framesRun;
+            run.keyJump = s.state.bindings.KeyJump;
+        });
+        run.status = result.status;
+        run.shown = AllTexts(result.messages);
         run.platformDepth = platform.colorDepth;
         return run;
     }
@@ -129,17 +132,17 @@ TEST_F(MenuTest, HeadlessMenuWithoutInputEndsInsteadOfWaiting) {
 
 TEST_F(MenuTest, MissingTitlePictureEndsWithAMessage) {
     folder.Remove("bg.jpg");
-    MessageLog log;
     const MenuRun run = RunMenu("2 13\n", 10);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(log.All().find("bg.jpg"), std::string::npos);
+    EXPECT_NE(run.shown.find("bg.jpg"), std::string::npos);
 }
 
 // The first key press stops the title music `op` and enters the title menu anew; the key
 // stays held into the new menu, so a first Down moves its cursor to END.
 TEST_F(MenuTest, FirstKeyPressStopsOpOnceAndReentersTheMenuKeepingItsKey) {
-    ScriptedPlatform platform;
-    platform.onPoll = [](std::uint64_t poll, std::vector<InputEvent>& events) {
+    HeadlessPlatform platform;
+    ScriptedKeys keys;
+    keys.onPoll = [](std::uint64_t poll, std::uint64_t, std::vector<InputEvent>& events) {
         const std::pair<std::uint64_t, InputEvent> script[] = {
             {5, {InputEvent::Type::KeyDown, 40}},  {8, {InputEvent::Type::KeyUp, 40}},
             {12, {InputEvent::Type::KeyDown, 40}}, {15, {InputEvent::Type::KeyUp, 40}},
@@ -157,11 +160,12 @@ TEST_F(MenuTest, FirstKeyPressStopsOpOnceAndReentersTheMenuKeepingItsKey) {
     std::uint64_t frames = 0;
     bool quit = false;
     RunHeadless(
-        folder, options, &platform, [&](Session& s) { s.phaseProbe = [&] { ++phases; }; },
-        [&](Session& s) {
-            frames = s.framesRun;
-            quit = s.quitRequested;
-        });
+        folder, options, &platform, [&](Game& s) { s.run.phaseProbe = [&] { ++phases; }; },
+        [&](Game& s) {
+            frames = s.run.framesRun;
+            quit = s.run.quitRequested;
+        },
+        false, &keys);
     EXPECT_EQ(phases, 2);  // the first menu and the one the first key entered
     EXPECT_EQ(std::count(platform.sounds.begin(), platform.sounds.end(),
                          SoundRequest{SoundId::op, SoundOp::Stop}),

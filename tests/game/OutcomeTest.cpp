@@ -29,21 +29,21 @@ class TimedSoundPlatform : public HeadlessPlatform {
 class OutcomeTest : public ::testing::Test {
   protected:
     // Runs the stage until the run ends; the sound log starts with the outcome.
-    std::uint32_t Run(const std::function<void(Session&)>& prepare = {}) {
+    std::uint32_t Run(const std::function<void(Game&)>& prepare = {}) {
         Options options;
         options.stage = "1-1";
         std::uint32_t end = 0;
         RunHeadless(
             folder, options, &platform,
-            [&](Session& s) {
-                s.phaseProbe = [&s, this] {
+            [&](Game& s) {
+                s.run.phaseProbe = [&s, this] {
                     platform.recording = s.state.loop.outcome != Outcome::None;
                 };
                 if (prepare) {
                     prepare(s);
                 }
             },
-            [&](Session&) { end = platform.Clock(); });
+            [&](Game&) { end = platform.Clock(); });
         return end;
     }
     ProgramFolder folder;
@@ -52,7 +52,7 @@ class OutcomeTest : public ::testing::Test {
 
 TEST_F(OutcomeTest, GameOverPlaysDeathSignalFallThenGameOverSoundAfterItsWaits) {
     folder.AddStage("a", "1-1", FloorStage(0));  // the time is up at the first frame
-    Run([](Session& s) { s.state.counters.Lives = 0; });
+    Run([](Game& s) { s.state.counters.Lives = 0; });
     ASSERT_EQ(platform.log.size(), 6u);
     const std::uint32_t t = platform.log[0].at;
     const std::vector<TimedSound> head = {{SoundId::bg, SoundOp::Stop, t},
@@ -92,9 +92,9 @@ TEST_F(OutcomeTest, NextStageFollowsTheGreetingAfterEightHundredMilliseconds) {
     folder.AddStage("a", "1-1", first);
     folder.AddStage("a", "1-2", FloorStage());
     std::uint32_t loadedAt = 0;
-    Run([&](Session& s) {
-        s.frameLimit = 2;
-        s.phaseProbe = [&s, &loadedAt, this] {
+    Run([&](Game& s) {
+        s.run.frameLimit = 2;
+        s.run.phaseProbe = [&s, &loadedAt, this] {
             platform.recording = s.state.loop.outcome != Outcome::None;
             if (s.state.stage.CurrentStage == "1-2" && loadedAt == 0) {
                 loadedAt = platform.Clock();

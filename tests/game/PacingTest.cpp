@@ -16,7 +16,7 @@ struct LoopRun {
 };
 
 LoopRun RunFrames(ProgramFolder& folder, std::uint64_t frames, const std::string& replay = "",
-                  Platform* platform = nullptr) {
+                  HeadlessPlatform* platform = nullptr) {
     Options options;
     options.stage = "1-1";
     options.frames = frames;
@@ -24,11 +24,11 @@ LoopRun RunFrames(ProgramFolder& folder, std::uint64_t frames, const std::string
         options.replay = WriteReplay(folder, replay);
     }
     LoopRun run;
-    RunHeadless(folder, options, platform, {}, [&](Session& s) {
+    RunHeadless(folder, options, platform, {}, [&](Game& s) {
         run.timeLeft = s.state.counters.TimeLeft;
-        run.fpsCaption = s.status.State;
+        run.fpsCaption = s.screen.strip.FrameRateText();
         run.targetFps = s.state.TargetFps;
-        run.frames = s.framesRun;
+        run.frames = s.run.framesRun;
     });
     return run;
 }
@@ -97,21 +97,16 @@ TEST_F(PacingTest, HeadlessPauseEndsAtOnce) {
 // The pause waits for Space to be released and then Enter.
 class PauseTest : public PacingTest {
   protected:
-    // Presses Space at frame 3, then Enter while Space is held, then releases Space.
+    // Presses Space after frame 3, then Enter while Space is held, then releases Space.
     std::uint64_t FramesAfterPause(bool releaseSpace, bool spaceJumps = false) {
-        ScriptedPlatform platform;
-        platform.pretendWindow = true;
-        const std::uint64_t* frames = nullptr;
+        ScriptedKeys keys;
         int step = 0;
         std::uint64_t pausedPolls = 0;
-        platform.onPoll = [&](std::uint64_t, std::vector<InputEvent>& events) {
-            if (frames == nullptr) {
-                return;
-            }
-            if (step == 0 && *frames == 3) {
+        keys.onPoll = [&](std::uint64_t, std::uint64_t frame, std::vector<InputEvent>& events) {
+            if (step == 0 && frame == 4) {
                 events.push_back({InputEvent::Type::KeyDown, 32});
                 step = 1;
-            } else if (step == 1 && *frames == 4) {
+            } else if (step == 1 && frame == 5) {
                 ++pausedPolls;  // polled inside the pause: frame 4 has not finished
                 if (pausedPolls == 5) {
                     events.push_back({InputEvent::Type::KeyDown, 13});
@@ -129,14 +124,13 @@ class PauseTest : public PacingTest {
         options.frames = 10;
         std::uint64_t ran = 0;
         RunHeadless(
-            folder, options, &platform,
-            [&](Session& s) {
-                frames = &s.framesRun;
+            folder, options, nullptr,
+            [&](Game& s) {
                 if (spaceJumps) {
                     s.state.bindings.KeyJump = 32;
                 }
             },
-            [&](Session& s) { ran = s.framesRun; });
+            [&](Game& s) { ran = s.run.framesRun; }, false, &keys);
         return ran;
     }
 };

@@ -67,7 +67,7 @@ TEST(FontTextTest, DrawingIsDeterministicAndClipped) {
 TEST(StatusStripTest, ScoreIsRightAligned) {
     Surface strip;
     StatusStrip status;
-    status.PointV = "12340";
+    status.SetScore(12340);
     DrawStatusStrip(strip, status, SharedFontText(), art::Builtin());
     ASSERT_EQ(strip.width(), 640);
     bool inkNearRightEdge = false;
@@ -88,7 +88,7 @@ TEST(ScreenshotTest, ScreenshotIsTheViewAtTheDisplayDepth) {
     options.frames = 5;
     options.screenshot = folder.root() / "shot.bmp";
     Surface presented;
-    RunHeadless(folder, options, nullptr, {}, [&](Session& s) { presented = s.Presented(); });
+    RunHeadless(folder, options, nullptr, {}, [&](Game& s) { presented = s.screen.Presented(); });
     Surface shot;
     ASSERT_EQ(LoadPicture(options.screenshot, shot), PictureStatus::Ok);
     EXPECT_EQ(shot.width(), 640);

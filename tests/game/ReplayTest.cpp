@@ -23,8 +23,8 @@ class ReplayTest : public ::testing::Test {
     // A run with key presses arriving between polls, as a keyboard would deliver them:
     // right held, jump tapped, left pressed while right is held and released in one poll.
     std::string Record() {
-        ScriptedPlatform platform;
-        platform.onPoll = [](std::uint64_t poll, std::vector<InputEvent>& events) {
+        ScriptedKeys keys;
+        keys.onPoll = [](std::uint64_t poll, std::uint64_t, std::vector<InputEvent>& events) {
             if (poll == 10)
                 events.push_back({InputEvent::Type::KeyDown, 39});
             if (poll == 40)
@@ -40,13 +40,13 @@ class ReplayTest : public ::testing::Test {
             if (poll == 96)
                 events.push_back({InputEvent::Type::KeyUp, 32});
         };
-        platform.pretendWindow = true;  // the pause waits for keys, as in a window
         Options options;
         options.stage = "1-1";
         options.frames = 240;
         options.dumpState = true;
         options.record = recording;
-        return RunHeadless(folder, options, &platform).dump;
+        // Someone at the keys: the pause waits for them, as in a window.
+        return RunHeadless(folder, options, nullptr, {}, {}, false, &keys).dump;
     }
 
     RunResult Replay() {
@@ -93,10 +93,9 @@ TEST_F(ReplayTest, ReplayStopsAtTheFirstDivergence) {
     ASSERT_NE(at, std::string::npos);
     changed.replace(at, 6, "\n= 60 1");  // a different checksum for frame 60
     std::ofstream(recording) << changed;
-    MessageLog log;
     const RunResult replayed = Replay();
     EXPECT_EQ(replayed.status, 3);
-    EXPECT_NE(log.All().find("frame 60"), std::string::npos);
+    EXPECT_NE(AllTexts(replayed.messages).find("frame 60"), std::string::npos);
     EXPECT_NE(replayed.dump.find("\"frames\":60"), std::string::npos);
 }
 

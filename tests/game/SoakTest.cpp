@@ -55,10 +55,10 @@ TEST(SoakTest, AThousandRetriesKeepStackDepthAndMemoryFlat) {
     options.stage = "1-1";
     RunHeadless(
         folder, options, &platform,
-        [&](Session& s) {
+        [&](Game& s) {
             s.state.counters.Lives = kDeaths;
-            frames = &s.framesRun;
-            s.phaseProbe = [&] {
+            frames = &s.run.framesRun;
+            s.run.phaseProbe = [&] {
                 if (*frames == 10 && deepestAfterTen == 0) {
                     deepestAfterTen = deepest;
                     bytesAfterTen = AllocatedBytes();
@@ -69,7 +69,7 @@ TEST(SoakTest, AThousandRetriesKeepStackDepthAndMemoryFlat) {
                 }
             };
         },
-        [&](Session& s) { EXPECT_EQ(s.framesRun, std::uint64_t(kDeaths) + 1); });
+        [&](Game& s) { EXPECT_EQ(s.run.framesRun, std::uint64_t(kDeaths) + 1); });
     ASSERT_NE(deepestAfterTen, 0u);
     EXPECT_EQ(deepestAtEnd, deepestAfterTen);
     EXPECT_LT(bytesAtEnd, bytesAfterTen + 1024 * 1024);

@@ -112,7 +112,7 @@ TEST(Items, ExtraLifeItemGivesALife) {
     game.PlaceAt(88, 144);
     game.Run(1);
     EXPECT_EQ(game.state.counters.Lives, 6);
-    EXPECT_EQ(game.services.livesShown, std::vector<std::int32_t>{6});
+    EXPECT_EQ(game.livesShown, std::vector<std::int32_t>{6});
     EXPECT_EQ(game.state.stage.Chip(6, 9), Code(Chip::Empty));
 }
 

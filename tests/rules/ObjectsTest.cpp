@@ -53,7 +53,7 @@ TEST(Stomps, ChainScoresThenGivesLives) {
                                                "1UP!", "1UP!"}));
     EXPECT_EQ(game.state.counters.Score, 6300);
     EXPECT_EQ(game.state.counters.Lives, 7);
-    EXPECT_EQ(game.services.livesShown, (std::vector<std::int32_t>{6, 7}));
+    EXPECT_EQ(game.livesShown, (std::vector<std::int32_t>{6, 7}));
     EXPECT_EQ(game.services.Count(SoundId::tded, SoundOp::Stop), 8);
 }
 

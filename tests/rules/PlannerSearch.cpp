@@ -88,7 +88,6 @@ class SilentServices : public FrameServices {
     std::uint32_t Clock() override { return now; }
     void Sound(SoundId, SoundOp) override {}
     void PrintOnPBuffer(int, int, std::string_view) override {}
-    void LivesChanged(std::int32_t) override {}
 };
 
 struct Slot {

@@ -80,7 +80,11 @@ int Scenario::Run(int n) {
     int ran = 0;
     while (ran < n && state.loop.outcome == Outcome::None) {
         FrameContext frame = Context();
+        const std::int32_t livesBefore = state.counters.Lives;
         RunFrameBody(frame);
+        if (state.counters.Lives != livesBefore) {
+            livesShown.push_back(state.counters.Lives);
+        }
         services.now += 16;
         ++ran;
         ++framesRun;

@@ -25,14 +25,12 @@ class RecordingServices : public FrameServices {
     std::uint32_t now = 1000;
     std::vector<std::pair<SoundId, SoundOp>> sounds;
     std::vector<Printed> printed;
-    std::vector<std::int32_t> livesShown;
 
     std::uint32_t Clock() override { return now; }
     void Sound(SoundId id, SoundOp op) override { sounds.emplace_back(id, op); }
     void PrintOnPBuffer(int x, int y, std::string_view text) override {
         printed.push_back({x, y, std::string(text)});
     }
-    void LivesChanged(std::int32_t lives) override { livesShown.push_back(lives); }
 
     int Count(SoundId id, SoundOp op) const;
 };
@@ -71,6 +69,8 @@ class Scenario {
     RecordingServices services;
     std::function<void(const GameState&)> observer;
     int framesRun = 0;
+    // The lives after every frame that changed them, as the status strip then shows them.
+    std::vector<std::int32_t> livesShown;
 
     Player& player() { return state.player; }
     Outcome outcome() const { return state.loop.outcome; }

@@ -1,13 +1,12 @@
 // Reading the settings line as the game and as the settings tool decode it.
 #include <gtest/gtest.h>
 
+#include "SettingsLines.h"
 #include "settings/SettingsFile.h"
-#include "tests/settings/TestFiles.h"
 
 namespace tarn {
 namespace {
 
-using testing::MessageRecorder;
 using testing::ScratchDir;
 using testing::SettingsLineText;
 using testing::WriteFile;
@@ -17,13 +16,13 @@ class GameReadTest : public ::testing::Test {
     GameSettings Read(const std::string& bytes) {
         WriteFile(file_, bytes);
         GameSettings settings;
-        EXPECT_EQ(ReadGameSettings(file_, settings), SettingsStatus::Ok);
+        EXPECT_EQ(ReadGameSettings(file_, settings, warnings_), SettingsStatus::Ok);
         return settings;
     }
 
     ScratchDir folder_;
     std::filesystem::path file_ = folder_ / "morva2.cfh";
-    MessageRecorder capture_;
+    SettingsWarnings warnings_;
 };
 
 TEST_F(GameReadTest, QuotePercentZAmpersandBindArrowsAndDashInConfigurationZero) {
@@ -34,7 +33,7 @@ TEST_F(GameReadTest, QuotePercentZAmpersandBindArrowsAndDashInConfigurationZero)
     EXPECT_EQ(settings.KeyTable[0][kSlotJump], 38);
     EXPECT_EQ(settings.TargetFps, 60);
     EXPECT_EQ(settings.ColorDepth, 8);
-    EXPECT_TRUE(capture_.messages.empty());
+    EXPECT_TRUE(warnings_.empty());
 }
 
 TEST_F(GameReadTest, KeysFillConfigurationsInOrderOfSlots) {
@@ -53,7 +52,7 @@ TEST_F(GameReadTest, KeysFillConfigurationsInOrderOfSlots) {
 TEST_F(GameReadTest, FrameCode38Gives90AndCode30Gives10) {
     EXPECT_EQ(Read(SettingsLineText("", 38, 30)).TargetFps, 90);
     EXPECT_EQ(Read(SettingsLineText("", 30, 30)).TargetFps, 10);
-    EXPECT_TRUE(capture_.messages.empty());
+    EXPECT_TRUE(warnings_.empty());
 }
 
 TEST_F(GameReadTest, LastCharacterCode31GivesSixteenBits) {
@@ -72,17 +71,17 @@ TEST_F(GameReadTest, LongLineTakesColourFromItsLastCharacter) {
 TEST_F(GameReadTest, InvalidColourShowsDrBitMessageAndUsesEightBits) {
     const GameSettings settings = Read(SettingsLineText("", 35, 32));
     EXPECT_EQ(settings.ColorDepth, 8);
-    ASSERT_EQ(capture_.messages.size(), 1u);
-    EXPECT_EQ(capture_.messages[0].text, "DrBitの値が不正です\n8bitに設定します");
-    EXPECT_EQ(capture_.messages[0].icon, MessageIcon::Error);
+    ASSERT_EQ(warnings_.size(), 1u);
+    EXPECT_EQ(warnings_[0].text, "DrBitの値が不正です\n8bitに設定します");
+    EXPECT_EQ(warnings_[0].icon, MessageIcon::Error);
 }
 
 TEST_F(GameReadTest, FrameCodeOutsideTenToNinetyIsReportedAndReplacedBySixty) {
     for (const int code : {0, 29, 39, 127}) {
-        capture_.messages.clear();
+        warnings_.clear();
         EXPECT_EQ(Read(SettingsLineText("", code, 30)).TargetFps, 60) << code;
-        ASSERT_EQ(capture_.messages.size(), 1u) << code;
-        EXPECT_EQ(capture_.messages[0].icon, MessageIcon::Error);
+        ASSERT_EQ(warnings_.size(), 1u) << code;
+        EXPECT_EQ(warnings_[0].icon, MessageIcon::Error);
     }
 }
 
@@ -106,7 +105,7 @@ TEST_F(GameReadTest, DoubleByteLastCharacterKeepsTheLowEightBitsOfItsColourCode)
 TEST_F(GameReadTest, DoubleByteFrameCharacterIsReplacedBySixty) {
     std::string line = std::string(30, 'A') + "\x88\x9f\x1e\r\n";
     EXPECT_EQ(Read(line).TargetFps, 60);
-    EXPECT_EQ(capture_.messages.size(), 1u);
+    EXPECT_EQ(warnings_.size(), 1u);
 }
 
 TEST_F(GameReadTest, OnlyTheFirstLineIsRead) {
@@ -139,47 +138,48 @@ class ReadFailureTest : public ::testing::Test {
     ScratchDir folder_;
     std::filesystem::path file_ = folder_ / "morva2.cf";
     GameSettings settings_;
+    SettingsWarnings warnings_;
 };
 
 TEST_F(ReadFailureTest, LineOfThirtyCharactersIsTooShort) {
     WriteFile(file_, std::string(30, 'A') + "\r\n" + std::string(40, 'A'));
-    EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::TooShort);
+    EXPECT_EQ(ReadGameSettings(file_, settings_, warnings_), SettingsStatus::TooShort);
 }
 
 TEST_F(ReadFailureTest, LeadBytePairCountsAsOneCharacterTowardsTheLength) {
     WriteFile(file_, "\x82\xa0" + std::string(29, 'A') + "\r\n");  // 31 bytes, 30 characters
-    EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::TooShort);
+    EXPECT_EQ(ReadGameSettings(file_, settings_, warnings_), SettingsStatus::TooShort);
 }
 
 TEST_F(ReadFailureTest, EmptyFileIsTooShort) {
     WriteFile(file_, "");
-    EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::TooShort);
+    EXPECT_EQ(ReadGameSettings(file_, settings_, warnings_), SettingsStatus::TooShort);
     ToolSettings tool;
-    EXPECT_EQ(ReadToolSettings(file_, tool), SettingsStatus::TooShort);
+    EXPECT_EQ(ReadToolSettings(file_, tool, warnings_), SettingsStatus::TooShort);
 }
 
 TEST_F(ReadFailureTest, MissingFileIsNotFound) {
-    EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::NotFound);
+    EXPECT_EQ(ReadGameSettings(file_, settings_, warnings_), SettingsStatus::NotFound);
     ToolSettings tool;
-    EXPECT_EQ(ReadToolSettings(file_, tool), SettingsStatus::NotFound);
+    EXPECT_EQ(ReadToolSettings(file_, tool, warnings_), SettingsStatus::NotFound);
 }
 
 TEST_F(ReadFailureTest, FolderInPlaceOfTheFileIsUnreadable) {
     std::filesystem::create_directory(file_);
-    EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::Unreadable);
+    EXPECT_EQ(ReadGameSettings(file_, settings_, warnings_), SettingsStatus::Unreadable);
 }
 
 TEST_F(ReadFailureTest, FileFarLargerThanASettingsLineIsUnreadable) {
     WriteFile(file_, SettingsLineText("", 35, 31));
     std::filesystem::resize_file(file_, std::uintmax_t{1} << 30);
-    EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::Unreadable);
+    EXPECT_EQ(ReadGameSettings(file_, settings_, warnings_), SettingsStatus::Unreadable);
 }
 
 TEST_F(ReadFailureTest, FailureLeavesTheSettingsUntouched) {
     settings_.TargetFps = 70;
     settings_.KeyTable[2][3] = 99;
     WriteFile(file_, "short\r\n");
-    EXPECT_EQ(ReadGameSettings(file_, settings_), SettingsStatus::TooShort);
+    EXPECT_EQ(ReadGameSettings(file_, settings_, warnings_), SettingsStatus::TooShort);
     EXPECT_EQ(settings_.TargetFps, 70);
     EXPECT_EQ(settings_.KeyTable[2][3], 99);
 }
@@ -207,13 +207,13 @@ class ToolReadTest : public ::testing::Test {
     ToolSettings Read(const std::string& bytes) {
         WriteFile(file_, bytes);
         ToolSettings settings;
-        EXPECT_EQ(ReadToolSettings(file_, settings), SettingsStatus::Ok);
+        EXPECT_EQ(ReadToolSettings(file_, settings, warnings_), SettingsStatus::Ok);
         return settings;
     }
 
     ScratchDir folder_;
     std::filesystem::path file_ = folder_ / "morva2.cfh";
-    MessageRecorder capture_;
+    SettingsWarnings warnings_;
 };
 
 TEST_F(ToolReadTest, CodesGiveListIndexes) {
@@ -221,20 +221,20 @@ TEST_F(ToolReadTest, CodesGiveListIndexes) {
     EXPECT_EQ(settings.frameRateIndex, 2);
     EXPECT_EQ(settings.colorIndex, 1);
     EXPECT_EQ(settings.KeyTable[0][kSlotJump], 38);
-    EXPECT_TRUE(capture_.messages.empty());
+    EXPECT_TRUE(warnings_.empty());
 }
 
 TEST_F(ToolReadTest, FrameIndexOutsideTheListIsReportedAndSetToSixty) {
     const ToolSettings settings = Read(SettingsLineText("", 39, 30));
     EXPECT_EQ(settings.frameRateIndex, kDefaultFrameRateIndex);
-    EXPECT_EQ(capture_.messages.size(), 1u);
+    EXPECT_EQ(warnings_.size(), 1u);
 }
 
 TEST_F(ToolReadTest, ColourIndexOutsideTheListIsReportedAndSetToEightBits) {
     const ToolSettings settings = Read(SettingsLineText("", 35, 29));
     EXPECT_EQ(settings.colorIndex, 0);
-    ASSERT_EQ(capture_.messages.size(), 1u);
-    EXPECT_EQ(capture_.messages[0].text, "DrBitの値が不正です\n8bitに設定します");
+    ASSERT_EQ(warnings_.size(), 1u);
+    EXPECT_EQ(warnings_[0].text, "DrBitの値が不正です\n8bitに設定します");
 }
 
 }  // namespace

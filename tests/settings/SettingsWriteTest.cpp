@@ -5,14 +5,13 @@
 
 #include <vector>
 
+#include "SettingsLines.h"
 #include "settings/SettingsFile.h"
 #include "support/Cp932.h"
-#include "tests/settings/TestFiles.h"
 
 namespace tarn {
 namespace {
 
-using testing::MessageRecorder;
 using testing::ReadFile;
 using testing::ScratchDir;
 using testing::WriteFile;
@@ -73,7 +72,7 @@ class WriteTest : public ::testing::Test {
   protected:
     ScratchDir folder_;
     std::filesystem::path file_ = folder_ / "morva2.cfh";
-    MessageRecorder capture_;
+    SettingsWarnings warnings_;
 };
 
 TEST_F(WriteTest, EveryStorableCodeReadsBackUnchangedByBothReaders) {
@@ -87,12 +86,12 @@ TEST_F(WriteTest, EveryStorableCodeReadsBackUnchangedByBothReaders) {
         ASSERT_EQ(WriteSettingsFile(file_, written), SettingsStatus::Ok);
         GameSettings game;
         ToolSettings tool;
-        ASSERT_EQ(ReadGameSettings(file_, game), SettingsStatus::Ok);
-        ASSERT_EQ(ReadToolSettings(file_, tool), SettingsStatus::Ok);
+        ASSERT_EQ(ReadGameSettings(file_, game, warnings_), SettingsStatus::Ok);
+        ASSERT_EQ(ReadToolSettings(file_, tool, warnings_), SettingsStatus::Ok);
         EXPECT_EQ(game.KeyTable, written.KeyTable) << "from code " << codes[first];
         EXPECT_EQ(tool.KeyTable, written.KeyTable) << "from code " << codes[first];
     }
-    EXPECT_TRUE(capture_.messages.empty());
+    EXPECT_TRUE(warnings_.empty());
 }
 
 TEST_F(WriteTest, EveryFrameRateAndColourReadsBackUnchanged) {
@@ -104,15 +103,15 @@ TEST_F(WriteTest, EveryFrameRateAndColourReadsBackUnchanged) {
             ASSERT_EQ(WriteSettingsFile(file_, written), SettingsStatus::Ok);
             GameSettings game;
             ToolSettings tool;
-            ASSERT_EQ(ReadGameSettings(file_, game), SettingsStatus::Ok);
-            ASSERT_EQ(ReadToolSettings(file_, tool), SettingsStatus::Ok);
+            ASSERT_EQ(ReadGameSettings(file_, game, warnings_), SettingsStatus::Ok);
+            ASSERT_EQ(ReadToolSettings(file_, tool, warnings_), SettingsStatus::Ok);
             EXPECT_EQ(game.TargetFps, FrameRateOfIndex(frame));
             EXPECT_EQ(game.ColorDepth, colour == 0 ? 8 : 16);
             EXPECT_EQ(tool.frameRateIndex, frame);
             EXPECT_EQ(tool.colorIndex, colour);
         }
     }
-    EXPECT_TRUE(capture_.messages.empty());
+    EXPECT_TRUE(warnings_.empty());
 }
 
 TEST_F(WriteTest, UnstorableKeyIsRefusedAndTheOldFileKept) {

@@ -96,6 +96,53 @@ TEST(KeyNameTest, EverySingleByteCharacterHasAName) {
     }
 }
 
+TEST(ReadableKeyNameTest, KeypadKeysSayTheyAreOnTheKeypad) {
+    EXPECT_EQ(ReadableKeyName(96), "テンキー0");
+    EXPECT_EQ(ReadableKeyName(97), "テンキー1");
+    EXPECT_EQ(ReadableKeyName(105), "テンキー9");
+    EXPECT_EQ(ReadableKeyName(106), "テンキー*");
+    EXPECT_EQ(ReadableKeyName(111), "テンキー/");
+}
+
+TEST(ReadableKeyNameTest, LockAndWindowsKeysHaveTheirNames) {
+    EXPECT_EQ(ReadableKeyName(20), "CapsLock");
+    EXPECT_EQ(ReadableKeyName(91), "左Win");
+    EXPECT_EQ(ReadableKeyName(92), "右Win");
+    EXPECT_EQ(ReadableKeyName(144), "NumLock");
+    EXPECT_EQ(ReadableKeyName(13), "Enter");
+}
+
+TEST(ReadableKeyNameTest, PunctuationKeysShowTheirPrintedCharacter) {
+    EXPECT_EQ(ReadableKeyName(186), ";");
+    EXPECT_EQ(ReadableKeyName(188), ",");
+    EXPECT_EQ(ReadableKeyName(219), "[");
+    EXPECT_EQ(ReadableKeyName(222), "'");
+}
+
+TEST(ReadableKeyNameTest, LettersDigitsFunctionKeysAndArrowsKeepTheirClassicNames) {
+    for (int code : {48, 57, 65, 90, 112, 123, 27, 32, 37, 38, 39, 40, 8, 9}) {
+        EXPECT_EQ(ReadableKeyName(code), KeyName(code)) << code;
+    }
+    EXPECT_EQ(ReadableKeyName(135), "F 24");
+}
+
+TEST(ReadableKeyNameTest, CodesWithoutAKeyShowTheirNumber) {
+    EXPECT_EQ(ReadableKeyName(7), "コード 7");
+    EXPECT_EQ(ReadableKeyName(255), "コード 255");
+    EXPECT_EQ(ReadableKeyName(0), "");
+    EXPECT_EQ(ReadableKeyName(256), "");
+    EXPECT_EQ(ReadableKeyName(-1), "");
+}
+
+TEST(ReadableKeyNameTest, EveryCodeHasItsOwnName) {
+    std::set<std::string> names;
+    for (int code = 1; code < 256; ++code) {
+        const std::string name = ReadableKeyName(code);
+        EXPECT_FALSE(name.empty()) << code;
+        EXPECT_TRUE(names.insert(name).second) << code << " " << name;
+    }
+}
+
 struct Key {
     std::uint32_t usb;
     std::uint32_t evdev;
@@ -173,6 +220,14 @@ TEST(FromPlatformKeyTest,
         }
     }
     EXPECT_EQ(unstorable, (std::set<int>{13, 144, 145, 226, 242}));
+}
+
+TEST(FromPlatformKeyTest, EveryMappedKeyHasAReadableName) {
+    for (std::uint32_t usb = 1; usb < 256; ++usb) {
+        if (const auto code = FromPlatformKey({.usbUsage = usb})) {
+            EXPECT_EQ(ReadableKeyName(*code).find("コード"), std::string::npos) << "usb " << usb;
+        }
+    }
 }
 
 }  // namespace

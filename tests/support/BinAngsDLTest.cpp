@@ -8,13 +8,12 @@
 #include <random>
 #include <set>
 
-#include "tests/support/TestFiles.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn {
 namespace {
 
 using testing::Bytes;
-using testing::MessageRecorder;
 using testing::ReadFile;
 using testing::ScratchDir;
 using testing::WriteFile;
@@ -130,8 +129,8 @@ TEST(BinAngsDLCipher, KeyDigitIsOneToEAndNoiseDigitOneToF) {
 }
 
 TEST(BinAngsDLCipher, AngsYieldsOnce) {
-    YieldCounter yields;
     BinAngsDL container;
+    YieldCounter yields(container);
     std::string enciphered;
     ASSERT_EQ(container.Angs("ABCD", enciphered), ContainerStatus::Ok);
     EXPECT_EQ(yields.count, 1);
@@ -140,26 +139,29 @@ TEST(BinAngsDLCipher, AngsYieldsOnce) {
 TEST(BinAngsDLFiles, OpenBinGivesTheFileAsHexadecimalTextAfterOneYield) {
     ScratchDir dir;
     WriteFile(dir / "a.bin", std::string("\x00\x7F\x80\xFF\r\n", 6));
-    YieldCounter yields;
     BinAngsDL container;
+    YieldCounter yields(container);
     std::string hex;
     ASSERT_EQ(container.OpenBin(dir / "a.bin", hex), ContainerStatus::Ok);
     EXPECT_EQ(hex, "007F80FF0D0A");
     EXPECT_EQ(yields.count, 1);
 }
 
-TEST(BinAngsDLFiles, OpenBinOfMissingFileTellsTheUser) {
+TEST(BinAngsDLFiles, OpenBinOfMissingFileHasTheContainersMessageForTheUser) {
     ScratchDir dir;
-    MessageRecorder recorder;
     BinAngsDL container;
+    YieldCounter yields(container);
     container.TitleName = "Tarn";
     std::string hex = "stale";
     const auto path = dir / "missing.tr2";
-    EXPECT_EQ(container.OpenBin(path, hex), ContainerStatus::FileNotFound);
+    const ContainerStatus status = container.OpenBin(path, hex);
+    EXPECT_EQ(status, ContainerStatus::FileNotFound);
     EXPECT_EQ(hex, "");
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].text, "ファイルが見つかりません\r\n" + path.string());
-    EXPECT_EQ(recorder.messages[0].title, "Tarn");
+    EXPECT_EQ(yields.count, 0);
+    const auto message = container.MessageFor(status, path);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, "ファイルが見つかりません\r\n" + path.string());
+    EXPECT_EQ(message->title, "Tarn");
 }
 
 TEST(BinAngsDLFiles, OpenBinOfEmptyFileIsAnError) {
@@ -187,27 +189,39 @@ TEST(BinAngsDLFiles, SaveBinOverALongerFileLeavesExactlyTheNewLength) {
     EXPECT_EQ(ReadFile(dir / "out.bin"), "ABC");
 }
 
-TEST(BinAngsDLFiles, SaveBinOfOddLengthTellsTheUserAndLeavesTheOldFile) {
+TEST(BinAngsDLFiles, SaveBinOfOddLengthHasTheContainersMessageAndLeavesTheOldFile) {
     ScratchDir dir;
     WriteFile(dir / "out.bin", "old");
-    MessageRecorder recorder;
     BinAngsDL container;
     container.TitleName = "Tarn";
-    EXPECT_EQ(container.SaveBin(dir / "out.bin", "414"), ContainerStatus::OddLength);
+    const ContainerStatus status = container.SaveBin(dir / "out.bin", "414");
+    EXPECT_EQ(status, ContainerStatus::OddLength);
     EXPECT_EQ(ReadFile(dir / "out.bin"), "old");
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].text, "KVXﾊﾞｲﾅﾘｻｰﾊﾞｰ ｴﾗｰ");
-    EXPECT_EQ(recorder.messages[0].title, "Tarn-ｴﾗｰ");
+    const auto message = container.MessageFor(status, dir / "out.bin");
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, "KVXﾊﾞｲﾅﾘｻｰﾊﾞｰ ｴﾗｰ");
+    EXPECT_EQ(message->title, "Tarn-ｴﾗｰ");
 }
 
 TEST(BinAngsDLFiles, SaveBinOfOddLengthWithEmptyTitleUsesTheErrorSuffixAlone) {
     ScratchDir dir;
-    MessageRecorder recorder;
     BinAngsDL container;
-    EXPECT_EQ(container.SaveBin(dir / "out.bin", "0"), ContainerStatus::OddLength);
+    const ContainerStatus status = container.SaveBin(dir / "out.bin", "0");
+    EXPECT_EQ(status, ContainerStatus::OddLength);
     EXPECT_FALSE(std::filesystem::exists(dir / "out.bin"));
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].title, "-ｴﾗｰ");
+    const auto message = container.MessageFor(status, dir / "out.bin");
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->title, "-ｴﾗｰ");
+}
+
+TEST(BinAngsDLFiles, OtherStatusesLeaveTheWordingToTheCaller) {
+    const BinAngsDL container;
+    for (const ContainerStatus status :
+         {ContainerStatus::Ok, ContainerStatus::ReadFailed, ContainerStatus::WriteFailed,
+          ContainerStatus::EmptyFile, ContainerStatus::EmptyText, ContainerStatus::TooShort,
+          ContainerStatus::BadDigit, ContainerStatus::TooLarge}) {
+        EXPECT_FALSE(container.MessageFor(status, "a.tr2").has_value()) << Describe(status);
+    }
 }
 
 TEST(BinAngsDLFiles, SaveBinOfEmptyTextWritesNoFile) {

@@ -5,13 +5,12 @@
 #include <random>
 
 #include "support/BinAngsDL.h"
-#include "tests/support/TestFiles.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn {
 namespace {
 
 using testing::Bytes;
-using testing::MessageRecorder;
 using testing::ReadFile;
 using testing::ScratchDir;
 using testing::WriteFile;
@@ -120,16 +119,15 @@ TEST(EncipheredFile, UnwritableFolderFailsWithoutAFile) {
     EXPECT_FALSE(std::filesystem::exists(dir / "no-such-folder"));
 }
 
-TEST(EncipheredFile, ReadingAMissingFileTellsTheUser) {
+TEST(EncipheredFile, ReadingAMissingFileHasTheContainersMessageForTheUser) {
     ScratchDir dir;
-    MessageRecorder recorder;
     BinAngsDL container;
     std::vector<std::uint8_t> plain;
-    EXPECT_EQ(ReadEncipheredFile(container, dir / "none.tr2", plain),
-              ContainerStatus::FileNotFound);
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].text,
-              "ファイルが見つかりません\r\n" + (dir / "none.tr2").string());
+    const ContainerStatus status = ReadEncipheredFile(container, dir / "none.tr2", plain);
+    EXPECT_EQ(status, ContainerStatus::FileNotFound);
+    const auto message = container.MessageFor(status, dir / "none.tr2");
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, "ファイルが見つかりません\r\n" + (dir / "none.tr2").string());
 }
 
 TEST(EncipheredFile, ReadingAnEmptyFileIsAnError) {

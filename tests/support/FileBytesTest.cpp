@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "tests/support/TestFiles.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn {
 namespace {

@@ -5,20 +5,15 @@
 
 #include <fstream>
 
+#include "tests/common/TestFiles.h"
+
 namespace tarn {
 namespace {
 
 class PictureFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ =
-            std::filesystem::temp_directory_path() /
-            ("tarn-pictures-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::filesystem::path dir_;
+    testing::ScratchDir scratch_;
+    const std::filesystem::path& dir_ = scratch_.path();
 };
 
 TEST_F(PictureFiles, BmpRoundTripKeepsEveryPixel) {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/StageText.h"
-#include "tests/support/StageSamples.h"
+#include "tests/common/StageSamples.h"
 
 namespace tarn {
 namespace {

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "support/StageText.h"
-#include "tests/support/StageSamples.h"
+#include "tests/common/StageSamples.h"
 
 namespace tarn {
 namespace {

@@ -1,4 +1,4 @@
-// Option parsing, usage errors, stage loading and message routing for tr2tool.
+// Option parsing, usage errors and stage loading for tr2tool.
 #include "tools/tr2tool/Arguments.h"
 
 #include "support/BinAngsDL.h"
@@ -40,11 +40,25 @@ bool LoadStage(const std::filesystem::path& file, std::vector<std::uint8_t>& pla
     if (status == ContainerStatus::Ok) {
         return true;
     }
-    // A missing file has already been reported through the message hook.
-    if (status != ContainerStatus::FileNotFound) {
+    if (const auto message = container.MessageFor(status, file)) {
+        PrintMessage(*message, err);
+    } else {
         err << "tr2tool: " << file.string() << ": " << Describe(status) << "\n";
     }
     return false;
+}
+
+void PrintMessage(const UserMessage& message, std::ostream& err) {
+    std::string oneLine;
+    for (std::size_t i = 0; i < message.text.size(); ++i) {
+        if (message.text[i] == '\r' && i + 1 < message.text.size() && message.text[i + 1] == '\n') {
+            oneLine += ": ";
+            ++i;
+        } else {
+            oneLine += message.text[i];
+        }
+    }
+    err << "tr2tool: " << (message.title.empty() ? "" : message.title + ": ") << oneLine << "\n";
 }
 
 void PrintProblems(const std::string& file, const std::vector<StageProblem>& problems,
@@ -56,26 +70,6 @@ void PrintProblems(const std::string& file, const std::vector<StageProblem>& pro
         }
         out << ": " << problem.message << "\n";
     }
-}
-
-MessagesTo::MessagesTo(std::ostream& err) {
-    previous_ =
-        SetMessageHandler([&err](const std::string& text, const std::string& title, MessageIcon) {
-            std::string oneLine;
-            for (std::size_t i = 0; i < text.size(); ++i) {
-                if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                    oneLine += ": ";
-                    ++i;
-                } else {
-                    oneLine += text[i];
-                }
-            }
-            err << "tr2tool: " << (title.empty() ? "" : title + ": ") << oneLine << "\n";
-        });
-}
-
-MessagesTo::~MessagesTo() {
-    SetMessageHandler(previous_);
 }
 
 }  // namespace tarn::tr2tool

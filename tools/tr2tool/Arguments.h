@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "support/MessageHook.h"
 #include "support/StageText.h"
+#include "support/UserMessage.h"
 
 namespace tarn::tr2tool {
 
@@ -38,16 +38,8 @@ bool LoadStage(const std::filesystem::path& file, std::vector<std::uint8_t>& pla
 void PrintProblems(const std::string& file, const std::vector<StageProblem>& problems,
                    std::ostream& out);
 
-// Sends the container's messages to `err` while it lives.
-class MessagesTo {
-  public:
-    explicit MessagesTo(std::ostream& err);
-    ~MessagesTo();
-    MessagesTo(const MessagesTo&) = delete;
-    MessagesTo& operator=(const MessagesTo&) = delete;
-
-  private:
-    MessageHandler previous_;
-};
+// Prints a message meant for a user as one line: "tr2tool: TITLE: TEXT", line breaks
+// becoming ": ".
+void PrintMessage(const UserMessage& message, std::ostream& err);
 
 }  // namespace tarn::tr2tool

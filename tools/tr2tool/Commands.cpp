@@ -1,6 +1,7 @@
 // tr2tool's top level: picks the command and shows the overall help.
 #include "tools/tr2tool/Commands.h"
 
+#include "support/Version.h"
 #include "tools/tr2tool/Arguments.h"
 
 namespace tarn::tr2tool {
@@ -16,6 +17,10 @@ constexpr const char* kTopHelp =
     "  encode TEXT OUT.tr2      encipher a plain stage text into a stage file\n"
     "  info FILE.tr2            print a summary of a stage\n"
     "  check FILE.tr2...        report every problem of each stage\n"
+    "\n"
+    "Options:\n"
+    "  --help                   show this help\n"
+    "  --version                show the version\n"
     "\n"
     "Run 'tr2tool COMMAND --help' for the options of a command.\n"
     "Exit status: 0 success, 1 failure or problems found, 2 usage error.\n";
@@ -33,8 +38,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << kTopHelp;
         return kExitOk;
     }
-    // Messages of the container (missing files) go to the error stream.
-    const MessagesTo messages(err);
+    if (command == "--version") {
+        out << "tr2tool " << kVersion << "\n";
+        return kExitOk;
+    }
     if (command == "decode") {
         return Decode(rest, out, err);
     }

@@ -1,0 +1,53 @@
+// Offering the shipped defaults for a missing or damaged settings file.
+#include "settings/optara/DefaultFileOffer.h"
+
+#include <system_error>
+
+namespace tarn::optara {
+namespace {
+
+std::string OfferText(const OptaraModel& model, SettingsBuild build, SettingsStatus status) {
+    std::string text = SettingsMessage(status, model.FileOf(build)) + "\n\n";
+    text += std::string(BuildLabel(build)) + "の設定ファイルを、ゲームに付属の既定の内容で";
+    if (status == SettingsStatus::NotFound) {
+        return text + "作成しますか？";
+    }
+    return text + "作り直しますか？\n今のファイルは " + model.BackupOf(build).filename().string() +
+           " として残します。";
+}
+
+}  // namespace
+
+const char* BuildLabel(SettingsBuild build) {
+    return build == SettingsBuild::LowSpec ? "ロースペック版" : "通常版";
+}
+
+bool OfferDefaultFile(OptaraModel& model, Messenger& messenger, SettingsBuild build,
+                      SettingsStatus status, const std::string& declineChoice) {
+    for (;;) {
+        const Question question{
+            .text = OfferText(model, build, status),
+            .title = kOptaraTitle,
+            .icon = MessageIcon::Warning,
+            .choices = {status == SettingsStatus::NotFound ? "作成する" : "作り直す",
+                        declineChoice},
+            .defaultChoice = 0,
+            .escapeChoice = 1,
+        };
+        if (messenger.Ask(question) != 0) {
+            return false;
+        }
+        const SettingsStatus created = model.CreateDefaultFile(build);
+        if (created == SettingsStatus::Ok) {
+            return true;
+        }
+        messenger.Show(SettingsMessage(created, model.FileOf(build)), kOptaraTitle,
+                       MessageIcon::Error);
+        std::error_code ignored;
+        if (!std::filesystem::exists(model.FileOf(build), ignored)) {
+            status = SettingsStatus::NotFound;  // set aside before the write failed
+        }
+    }
+}
+
+}  // namespace tarn::optara

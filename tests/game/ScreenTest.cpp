@@ -1,0 +1,121 @@
+// Presenting: the platform takes from the frame what it shows, nothing is drawn for a
+// platform that shows nothing, and a screenshot is the view at the display's depth.
+#include <gtest/gtest.h>
+
+#include "assets/BuiltinArt.h"
+#include "game/core/ColorQuantize.h"
+#include "game/core/Screen.h"
+#include "game/platform/FontText.h"
+#include "game/platform/HeadlessPlatform.h"
+
+namespace tarn::game {
+namespace {
+
+// Counts what is drawn in text.
+class CountingText : public TextPainter {
+  public:
+    int LineHeight(int points) override { return SharedFontText().LineHeight(points); }
+    int TextWidth(std::string_view text, int points) override {
+        return SharedFontText().TextWidth(text, points);
+    }
+    int Draw(Surface& target, int x, int y, std::string_view text, int points,
+             std::uint32_t color) override {
+        ++draws;
+        return SharedFontText().Draw(target, x, y, text, points, color);
+    }
+    int draws = 0;
+};
+
+// A headless platform that shows what it is given, as a window would.
+class ShowingPlatform : public HeadlessPlatform {
+  public:
+    TextPainter& Text() override { return text; }
+    void Present(ShownFrame& frame) override {
+        HeadlessPlatform::Present(frame);
+        strip = frame.Strip();
+        view = frame.ViewAtDepth();
+    }
+    using HeadlessPlatform::Present;
+    CountingText text;
+    Surface strip;
+    Surface view;
+};
+
+class NothingShownPlatform : public HeadlessPlatform {
+  public:
+    TextPainter& Text() override { return text; }
+    CountingText text;
+};
+
+// A composition picture with one colour in the view's top-left corner at (160, 120).
+Layers CornerLayers(std::uint32_t color) {
+    Layers layers;
+    layers.PBuffer.Reset(3300, 1060, kBlack);
+    layers.PBuffer.FillRect(160, 120, 1, 1, color);
+    return layers;
+}
+
+GameState ViewAt(int x, int y, std::int32_t score) {
+    GameState state;
+    state.loop.ViewX = x;
+    state.loop.ViewY = y;
+    state.counters.Score = score;
+    return state;
+}
+
+TEST(ScreenTest, AShowingPlatformGetsTheStripAndTheViewAtTheDisplaysDepth) {
+    ShowingPlatform platform;
+    Screen screen(platform, art::Builtin());
+    screen.SetColorDepth(16);
+    const std::uint32_t color = Rgb(13, 200, 77);
+    screen.PresentView(CornerLayers(color), ViewAt(160, 120, 120));
+    EXPECT_EQ(platform.colorDepth, 16);
+    EXPECT_EQ(platform.presents, 1u);
+    ASSERT_EQ(platform.view.width(), kViewWidth);
+    EXPECT_EQ(platform.view.Pixel(0, 0), ToRgb565(color));
+    EXPECT_EQ(platform.view.Pixel(1, 1), ToRgb565(color));
+    EXPECT_EQ(platform.view.Pixel(2, 2), kBlack);
+    EXPECT_EQ(platform.strip.width(), kStripWidth);
+    EXPECT_GT(platform.text.draws, 0);
+    EXPECT_EQ(screen.strip.ScoreText(), "120");
+}
+
+TEST(ScreenTest, TheStripIsDrawnAgainOnlyWhenALabelChanged) {
+    ShowingPlatform platform;
+    Screen screen(platform, art::Builtin());
+    screen.Refresh();
+    const int first = platform.text.draws;
+    screen.Refresh();
+    EXPECT_EQ(platform.text.draws, first);
+    screen.strip.SetCoins(3);
+    screen.Refresh();
+    EXPECT_GT(platform.text.draws, first);
+}
+
+TEST(ScreenTest, NothingIsDrawnForAPlatformThatShowsNothingYetAScreenshotIsExact) {
+    NothingShownPlatform platform;
+    Screen screen(platform, art::Builtin());
+    screen.SetColorDepth(8);
+    screen.view.surface.FillRect(10, 10, 50, 50, Rgb(90, 141, 222));
+    screen.Refresh();
+    EXPECT_EQ(platform.presents, 1u);
+    EXPECT_EQ(platform.text.draws, 0);
+    Surface expected;
+    QuantizeToDepth(screen.view.surface, expected, 8);
+    EXPECT_EQ(screen.Presented(), expected);
+}
+
+TEST(ScreenTest, PrintingMovesThePrintPositionLikeTheView) {
+    NothingShownPlatform platform;
+    Screen screen(platform, art::Builtin());
+    screen.SetPrintPosition(5, 7);
+    screen.PrintOnLine("AB");
+    EXPECT_EQ(screen.view.CurrentX, 5 + SharedFontText().TextWidth("AB", kViewFontPoints));
+    EXPECT_EQ(screen.view.CurrentY, 7);
+    screen.Print("");
+    EXPECT_EQ(screen.view.CurrentX, 0);
+    EXPECT_EQ(screen.view.CurrentY, 7 + SharedFontText().LineHeight(kViewFontPoints));
+}
+
+}  // namespace
+}  // namespace tarn::game
