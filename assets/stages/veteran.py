@@ -9,7 +9,7 @@ def stage_1_1():
     shelf above it: spikes patrolling between bumps, spikes rising out of shallow pits,
     walkers dropping from the shelf, diagonal enemies loose in walled yards, spikes raining
     through a low roof and through gaps, and a lift ride past a flying spike."""
-    s = Stage("1-1", "針の森", "night.bmp", (2, 54), 90, "1-2")
+    s = Stage("1-1", "針の森", "night.bmp", (2, 54), 100, "1-2")
     s.ground()
     s.fill(20, 183, 38, 39, C.UnbreakableBlock)  # the shelf for the way back
     # Spikes patrol the ground between bumps.
@@ -84,7 +84,7 @@ def stage_1_2():
     spikes that sweep across it, along a gallery of lifts over spikes where walkers drop
     from the roof, down the second shaft on a lift between patrolling spikes, past
     jellyfish, and up the last shaft among rising and falling spikes to goal 1."""
-    s = Stage("1-2", "昇降機の縦穴", "cave.bmp", (2, 54), 90, "1-3")
+    s = Stage("1-2", "昇降機の縦穴", "cave.bmp", (2, 54), 100, "1-3")
     s.fill(0, 199, 0, 59, C.UnbreakableBlock)
     # The start, and the first shaft: two lifts one above the other.
     s.fill(1, 20, 51, 54, C.Empty)
@@ -152,7 +152,7 @@ def stage_1_3():
     bounce from, jellyfish to spring off, a rising flock to climb on. Walkers drop from the
     sky onto the islands, and a wall too high to jump is passed beneath, crushing through
     bricks in power mode and breaking back up by head hits."""
-    s = Stage("1-3", "連鎖の谷", "sky.bmp", (2, 49), 95, "1-4")
+    s = Stage("1-3", "連鎖の谷", "sky.bmp", (2, 49), 110, "1-4")
 
     def island(c0, c1, top):
         s.fill(c0, c1, top, min(top + 9, 59), C.UnbreakableBlock)
@@ -247,7 +247,7 @@ def stage_1_4():
     up a shaft of ledges and a falling lift, and east along the top through brick floors
     over spike beds and a last hall of two diagonal enemies to goal 1, which ends the game.
     """
-    s = Stage("1-4", "最後の試練", "castle.bmp", (2, 54), 135, "NONE")
+    s = Stage("1-4", "最後の試練", "castle.bmp", (2, 54), 155, "NONE")
     s.fill(0, 199, 0, 59, C.UnbreakableBlock)
     # The lowest floor, going east.
     s.fill(1, 196, 46, 54, C.Empty)

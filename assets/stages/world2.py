@@ -13,7 +13,7 @@ def stage_2_1():
     """Lifts over lakes on three shelves: right along the bottom, up a vertical lift, left
     along the middle shelf, up again, and right along the top shelf to the goal. Wide lakes
     must be ridden across; stones, jellyfish and fish break up the rides."""
-    s = Stage("2-1", "青い湖", "lake.bmp", (2, 54), 135, "2-2")
+    s = Stage("2-1", "青い湖", "lake.bmp", (2, 54), 155, "2-2")
     bottom, middle, top = (55, 59), (37, 38), (19, 20)
     s.ground()
     s.fill(0, 185, middle[0], middle[1], C.UnbreakableBlock)
@@ -114,7 +114,7 @@ def stage_2_2():
     through the climb, up a long lift and out onto the terrace of goal 1. Hidden blocks in a
     side chamber at the first tower's foot lead out through a hole in its wall to goal 2, a
     shortcut to 2-4."""
-    s = Stage("2-2", "風の塔", "tower.bmp", (2, 54), 75, "2-3", "2-4")
+    s = Stage("2-2", "風の塔", "tower.bmp", (2, 54), 85, "2-3", "2-4")
     s.ground()
     s.put(16, 54, C.WalkingEnemy)
     s.put(22, 54, C.WalkingEnemy)
@@ -195,7 +195,7 @@ def stage_2_3():
     """A mine dug through: down brick shafts in power mode (bricks crushed under the player,
     spike beds passed unharmed), through a low gallery where walkers can only be met in power
     mode, across a spike floor, and up through brick ceilings broken by head hits."""
-    s = Stage("2-3", "崩れる坑道", "mine.bmp", (2, 13), 75, "2-4")
+    s = Stage("2-3", "崩れる坑道", "mine.bmp", (2, 13), 85, "2-4")
     s.fill(0, 199, 0, 59, C.UnbreakableBlock)
     brick = C.BreakableBlock
     # The upper gallery, and the first shaft: brick floors, a spike bed, a brick floor.
@@ -270,7 +270,7 @@ def stage_2_4():
     the castle roof, then back west high above: floating stones, spikes falling through the
     sky, lifts, and vertical lifts to hop across to the last island and goal 1, which ends
     the game."""
-    s = Stage("2-4", "夕焼けの城", "dusk.bmp", (2, 49), 95, "NONE")
+    s = Stage("2-4", "夕焼けの城", "dusk.bmp", (2, 49), 110, "NONE")
     s.fill(0, 14, 50, 59, C.UnbreakableBlock)
     s.row(46, 5, [C.Coin] * 4)
     # The parade: eight walkers march along a bridge towards the player; bouncing from one

@@ -1,6 +1,6 @@
 // Playing the shipped stages through the rules: none is cleared by simply holding Right,
-// and past the first world each time limit leaves the player of the stage's replay (a good
-// player) a fifth to two fifths of the clock.
+// and past the first world each time limit leaves a good player a fifth to two fifths of
+// the clock.
 #include <gtest/gtest.h>
 
 #include "Scenario.h"
@@ -62,6 +62,10 @@ bool Timed(const std::string& folder, const std::string& stage) {
     return folder != "standard" || stage.rfind("1-", 0) != 0;
 }
 
+// A replay follows the line a search found, frame-exact; a good player on the same route
+// loses a little at every jump and lift, taken here as needing 15% more frames.
+constexpr double kGoodPlayerFrames = 1.15;
+
 TEST(ShippedStagesPlay, TimeLimitsLeaveAGoodPlayerAFifthToTwoFifthsOfTheClock) {
     for (const ShippedFolder& folder : ShippedFolders()) {
         for (const auto& [name, stage] : ReadShippedFolder(folder)) {
@@ -70,7 +74,8 @@ TEST(ShippedStagesPlay, TimeLimitsLeaveAGoodPlayerAFifthToTwoFifthsOfTheClock) {
             }
             const std::optional<int> frames = ReplayClearFrame(folder.name, name, false);
             ASSERT_TRUE(frames) << folder.name << "/" << name << " has no replay";
-            const double left = 1.0 - double(*frames) / kFramesPerTimeUnit / stage.TimeLeft;
+            const double goodPlayer = *frames * kGoodPlayerFrames;
+            const double left = 1.0 - goodPlayer / kFramesPerTimeUnit / stage.TimeLeft;
             EXPECT_GE(left, 0.2) << folder.name << "/" << name;
             EXPECT_LE(left, 0.4) << folder.name << "/" << name;
         }
