@@ -64,6 +64,10 @@ std::array<bool, kMapColumns> LiftColumns(const StageMap& map) {
 
 }  // namespace
 
+bool StandsOn(const StageMap& map, int column, int row) {
+    return Supported(map, column, row);
+}
+
 bool HasGoal(const StageMap& map) {
     for (const auto& row : map) {
         for (std::uint8_t code : row) {
@@ -76,18 +80,29 @@ bool HasGoal(const StageMap& map) {
 }
 
 std::optional<std::pair<int, int>> ReachableGoal(const StageMap& map, int column, int row) {
+    const auto path = GoalPath(map, column, row);
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    return path.back();
+}
+
+std::vector<std::pair<int, int>> GoalPath(const StageMap& map, int column, int row) {
     if (column < 0 || column >= kMapColumns || row < 0 || row >= kMapRows ||
         Blocks(map, column, row)) {
-        return std::nullopt;
+        return {};
     }
     const auto lifts = LiftColumns(map);
     // best[cell] is the most climb any visit of the cell had left; a visit with no more
     // climb than that finds nothing new.
     std::vector<int> best(std::size_t(kMapColumns * kMapRows), -1);
     struct Visit {
-        int column, row, climb;
+        int column, row, climb, from;
     };
-    std::deque<Visit> queue;
+    // Every visit made, so the way can be followed back from the goal.
+    std::vector<Visit> visits;
+    std::deque<int> queue;
+    int current = -1;
     auto visit = [&](int c, int r, int climb) {
         if (Blocks(map, c, r) || r >= kMapRows) {
             return;
@@ -98,15 +113,21 @@ std::optional<std::pair<int, int>> ReachableGoal(const StageMap& map, int column
         int& seen = best[std::size_t(r * kMapColumns + c)];
         if (climb > seen) {
             seen = climb;
-            queue.push_back({c, r, climb});
+            visits.push_back({c, r, climb, current});
+            queue.push_back(int(visits.size()) - 1);
         }
     };
     visit(column, row, kGenerousJumpRows);
     while (!queue.empty()) {
-        const Visit v = queue.front();
+        current = queue.front();
         queue.pop_front();
+        const Visit v = visits[std::size_t(current)];
         if (IsGoal(ChipAt(map, v.column, v.row))) {
-            return std::make_pair(v.column, v.row);
+            std::vector<std::pair<int, int>> path;
+            for (int at = current; at >= 0; at = visits[std::size_t(at)].from) {
+                path.emplace_back(visits[std::size_t(at)].column, visits[std::size_t(at)].row);
+            }
+            return {path.rbegin(), path.rend()};
         }
         visit(v.column - 1, v.row, v.climb);
         visit(v.column + 1, v.row, v.climb);
@@ -115,7 +136,7 @@ std::optional<std::pair<int, int>> ReachableGoal(const StageMap& map, int column
             visit(v.column, v.row - 1, v.climb - 1);
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace tarn::editor

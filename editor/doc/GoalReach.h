@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "support/StageText.h"
 
@@ -18,6 +19,13 @@ inline constexpr int kGenerousJumpRows = 10;
 // A goal cell (goal 1 or goal 2) the player starting at (column, row) could reach, or
 // nullopt when no goal can be reached or the map holds none.
 std::optional<std::pair<int, int>> ReachableGoal(const StageMap& map, int column, int row);
+
+// The cells of a shortest such way from (column, row) to a goal, both ends included; empty
+// when there is none.
+std::vector<std::pair<int, int>> GoalPath(const StageMap& map, int column, int row);
+
+// Whether a player in the cell has something to stand on (or a lift that may come under it).
+bool StandsOn(const StageMap& map, int column, int row);
 
 // Whether the map holds a goal cell at all.
 bool HasGoal(const StageMap& map);

@@ -1,0 +1,90 @@
+// Turns the document into the planner's start state and a route of waypoints, runs the
+// search and words the result.
+#include "editor/doc/ClearabilitySearch.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "editor/doc/GoalReach.h"
+#include "game/planner/PlannerStage.h"
+
+namespace tarn::editor {
+namespace {
+
+// Cells of the path at least this far apart become waypoints.
+constexpr int kWaypointSpacing = 6;
+// The count-down takes a thirtieth of a unit for each frame played, so a second costs two
+// units at 60 frames a second: a limit of T units lasts T x fps / 2 frames.
+constexpr int kMaxFramesCap = 60 * 60 * 10;
+
+// Standing cells along the path, spaced out, ending at the goal.
+std::vector<planner::Waypoint> RouteAlong(const StageMap& map,
+                                          const std::vector<std::pair<int, int>>& path) {
+    std::vector<planner::Waypoint> route;
+    std::pair<int, int> last = path.front();
+    for (std::size_t i = 1; i + 1 < path.size(); ++i) {
+        const auto [column, row] = path[i];
+        const int apart = std::max(std::abs(column - last.first), std::abs(row - last.second));
+        if (apart >= kWaypointSpacing && StandsOn(map, column, row)) {
+            route.push_back({column * kChipSize, row * kChipSize, 16, false});
+            last = path[i];
+        }
+    }
+    const auto [goalColumn, goalRow] = path.back();
+    route.push_back({goalColumn * kChipSize, goalRow * kChipSize, 16, false});
+    return route;
+}
+
+}  // namespace
+
+ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBounds& bounds,
+                                  const std::atomic<bool>* cancel,
+                                  const ClearabilityProgress& progress) {
+    ClearabilityResult result;
+    const GameStageText text = ReadGameStage(WriteStageText(doc.ToFields()));
+    const int column = text.PlayerX / kChipSize;
+    const int row = text.PlayerY / kChipSize;
+    const auto path = GoalPath(doc.EditMap, column, row);
+    if (path.empty()) {
+        result.message = "no clear found within 0 states";
+        return result;
+    }
+    planner::PlanOptions options;
+    options.route = RouteAlong(doc.EditMap, path);
+    options.goal = 0;
+    options.power = true;
+    options.beam = 200;
+    options.fps = bounds.lowSpec ? 30 : 60;
+    options.maxFrames =
+        std::clamp(int(text.TimeLeft * options.fps / 2) + options.fps, 60, kMaxFramesCap);
+    options.reportEvery = 0;
+    options.cancel = cancel;
+    options.deadline = std::chrono::steady_clock::now() + bounds.time;
+    options.maxStates = bounds.maxStates;
+    options.memoryLimit = bounds.memory;
+    const int maxFrames = options.maxFrames;
+    if (progress) {
+        options.progress = [&progress, maxFrames](int frame, std::uint64_t states) {
+            progress(frame, maxFrames, states);
+        };
+    }
+    const planner::PlanResult plan =
+        planner::FindPlan(options, planner::StartOfStage(text, bounds.lowSpec));
+    result.states = plan.states;
+    result.cancelled = plan.cancelled;
+    if (plan.found) {
+        result.found = true;
+        result.clearFrame = plan.clearFrame;
+        result.replay = planner::ReplayText(plan, 1);
+        result.route = plan.path;
+        result.message = "クリアできます：" + std::to_string(plan.clearFrame) + " フレーム（" +
+                         std::to_string(plan.states) + " 状態を調べました）";
+    } else if (plan.cancelled) {
+        result.message = "中止しました（" + std::to_string(plan.states) + " 状態を調べました）";
+    } else {
+        result.message = "no clear found within " + std::to_string(plan.states) + " states";
+    }
+    return result;
+}
+
+}  // namespace tarn::editor
