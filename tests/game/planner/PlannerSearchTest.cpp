@@ -13,18 +13,18 @@
 namespace tarn::planner {
 namespace {
 
-// A floor on row 20, the start at (2, 19), a goal at (14, 19); walled adds blocks around
-// the goal from the floor to the top of the map.
-GameState SmallStage(bool walled, double timeLimit = 150) {
+// A floor on row 20, the start at (2, 19), a goal at (goalColumn, 19); walled adds a wall
+// before the goal from the floor to the top of the map.
+GameState SmallStage(bool walled, int timeLimit = 150, int goalColumn = 14) {
     StageFields fields;
     fields.background = "back.bmp";
     fields.startColumnIndex = 2;
     fields.startRowIndex = 19;
-    fields.timeText = std::to_string(int(timeLimit));
+    fields.timeText = std::to_string(timeLimit);
     for (int column = 0; column < kMapColumns; ++column) {
         fields.map[20][std::size_t(column)] = std::uint8_t(Code(Chip::UnbreakableBlock));
     }
-    fields.map[19][14] = std::uint8_t(Code(Chip::Goal1));
+    fields.map[19][std::size_t(goalColumn)] = std::uint8_t(Code(Chip::Goal1));
     if (walled) {
         for (int row = 0; row < 20; ++row) {
             fields.map[std::size_t(row)][12] = std::uint8_t(Code(Chip::UnbreakableBlock));
@@ -33,9 +33,9 @@ GameState SmallStage(bool walled, double timeLimit = 150) {
     return StartOfStage(ReadGameStage(WriteStageText(fields)), false);
 }
 
-PlanOptions GoalOnly(int maxFrames = 600) {
+PlanOptions GoalOnly(int maxFrames = 600, int goalColumn = 14) {
     PlanOptions options;
-    options.route = {{14 * kChipSize, 19 * kChipSize, 16, false}};
+    options.route = {{goalColumn * kChipSize, 19 * kChipSize, 16, false}};
     options.beam = 20;
     options.maxFrames = maxFrames;
     options.reportEvery = 0;
@@ -89,9 +89,12 @@ TEST(PlannerSearch, StopsWhenCancelled) {
     EXPECT_EQ(steps, 3);
 }
 
-TEST(PlannerSearch, RunningOutOfTimeIsNoClear) {
-    const PlanResult plan = FindPlan(GoalOnly(6000), SmallStage(false, 1));
+TEST(PlannerSearch, AGoalBeyondTheTimeLimitIsNoClear) {
+    // One time unit runs out at the first second; the goal is 1500 pixels away.
+    EXPECT_TRUE(FindPlan(GoalOnly(3000, 96), SmallStage(false, 150, 96)).found);
+    const PlanResult plan = FindPlan(GoalOnly(3000, 96), SmallStage(false, 1, 96));
     EXPECT_FALSE(plan.found);
+    EXPECT_NE(plan.failure.find("died"), std::string::npos) << plan.failure;
 }
 
 }  // namespace
