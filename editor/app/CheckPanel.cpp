@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "editor/app/CanvasOverlay.h"
+#include "editor/app/ClearabilitySection.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/MapCanvas.h"
 #include "editor/app/StagePropertiesFields.h"
@@ -33,7 +34,7 @@ bool SameProblems(const std::vector<CheckProblem>& a, const std::vector<CheckPro
 
 }  // namespace
 
-CheckPanel::CheckPanel(MainWindow& window)
+CheckPanel::CheckPanel(MainWindow& window, UserDialogs& dialogs)
     : QDockWidget(QStringLiteral("チェック"), &window), window_(window) {
     setObjectName(QStringLiteral("CheckPanel"));
     auto* body = new QWidget(this);
@@ -46,10 +47,10 @@ CheckPanel::CheckPanel(MainWindow& window)
     list_->setMinimumWidth(260);
     layout->addWidget(summary_);
     layout->addWidget(list_, 1);
-    sections_ = new QVBoxLayout();
-    layout->addLayout(sections_);
-    setWidget(body);
     overlay_ = new CanvasOverlay(window.Canvas());
+    clearability_ = new ClearabilitySection(window.Document(), *overlay_, dialogs, body);
+    layout->addWidget(clearability_);
+    setWidget(body);
 
     window.addDockWidget(Qt::RightDockWidgetArea, this);
     hide();

@@ -11,25 +11,26 @@
 class QListWidget;
 class QListWidgetItem;
 class QLabel;
-class QVBoxLayout;
 
 namespace tarn::editor {
 
 class CanvasOverlay;
+class ClearabilitySection;
 class MainWindow;
 class MapDocument;
+class UserDialogs;
 
 class CheckPanel : public QDockWidget {
     Q_OBJECT
   public:
     // Docks itself on the window's right, hidden, with its F7 toggle in the menu bar.
-    explicit CheckPanel(MainWindow& window);
+    // dialogs: where the clearability section asks for a replay file name.
+    CheckPanel(MainWindow& window, UserDialogs& dialogs);
 
     QListWidget* List() const { return list_; }
     CanvasOverlay& Overlay() const { return *overlay_; }
+    ClearabilitySection& Clearability() const { return *clearability_; }
     const std::vector<CheckProblem>& Problems() const { return problems_; }
-    // Where further sections of the panel go, below the list.
-    QVBoxLayout* Sections() const { return sections_; }
 
     // Checks the stage again and shows what was found.
     void Refresh();
@@ -43,8 +44,8 @@ class CheckPanel : public QDockWidget {
     MainWindow& window_;
     QListWidget* list_;
     QLabel* summary_;
-    QVBoxLayout* sections_;
     CanvasOverlay* overlay_;
+    ClearabilitySection* clearability_;
     std::vector<CheckProblem> problems_;
 };
 

@@ -119,7 +119,7 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
     setCentralWidget(client);
     BuildMenus();
     BuildControls(client);
-    checks_ = new CheckPanel(*this);
+    checks_ = new CheckPanel(*this, services_.dialogs);
     RefreshCaption();
     const int menuHeight = menuBar()->sizeHint().height();
     const ClientSize start = DefaultClientSize(
