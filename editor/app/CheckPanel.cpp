@@ -44,6 +44,7 @@ CheckPanel::CheckPanel(MainWindow& window, UserDialogs& dialogs)
     summary_->setWordWrap(true);
     list_ = new QListWidget(body);
     list_->setWordWrap(true);
+    list_->setSpacing(2);
     list_->setMinimumWidth(260);
     layout->addWidget(summary_);
     layout->addWidget(list_, 1);
@@ -79,7 +80,8 @@ CheckPanel::CheckPanel(MainWindow& window, UserDialogs& dialogs)
 
 void CheckPanel::Refresh() {
     std::vector<CheckProblem> found = CheckStage(window_.Document().Doc());
-    if (SameProblems(found, problems_) && list_->count() == int(found.size())) {
+    if (SameProblems(found, problems_) && list_->count() == int(found.size()) &&
+        !summary_->text().isEmpty()) {
         return;
     }
     problems_ = std::move(found);

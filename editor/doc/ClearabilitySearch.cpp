@@ -49,27 +49,50 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
         result.message = "no clear found within 0 states";
         return result;
     }
-    planner::PlanOptions options;
-    options.route = RouteAlong(doc.EditMap, path);
-    options.goal = 0;
-    options.power = true;
-    options.beam = 200;
-    options.fps = bounds.lowSpec ? 30 : 60;
-    options.maxFrames =
-        std::clamp(int(text.TimeLeft * options.fps / 2) + options.fps, 60, kMaxFramesCap);
-    options.reportEvery = 0;
-    options.cancel = cancel;
-    options.deadline = std::chrono::steady_clock::now() + bounds.time;
-    options.maxStates = bounds.maxStates;
-    options.memoryLimit = bounds.memory;
-    const int maxFrames = options.maxFrames;
-    if (progress) {
-        options.progress = [&progress, maxFrames](int frame, std::uint64_t states) {
-            progress(frame, maxFrames, states);
-        };
+    // Two tries share the bounds: straight for the goal without the power key, as most
+    // stage replays were planned, then along the rough path's waypoints with it.
+    struct Try {
+        std::vector<planner::Waypoint> route;
+        bool power;
+    };
+    const auto [goalColumn, goalRow] = path.back();
+    const std::vector<Try> tries = {
+        {{{goalColumn * kChipSize, goalRow * kChipSize, 16, false}}, false},
+        {RouteAlong(doc.EditMap, path), true},
+    };
+    const auto started = std::chrono::steady_clock::now();
+    const planner::GameState start = planner::StartOfStage(text, bounds.lowSpec);
+    planner::PlanResult plan;
+    std::uint64_t statesBefore = 0;
+    for (std::size_t i = 0; i < tries.size() && !plan.found && !plan.cancelled; ++i) {
+        planner::PlanOptions options;
+        options.route = tries[i].route;
+        options.power = tries[i].power;
+        options.goal = 0;
+        options.beam = 200;
+        options.fps = bounds.lowSpec ? 30 : 60;
+        options.maxFrames =
+            std::clamp(int(text.TimeLeft * options.fps / 2) + options.fps, 60, kMaxFramesCap);
+        options.reportEvery = 0;
+        options.cancel = cancel;
+        // The first try gets half of the time and states, the second what is left.
+        const bool last = i + 1 == tries.size();
+        options.deadline = started + (last ? bounds.time : bounds.time / 2);
+        options.maxStates = bounds.maxStates == 0
+                                ? 0
+                                : (last ? bounds.maxStates - statesBefore : bounds.maxStates / 2);
+        options.memoryLimit = bounds.memory;
+        const int maxFrames = options.maxFrames;
+        if (progress) {
+            options.progress = [&progress, maxFrames, statesBefore](int frame,
+                                                                    std::uint64_t states) {
+                progress(frame, maxFrames, statesBefore + states);
+            };
+        }
+        plan = planner::FindPlan(options, start);
+        statesBefore += plan.states;
     }
-    const planner::PlanResult plan =
-        planner::FindPlan(options, planner::StartOfStage(text, bounds.lowSpec));
+    plan.states = statesBefore;
     result.states = plan.states;
     result.cancelled = plan.cancelled;
     if (plan.found) {
