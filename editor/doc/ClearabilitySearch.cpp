@@ -44,22 +44,30 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
     const GameStageText text = ReadGameStage(WriteStageText(doc.ToFields()));
     const int column = text.PlayerX / kChipSize;
     const int row = text.PlayerY / kChipSize;
-    const auto path = GoalPath(doc.EditMap, column, row);
-    if (path.empty()) {
-        result.message = "no clear found within 0 states";
-        return result;
-    }
-    // Two tries share the bounds: straight for the goal without the power key, as most
-    // stage replays were planned, then along the rough path's waypoints with it.
+    // Straight for each goal the start can reach without the power key, as most stage
+    // replays were planned; then along the rough paths' waypoints with it. The tries share
+    // the bounds in equal parts.
     struct Try {
         std::vector<planner::Waypoint> route;
         bool power;
     };
-    const auto [goalColumn, goalRow] = path.back();
-    const std::vector<Try> tries = {
-        {{{goalColumn * kChipSize, goalRow * kChipSize, 16, false}}, false},
-        {RouteAlong(doc.EditMap, path), true},
-    };
+    std::vector<Try> tries;
+    std::vector<std::vector<std::pair<int, int>>> paths;
+    for (Chip goal : {Chip::Goal1, Chip::Goal2}) {
+        auto path = GoalPath(doc.EditMap, column, row, goal);
+        if (!path.empty()) {
+            const auto [goalColumn, goalRow] = path.back();
+            tries.push_back({{{goalColumn * kChipSize, goalRow * kChipSize, 16, false}}, false});
+            paths.push_back(std::move(path));
+        }
+    }
+    if (tries.empty()) {
+        result.message = "no clear found within 0 states";
+        return result;
+    }
+    for (const auto& path : paths) {
+        tries.push_back({RouteAlong(doc.EditMap, path), true});
+    }
     const auto started = std::chrono::steady_clock::now();
     const planner::GameState start = planner::StartOfStage(text, bounds.lowSpec);
     planner::PlanResult plan;
@@ -75,12 +83,12 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
             std::clamp(int(text.TimeLeft * options.fps / 2) + options.fps, 60, kMaxFramesCap);
         options.reportEvery = 0;
         options.cancel = cancel;
-        // The first try gets half of the time and states, the second what is left.
-        const bool last = i + 1 == tries.size();
-        options.deadline = started + (last ? bounds.time : bounds.time / 2);
-        options.maxStates = bounds.maxStates == 0
-                                ? 0
-                                : (last ? bounds.maxStates - statesBefore : bounds.maxStates / 2);
+        // Each try may run until its share of the time and states is used up.
+        const auto share = std::uint64_t(i + 1);
+        options.deadline = started + bounds.time * std::int64_t(share) / std::int64_t(tries.size());
+        const std::uint64_t stateShare = bounds.maxStates * share / tries.size();
+        options.maxStates =
+            bounds.maxStates == 0 ? 0 : std::max(stateShare, statesBefore + 1) - statesBefore;
         options.memoryLimit = bounds.memory;
         const int maxFrames = options.maxFrames;
         if (progress) {
@@ -98,7 +106,7 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
     if (plan.found) {
         result.found = true;
         result.clearFrame = plan.clearFrame;
-        result.replay = planner::ReplayText(plan, 1);
+        result.replay = planner::ReplayText(plan, 0);
         result.route = plan.path;
         result.message = "クリアできます：" + std::to_string(plan.clearFrame) + " フレーム（" +
                          std::to_string(plan.states) + " 状態を調べました）";

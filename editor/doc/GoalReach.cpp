@@ -87,7 +87,8 @@ std::optional<std::pair<int, int>> ReachableGoal(const StageMap& map, int column
     return path.back();
 }
 
-std::vector<std::pair<int, int>> GoalPath(const StageMap& map, int column, int row) {
+std::vector<std::pair<int, int>> GoalPath(const StageMap& map, int column, int row,
+                                          std::optional<Chip> only) {
     if (column < 0 || column >= kMapColumns || row < 0 || row >= kMapRows ||
         Blocks(map, column, row)) {
         return {};
@@ -122,7 +123,8 @@ std::vector<std::pair<int, int>> GoalPath(const StageMap& map, int column, int r
         current = queue.front();
         queue.pop_front();
         const Visit v = visits[std::size_t(current)];
-        if (IsGoal(ChipAt(map, v.column, v.row))) {
+        const Chip here = ChipAt(map, v.column, v.row);
+        if (only ? here == *only : IsGoal(here)) {
             std::vector<std::pair<int, int>> path;
             for (int at = current; at >= 0; at = visits[std::size_t(at)].from) {
                 path.emplace_back(visits[std::size_t(at)].column, visits[std::size_t(at)].row);

@@ -21,8 +21,9 @@ inline constexpr int kGenerousJumpRows = 10;
 std::optional<std::pair<int, int>> ReachableGoal(const StageMap& map, int column, int row);
 
 // The cells of a shortest such way from (column, row) to a goal, both ends included; empty
-// when there is none.
-std::vector<std::pair<int, int>> GoalPath(const StageMap& map, int column, int row);
+// when there is none. With only set, the way leads to a cell of that chip.
+std::vector<std::pair<int, int>> GoalPath(const StageMap& map, int column, int row,
+                                          std::optional<Chip> only = std::nullopt);
 
 // Whether a player in the cell has something to stand on (or a lift that may come under it).
 bool StandsOn(const StageMap& map, int column, int row);

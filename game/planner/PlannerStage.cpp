@@ -22,7 +22,11 @@ GameState StartOfStage(const GameStageText& text, bool lowSpec) {
 
 std::string ReplayText(const PlanResult& plan, int goal) {
     std::ostringstream out;
-    out << "# Clears the stage through goal " << goal << ".\n";
+    if (goal == 0) {
+        out << "# Clears the stage.\n";
+    } else {
+        out << "# Clears the stage through goal " << goal << ".\n";
+    }
     out << "# clears at frame " << plan.clearFrame << "\n";
     const std::vector<int>* last = nullptr;
     for (std::size_t i = 0; i < plan.keysFromFrame.size(); ++i) {

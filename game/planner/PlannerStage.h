@@ -15,7 +15,8 @@ namespace tarn::planner {
 GameState StartOfStage(const GameStageText& text, bool lowSpec);
 
 // "FRAME KEY..." lines from frame 1, a line only where the keys change, after two comment
-// lines; the second ("# clears at frame N") names the frame of the clear.
+// lines: the goal (0: whichever was reached) and ("# clears at frame N") the frame of the
+// clear.
 std::string ReplayText(const PlanResult& plan, int goal);
 
 }  // namespace tarn::planner
