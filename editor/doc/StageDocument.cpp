@@ -68,6 +68,15 @@ std::optional<OpenProblem> ReadStageFile(const StageDocument& base,
         return Problem(shown, "ステージファイルの行数が足りません（" +
                                   std::to_string(stage.lineCount) + " 行。96 行必要です）。");
     }
+    // A name or number line far beyond any the editor writes is a damaged file, not a name.
+    const StageLines lines = SplitStageLines(text);
+    if (const auto overlong = OverlongFieldLines(lines); !overlong.empty()) {
+        const int line = overlong.front();
+        return Problem(shown, std::to_string(line) + " 行目が長すぎます（" +
+                                  std::to_string(lines.Line(line).size()) +
+                                  " バイト。名前や数値の行は " +
+                                  std::to_string(kMaxFieldLineBytes) + " バイトまでです）。");
+    }
     if (stage.STX < 0 || stage.STX >= kStartColumnCount) {
         return Problem(shown, "スタート位置 X が範囲外です（3 行目）。");
     }

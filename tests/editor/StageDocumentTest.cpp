@@ -266,6 +266,11 @@ TEST_F(StageDocumentDamaged, MapCodeAbove23IsReported) {
     ExpectRejected(WithLine(10, std::string(50, '0') + "O"), "10 行目、51 文字目");
 }
 
+TEST_F(StageDocumentDamaged, OverlongNameLineIsReportedNotLoaded) {
+    ExpectRejected(WithLine(2, std::string(1 << 20, 'n')), "2 行目が長すぎます（1048576 バイト");
+    ExpectRejected(WithLine(96, std::string(kMaxFieldLineBytes + 1, 'n')), "96 行目が長すぎます");
+}
+
 TEST_F(StageDocumentDamaged, MangledStagesEitherLoadCleanlyOrLeaveTheDocument) {
     const std::string good = WriteStageText(SampleFields());
     std::mt19937 random(1234);
