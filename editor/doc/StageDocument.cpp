@@ -121,11 +121,12 @@ std::optional<std::string> WriteStageFile(const StageDocument& doc,
                                           const std::filesystem::path& path) {
     const std::string text = WriteStageText(doc.ToFields());
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const ContainerStatus status = WriteEncipheredFile(path, {bytes, text.size()});
+    FileReason why;
+    const ContainerStatus status = WriteEncipheredFile(path, {bytes, text.size()}, &why);
     if (status != ContainerStatus::Ok) {
         const std::string shown(reinterpret_cast<const char*>(path.u8string().c_str()));
-        return "ファイルを保存できませんでした。\n" + shown + "\n（" +
-               std::string(Describe(status)) + "）";
+        return "ファイルを保存できませんでした。\n" + shown + "\n（" + DescribeJa(status, why) +
+               "）";
     }
     return std::nullopt;
 }

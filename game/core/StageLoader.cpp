@@ -112,12 +112,13 @@ Failure StageLoader::ReadData(const std::string& name, const std::string& title,
     }
     std::vector<std::uint8_t> plain;
     const auto path = folders.StageFile(name);
-    const ContainerStatus status = ReadEncipheredFile(container_, path, plain);
+    FileReason why;
+    const ContainerStatus status = ReadEncipheredFile(container_, path, plain, &why);
     if (status != ContainerStatus::Ok) {
         if (auto message = container_.MessageFor(status, path)) {
             return message;
         }
-        return Fail("Cannot read the stage file " + ShownPath(path) + " (" + Describe(status) +
+        return Fail("Cannot read the stage file " + ShownPath(path) + " (" + Describe(status, why) +
                     ").");
     }
     const std::string_view plainText(reinterpret_cast<const char*>(plain.data()), plain.size());

@@ -3,6 +3,7 @@
 // read, every message quotes only an excerpt of the file, and no escape sequence of a
 // stage reaches the terminal.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <map>
 #include <string>
@@ -152,6 +153,23 @@ TEST_F(HostileStage, HugeMapRowsAreCutWhereTheReadersCut) {
     EXPECT_LT(check.outBytes, kMessageBound);
     if (const auto exported = Export(stage)) {
         EXPECT_EQ(exported->status, 0) << exported->err;
+    }
+}
+
+TEST_F(HostileStage, StageNameThatIsNoFileIsToldForWhatItIs) {
+    std::filesystem::create_directory(stages_ / "folder.tr2");
+    ASSERT_EQ(::mkfifo((stages_ / "pipe.tr2").c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {"folder.tr2", "not a regular file but a folder"},
+        {"pipe.tr2", "not a regular file but a pipe"},
+        {"none.tr2", "does not exist"},
+    };
+    for (const auto& [name, reason] : cases) {
+        SCOPED_TRACE(name);
+        const ProgramRun run = Game(stages_ / name);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_FALSE(run.timedOut);
+        EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
     }
 }
 
