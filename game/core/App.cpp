@@ -62,7 +62,7 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
         std::string error;
         if (!ReadReplayScript(options.replay, script, error)) {
             realPlatform.ShowMessage(Fail(error));
-            return 1;
+            return 2;  // as for any other bad command-line input
         }
         replay = std::make_unique<Replay>(realPlatform, liveInput, std::move(script));
         clock = replay.get();
