@@ -223,8 +223,9 @@ int WriteThrough(const std::filesystem::path& target, std::string_view bytes,
     }
     int failure = 0;
     if (existing != nullptr) {
-        // Best effort: only the superuser may give the file back to its owner.
-        (void)::fchown(fd, existing->st_uid, existing->st_gid);
+        if (::fchown(fd, existing->st_uid, existing->st_gid) != 0) {
+            // Only the superuser may give the file to another owner: the writer keeps it.
+        }
         if (::fchmod(fd, existing->st_mode & 07777) != 0) {
             failure = errno;
         }
