@@ -91,10 +91,10 @@ TEST(PacingRules, WakeTimeIsTheFirstDueMillisecondOrTheWindowEnd) {
 
 TEST(PacingRules, PacingHoldsAcrossTheClocksWrap) {
     const std::uint32_t start = 0xFFFF'FFFFu - 5;  // the second starts 6 ms before the wrap
-    EXPECT_EQ(NextWakeTime(start, 60, 1), 10u);
+    EXPECT_EQ(NextWakeTime(start, 60, 1), 11u);
     EXPECT_FALSE(FrameDue(9, start, 60, 1));
     EXPECT_TRUE(FrameDue(11, start, 60, 1));
-    EXPECT_EQ(NextWakeTime(start, 10, 10), 994u);
+    EXPECT_EQ(NextWakeTime(start, 10, 10), 995u);
     EXPECT_FALSE(SecondBoundaryPassed(994, start));
     EXPECT_TRUE(SecondBoundaryPassed(995, start));
 }
