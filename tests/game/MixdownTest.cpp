@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <deque>
 #include <sstream>
 
 #include "game/core/App.h"
@@ -44,7 +45,7 @@ class MixingPlatform : public HeadlessPlatform {
     std::vector<float> output;
 };
 
-std::size_t Requests(const std::vector<SoundRequest>& sounds, SoundId id) {
+std::size_t Requests(const std::deque<SoundRequest>& sounds, SoundId id) {
     return std::size_t(std::count_if(sounds.begin(), sounds.end(),
                                      [&](const SoundRequest& r) { return r.id == id; }));
 }
