@@ -120,7 +120,9 @@ bool SessionRecovery::EnsureOwnLock() {
 
 bool SessionRecovery::Write(const std::string& text) {
     QSaveFile file(path_);
+    // The stage may be unpublished work: readable by its owner only.
     const bool written = EnsureOwnLock() && file.open(QIODevice::WriteOnly) &&
+                         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
                          file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
                          file.commit();
     if (!written) {

@@ -40,6 +40,20 @@ TEST(ClearabilitySearch, ClearsASmallStageWithAReplayAndARoute) {
               std::string::npos);
 }
 
+TEST(ClearabilitySearch, PlansForTheLowSpecBuildWhenAsked) {
+    ClearabilityBounds bounds = Quick();
+    bounds.lowSpec = true;
+    int maxSeen = 0;
+    const ClearabilityResult result =
+        SearchForClear(SmallStage(), bounds, nullptr,
+                       [&](int, int maxFrames, std::uint64_t) { maxSeen = maxFrames; });
+    ASSERT_TRUE(result.found) << result.message;
+    EXPECT_EQ(maxSeen, 150 * 30 / 2 + 30);  // the time limit at 30 frames a second
+    // Doubled steps reach the goal in fewer frames than the normal build needs.
+    EXPECT_LT(result.clearFrame,
+              SearchForClear(SmallStage(), Quick(), nullptr, nullptr).clearFrame);
+}
+
 TEST(ClearabilitySearch, WalledInGoalIsNoClearWithinTheStatesTried) {
     StageDocument doc = SmallStage();
     for (int row = 0; row < 30; ++row) {

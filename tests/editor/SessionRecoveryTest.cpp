@@ -46,6 +46,9 @@ TEST_F(SessionRecoveryTest, FileAppearsOnlyAfterAMinuteOfUnsavedEdits) {
     session.recovery.Tick();
     EXPECT_TRUE(QFile::exists(session.recovery.FilePath()));
     EXPECT_TRUE(session.recovery.FilePath().startsWith(Folder()));
+    // Owner only: no group or other bits.
+    EXPECT_EQ(QFile::permissions(session.recovery.FilePath()) & 0x0FFF,
+              QFileDevice::ReadUser | QFileDevice::WriteUser);
 }
 
 TEST_F(SessionRecoveryTest, SavingRemovesTheFile) {
