@@ -1,5 +1,4 @@
 // The game program: parse the command line, build the platform, run the game.
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,6 +6,7 @@
 #include "game/core/App.h"
 #include "game/platform/HeadlessPlatform.h"
 #include "game/sdl/SdlPlatform.h"
+#include "support/ProgramPaths.h"
 
 namespace {
 
@@ -17,15 +17,6 @@ constexpr const char* kProgram = "Tarn Ver2.0Low";
 constexpr bool kLowSpec = false;
 constexpr const char* kProgram = "TarnVer2";
 #endif
-
-std::filesystem::path ProgramFolder(const char* argv0) {
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        return self.parent_path();
-    }
-    return std::filesystem::absolute(argv0, error).parent_path();
-}
 
 }  // namespace
 
@@ -46,14 +37,18 @@ int main(int argc, char** argv) {
         PrintVersion(std::cout, kProgram);
         return 0;
     }
-    if (options.root.empty()) {
-        options.root = ProgramFolder(argv[0]);
+    std::string error;
+    const auto paths = tarn::ChooseProgramPaths(options.root, tarn::ExecutableFolder(argv[0]),
+                                                tarn::ReadFolderEnvironment(), error);
+    if (!paths) {
+        std::cerr << kProgram << ": " << error << "\n";
+        return 1;
     }
     const ProgramInfo program{kLowSpec};
     if (options.headless) {
         HeadlessPlatform platform;
         PlatformInput nobody(platform, PlatformInput::Person::Nobody);
-        return RunGame(options, platform, nobody, program, std::cout);
+        return RunGame(options, *paths, platform, nobody, program, std::cout);
     }
     SdlPlatform platform(options.windowed);
     if (!platform.Ok()) {
@@ -61,5 +56,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     PlatformInput keyboard(platform, PlatformInput::Person::AtTheKeys);
-    return RunGame(options, platform, keyboard, program, std::cout);
+    return RunGame(options, *paths, platform, keyboard, program, std::cout);
 }

@@ -40,8 +40,8 @@ Failure ResolveStage(StageFolders& folders, const std::string& stage, std::strin
 
 }  // namespace
 
-int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInput,
-            const ProgramInfo& program, std::ostream& out,
+int RunGame(const Options& options, const ProgramPaths& paths, Platform& realPlatform,
+            InputSource& liveInput, const ProgramInfo& program, std::ostream& out,
             const std::function<void(Game&)>& prepare, const std::function<void(Game&)>& finish) {
     std::unique_ptr<Replay> replay;
     std::unique_ptr<Recording> record;
@@ -71,7 +71,7 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
         observer = record.get();
     }
 
-    Game game(realPlatform, *clock, *input, art::Builtin(), options.root);
+    Game game(realPlatform, *clock, *input, art::Builtin(), paths);
     game.state.lowSpec = program.lowSpec;
     game.run.observer = observer;
     // Under --stage there is no title to start, so no early key may open one.

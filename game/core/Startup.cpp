@@ -31,7 +31,8 @@ Failure Startup(Game& game, SettingsBuild build, bool needStageFolder) {
     st.bindings.KeyGiveUp = 0;
     st.bindings.KeyPower = 0;
 
-    const auto settingsPath = game.root / SettingsFileName(build);
+    // In an install the user's copy, which Optara writes, wins over the shipped file.
+    const auto settingsPath = game.paths.ConfigFileToRead(SettingsFileName(build));
     GameSettings settings;
     SettingsWarnings warnings;
     if (const auto status = ReadGameSettings(settingsPath, settings, warnings);
@@ -70,12 +71,16 @@ Failure Startup(Game& game, SettingsBuild build, bool needStageFolder) {
     game.screen.Refresh();
 
     StageFolders& folders = game.folders;
-    folders.StageDirs = ListStageFolders(game.root / "data");
+    folders.StageDirs = ListStageFolders(game.paths.StageFolderRoots());
     if (folders.StageDirs.empty() && !needStageFolder) {
         return std::nullopt;
     }
     if (folders.StageDirs.empty()) {
-        return Fail("No stage folder found below " + (game.root / "data").string() +
+        std::string where;
+        for (const auto& stageRoot : game.paths.StageFolderRoots()) {
+            where += (where.empty() ? "" : " or ") + stageRoot.string();
+        }
+        return Fail("No stage folder found below " + where +
                     ". The game needs at least one folder of stage files there.");
     }
     folders.StageDirNo = 1;
