@@ -36,8 +36,9 @@ OptaraCommand ParseOptaraCommandLine(const QStringList& arguments) {
                                            QStringLiteral("Show the version and exit."));
     const QCommandLineOption rootOption(
         QStringLiteral("root"),
-        QStringLiteral("Program folder holding the settings files (default: the folder of "
-                       "the executable)."),
+        QStringLiteral("Portable program folder holding the settings files (default: the "
+                       "folder of the executable, or in an install the user's "
+                       "$XDG_CONFIG_HOME/tarn2)."),
         QStringLiteral("DIR"));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
@@ -76,8 +77,20 @@ bool DisplayReachable() {
 
 int RunOptaraDialog(const QString& root, Messenger& messenger,
                     const std::function<void(OptaraDialog&)>& onShown) {
-    const QString folder = root.isEmpty() ? QCoreApplication::applicationDirPath() : root;
-    OptaraModel model(folder.toStdString());
+    std::string error;
+    const std::optional<ProgramPaths> paths =
+        ChooseProgramPaths(root.toStdString(), QCoreApplication::applicationDirPath().toStdString(),
+                           ReadFolderEnvironment(), error);
+    if (!paths) {
+        messenger.Show(error, kOptaraTitle, MessageIcon::Error);
+        return 1;
+    }
+    return RunOptaraDialog(*paths, messenger, onShown);
+}
+
+int RunOptaraDialog(const ProgramPaths& paths, Messenger& messenger,
+                    const std::function<void(OptaraDialog&)>& onShown) {
+    OptaraModel model(paths);
     SettingsWarnings warnings;
     const SettingsStatus status = model.Open(warnings);
     ShowEach(messenger, warnings);
