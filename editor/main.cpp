@@ -1,16 +1,20 @@
-// Gridsmith: the stage editor. With --export-bmp it writes the bitmap export of a stage
-// file and ends without opening a window.
+// Gridsmith: the stage editor. With --open it starts on a stage file (how a file manager
+// hands it one); with --export-bmp it writes the bitmap export of a stage file and ends
+// without opening a window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <cstdio>
+#include <string>
 
 #include "editor/app/GameLauncher.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/PagePrinter.h"
 #include "editor/app/StagePicture.h"
 #include "editor/app/UserDialogs.h"
+#include "support/ProgramPaths.h"
 #include "support/Version.h"
 
 namespace {
@@ -61,13 +65,17 @@ int main(int argc, char** argv) {
         QStringLiteral("Write the bitmap export of STAGE.tr2 to OUT.bmp (the next argument) "
                        "and exit without opening a window."),
         QStringLiteral("STAGE.tr2"));
+    const QCommandLineOption openOption(QStringLiteral("open"),
+                                        QStringLiteral("Open STAGE.tr2 in the editor."),
+                                        QStringLiteral("STAGE.tr2"));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
+    parser.addOption(openOption);
     parser.addOption(exportOption);
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("File name the file dialogs propose first (it is not opened)."),
-        QStringLiteral("[file | --export-bmp STAGE.tr2 OUT.bmp]"));
+        QStringLiteral("[file | --open STAGE.tr2 | --export-bmp STAGE.tr2 OUT.bmp]"));
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "Gridsmith: %s\n", parser.errorText().toLocal8Bit().constData());
         return 2;
@@ -103,14 +111,34 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QLatin1String(tarn::kVersion));
     QApplication::setFont(QFont(QStringLiteral("VL PGothic"), 9));
 
+    std::string error;
+    const auto paths =
+        tarn::ChooseProgramPaths({}, QCoreApplication::applicationDirPath().toStdString(),
+                                 tarn::ReadFolderEnvironment(), error);
+    if (!paths) {
+        std::fprintf(stderr, "Gridsmith: %s\n", error.c_str());
+        return 1;
+    }
+    // Without a work folder of its own the test play falls back on a private folder in
+    // the system's temporary folder.
+    const bool workFolderReady = tarn::PrepareWorkFolder(*paths, error);
+
     QtUserDialogs dialogs;
     QtPagePrinter printer;
     QtGameLauncher launcher;
     EditorServices services{
-        dialogs, printer, launcher, QCoreApplication::applicationDirPath(),
-        positional.isEmpty() ? std::string() : positional.front().toStdString()};
+        dialogs,
+        printer,
+        launcher,
+        QString::fromStdString(paths->programFolder.string()),
+        positional.isEmpty() ? std::string() : positional.front().toStdString(),
+        workFolderReady ? QString::fromStdString(paths->workFolder.string()) : QString()};
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();
+    if (parser.isSet(openOption)) {
+        window.Commands().OpenFile(
+            QFileInfo(parser.value(openOption)).absoluteFilePath().toStdString());
+    }
     return QApplication::exec();
 }

@@ -33,6 +33,8 @@ struct EditorServices {
     GameLauncher& launcher;
     QString programDir;           // where TarnVer2 lives
     std::string commandLineName;  // first name the file dialogs propose
+    QString workFolder;           // test-play copies go below it; empty: the system's
+                                  // temporary folder
 };
 
 class MainWindow : public QMainWindow {

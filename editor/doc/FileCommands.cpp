@@ -53,20 +53,26 @@ bool FileCommands::Open() {
     }
     dialogFileName_.clear();
     const std::string name = ui_.AskOpenFileName(dialogFileName_, filter_);
+    if (name.empty()) {
+        CaptionChanged();
+        return false;
+    }
+    return OpenFile(name);
+}
+
+bool FileCommands::OpenFile(const std::string& name) {
+    dialogFileName_ = name;
     bool opened = false;
-    if (!name.empty()) {
-        dialogFileName_ = name;
-        if (auto problem = OpenF(doc_, name)) {
-            if (problem->containerMessage) {
-                ui_.Inform(*problem->containerMessage);
-            }
-            ui_.ReportError(problem->text);
-        } else {
-            doc_.Modified = false;
-            opened = true;
-            if (onDocumentReplaced) {
-                onDocumentReplaced(DocumentChange::Opened);
-            }
+    if (auto problem = OpenF(doc_, name)) {
+        if (problem->containerMessage) {
+            ui_.Inform(*problem->containerMessage);
+        }
+        ui_.ReportError(problem->text);
+    } else {
+        doc_.Modified = false;
+        opened = true;
+        if (onDocumentReplaced) {
+            onDocumentReplaced(DocumentChange::Opened);
         }
     }
     CaptionChanged();

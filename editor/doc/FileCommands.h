@@ -45,6 +45,9 @@ class FileCommands {
     // Each returns whether the command went through (false: abandoned or cancelled).
     bool New();
     bool Open();
+    // Opens a named file as Open does once its dialog has answered (the command line's
+    // --open); the current document is replaced without the unsaved-changes prompt.
+    bool OpenFile(const std::string& name);
     SaveOutcome OverwriteSave();
     SaveOutcome SaveAs();
     // The unsaved-changes prompt before the window closes: true lets it close.

@@ -81,7 +81,7 @@ class RecordingLauncher : public GameLauncher {
 class EditorWindowTest : public ::testing::Test {
   protected:
     EditorWindowTest()
-        : window(EditorServices{dialogs, printer, launcher, ProgramDir(), "first.tr2"}) {
+        : window(EditorServices{dialogs, printer, launcher, ProgramDir(), "first.tr2", {}}) {
         window.show();
         QApplication::processEvents();
     }

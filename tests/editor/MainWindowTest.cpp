@@ -263,7 +263,7 @@ TEST_F(MainWindowTest, PrintWithoutPrinterTellsTheUser) {
 TEST_F(MainWindowTest, PrintCommandWritesAPdfPageThroughQPrinter) {
     const QString pdf = QString::fromStdString(folder.File("page.pdf"));
     QtPagePrinter pdfPrinter(pdf);
-    MainWindow printing(EditorServices{dialogs, pdfPrinter, launcher, QString(), {}});
+    MainWindow printing(EditorServices{dialogs, pdfPrinter, launcher, QString(), {}, {}});
     printing.PrintStage();
     EXPECT_TRUE(dialogs.messages.isEmpty());
     QFile file(pdf);
