@@ -1,13 +1,15 @@
 // tarn_assetgen: builds the program folder's pictures, sounds and settings files from the
-// sources in assets/, and draws the contact sheet.
+// sources in assets/, draws the contact sheet and the desktop's icons.
 //
 //   tarn_assetgen --sprites <assets/sprites> [--program <folder>] [--contact-sheet <png>]
+//                 [--icons <icon theme folder>]
 #include <cstdio>
 #include <exception>
 #include <string>
 
 #include "assets/gen/ArtCatalog.h"
 #include "assets/gen/ContactSheet.h"
+#include "assets/gen/DesktopIcons.h"
 #include "assets/gen/ProgramFolder.h"
 #include "support/PictureFile.h"
 
@@ -16,7 +18,7 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: tarn_assetgen --sprites <sprite folder> [--program <program folder>]"
-                 " [--contact-sheet <file.png>]\n");
+                 " [--contact-sheet <file.png>] [--icons <icon theme folder>]\n");
     return 2;
 }
 
@@ -24,7 +26,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     using namespace tarn::assetgen;
-    std::string spriteDir, programDir, sheetFile;
+    std::string spriteDir, programDir, sheetFile, iconDir;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc) {
@@ -36,11 +38,13 @@ int main(int argc, char** argv) {
             programDir = argv[++i];
         } else if (option == "--contact-sheet") {
             sheetFile = argv[++i];
+        } else if (option == "--icons") {
+            iconDir = argv[++i];
         } else {
             return Usage();
         }
     }
-    if (spriteDir.empty() || (programDir.empty() && sheetFile.empty())) {
+    if (spriteDir.empty() || (programDir.empty() && sheetFile.empty() && iconDir.empty())) {
         return Usage();
     }
     SpriteBook book;
@@ -69,6 +73,10 @@ int main(int argc, char** argv) {
                          tarn::Describe(status));
             return 1;
         }
+    }
+    if (!iconDir.empty() && !WriteDesktopIcons(book, iconDir, error)) {
+        std::fprintf(stderr, "tarn_assetgen: %s\n", error.c_str());
+        return 1;
     }
     return 0;
 }
