@@ -112,7 +112,10 @@ int RunGame(const Options& options, const ProgramPaths& paths, Platform& realPla
     }
     if (!options.screenshot.empty()) {
         const Surface& shot = game.screen.Presented();
-        if (SaveBmp(options.screenshot, shot) != PictureStatus::Ok) {
+        // BMP as ever; a name ending in .png asks for PNG (pictures for the web).
+        const bool png = options.screenshot.extension() == ".png";
+        if ((png ? SavePng(options.screenshot, shot) : SaveBmp(options.screenshot, shot)) !=
+            PictureStatus::Ok) {
             realPlatform.ShowMessage(
                 Fail("Cannot write the screenshot " + options.screenshot.string() + "."));
             status = status == 0 ? 1 : status;

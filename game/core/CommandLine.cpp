@@ -82,7 +82,7 @@ void PrintHelp(std::ostream& out, const std::string& program) {
         << "  --record FILE      record the keys and clock readings of this run to FILE\n"
         << "  --frames N         stop after N frames (0: once the first stage has loaded)\n"
         << "  --dump-state       print the game state as JSON at exit\n"
-        << "  --screenshot FILE  save the 640x480 view as BMP at exit\n"
+        << "  --screenshot FILE  save the 640x480 view as BMP (PNG for a .png name) at exit\n"
         << "  --help             show this help\n"
         << "  --version          show the version\n";
 }
