@@ -3,6 +3,7 @@
 // without opening a window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
@@ -53,6 +54,10 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    // A desktop launcher started without a file leaves "--open" with nothing after it.
+    if (arguments.size() > 1 && arguments.last() == QStringLiteral("--open")) {
+        arguments.removeLast();
     }
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Gridsmith, the Tarn 2 stage editor."));
@@ -122,6 +127,17 @@ int main(int argc, char** argv) {
     // Without a work folder of its own the test play falls back on a private folder in
     // the system's temporary folder.
     const bool workFolderReady = tarn::PrepareWorkFolder(*paths, error);
+    // Names on the command line are taken from where the editor was started.
+    const QString openName = parser.isSet(openOption)
+                                 ? QFileInfo(parser.value(openOption)).absoluteFilePath()
+                                 : QString();
+    const QString proposedName =
+        positional.isEmpty() ? QString() : QFileInfo(positional.front()).absoluteFilePath();
+    // An install keeps the user's stages in their stage folders: the file dialogs start
+    // there (they start in the working folder).
+    if (paths->Installed() && tarn::MakeUserFolder(paths->UserStageRoot(), error)) {
+        QDir::setCurrent(QString::fromStdString(paths->UserStageRoot().string()));
+    }
 
     QtUserDialogs dialogs;
     QtPagePrinter printer;
@@ -131,14 +147,13 @@ int main(int argc, char** argv) {
         printer,
         launcher,
         QString::fromStdString(paths->programFolder.string()),
-        positional.isEmpty() ? std::string() : positional.front().toStdString(),
+        proposedName.toStdString(),
         workFolderReady ? QString::fromStdString(paths->workFolder.string()) : QString()};
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();
-    if (parser.isSet(openOption)) {
-        window.Commands().OpenFile(
-            QFileInfo(parser.value(openOption)).absoluteFilePath().toStdString());
+    if (!openName.isEmpty()) {
+        window.Commands().OpenFile(openName.toStdString());
     }
     return QApplication::exec();
 }
