@@ -1,0 +1,83 @@
+// Optara on an installed program folder: the shipped files are only read, the user's
+// copies in their configuration folder are written and then win.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "settings/DefaultSettings.h"
+#include "settings/optara/OptaraModel.h"
+
+#include "OptaraTestSupport.h"
+
+namespace tarn::optara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ProgramFolder;
+
+class OptaraInstalledTest : public ::testing::Test {
+  protected:
+    OptaraInstalledTest() {
+        FolderEnvironment environment;
+        environment.home = user_.Path().string();
+        environment.temporary = user_.Path() / "tmp";
+        std::string error;
+        paths_ = *InstalledPaths(shipped_.Path(), environment, error);
+    }
+
+    ProgramFolder shipped_;
+    ProgramFolder user_;  // the user's home
+    ProgramPaths paths_;
+    SettingsWarnings warnings_;
+};
+
+TEST_F(OptaraInstalledTest, WithoutACopyTheShippedFileIsShownAndSavingMakesTheUsersCopy) {
+    shipped_.WriteSettings(SettingsBuild::Normal, 65, 2, 1);
+    const std::string shippedBytes = shipped_.Contents(shipped_.FileOf(SettingsBuild::Normal));
+    OptaraModel model(paths_);
+    ASSERT_EQ(model.Open(warnings_), SettingsStatus::Ok);
+    EXPECT_EQ(model.FrameRateIndex(), 2);
+    EXPECT_EQ(model.SourceOf(SettingsBuild::Normal), shipped_.FileOf(SettingsBuild::Normal));
+    EXPECT_EQ(model.FileOf(SettingsBuild::Normal), paths_.configFolder / "morva2.cfh");
+
+    model.SetFrameRateIndex(4);
+    ASSERT_EQ(model.Save(SettingsBuild::Normal), SettingsStatus::Ok);
+    EXPECT_EQ(shipped_.Contents(shipped_.FileOf(SettingsBuild::Normal)), shippedBytes);
+    struct stat info {};
+    ASSERT_EQ(::stat(paths_.configFolder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+    OptaraModel again(paths_);
+    ASSERT_EQ(again.Open(warnings_), SettingsStatus::Ok);
+    EXPECT_EQ(again.SourceOf(SettingsBuild::Normal), paths_.configFolder / "morva2.cfh");
+    EXPECT_EQ(again.FrameRateIndex(), 4);
+}
+
+TEST_F(OptaraInstalledTest, DamagedShippedFileIsLeftAloneAndTheDefaultsGoToTheUser) {
+    shipped_.WriteRaw(SettingsBuild::Normal, "ABC\r\n");
+    OptaraModel model(paths_);
+    ASSERT_EQ(model.Open(warnings_), SettingsStatus::TooShort);
+    ASSERT_EQ(model.CreateDefaultFile(SettingsBuild::Normal), SettingsStatus::Ok);
+    EXPECT_EQ(shipped_.Contents(shipped_.FileOf(SettingsBuild::Normal)), "ABC\r\n");
+    EXPECT_FALSE(fs::exists(shipped_.Path() / "morva2.cfh.bak"));
+    EXPECT_FALSE(fs::exists(model.BackupOf(SettingsBuild::Normal)));
+    EXPECT_EQ(model.KeyTable(), DefaultKeyTable());
+    GameSettings game;
+    EXPECT_EQ(ReadGameSettings(paths_.configFolder / "morva2.cfh", game, warnings_),
+              SettingsStatus::Ok);
+}
+
+TEST_F(OptaraInstalledTest, ConfigurationFolderThatCannotBeMadeFailsTheSave) {
+    shipped_.WriteSettings(SettingsBuild::Normal, 65, 2, 1);
+    fs::create_directories(paths_.configFolder.parent_path());
+    std::ofstream(paths_.configFolder) << "a file where the folder belongs";
+    OptaraModel model(paths_);
+    ASSERT_EQ(model.Open(warnings_), SettingsStatus::Ok);
+    model.SetFrameRateIndex(4);
+    EXPECT_EQ(model.Save(SettingsBuild::Normal), SettingsStatus::WriteFailed);
+    EXPECT_TRUE(model.HasUnsavedChanges(SettingsBuild::Normal));
+}
+
+}  // namespace
+}  // namespace tarn::optara
