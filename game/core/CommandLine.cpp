@@ -68,8 +68,10 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, Options& opti
 void PrintHelp(std::ostream& out, const std::string& program) {
     out << "Usage: " << program << " [options]\n"
         << "A side-scrolling platform game.\n\n"
-        << "  --root DIR         program folder with data/, bmp/, sound/, me/ (default: the\n"
-        << "                     executable's folder)\n"
+        << "  --root DIR         portable program folder with data/, bmp/, sound/, me/ that\n"
+        << "                     holds everything (default: the executable's folder; an\n"
+        << "                     installed one keeps each user's settings and stage folders\n"
+        << "                     in ~/.config/tarn2 and ~/.local/share/tarn2/data)\n"
         << "  --windowed         start in a window (Alt+Enter toggles full screen)\n"
         << "  --fullscreen       start full screen (the default)\n"
         << "  --stage NAME|FILE  skip the title menu and play that stage with 5 lives; a name\n"
