@@ -27,6 +27,16 @@ class InstalledFoldersTest : public ::testing::Test {
         return RunHeadless(folder, options, nullptr, {}, finish, false, nullptr, &paths);
     }
 
+    // The frame rate the game took from the settings, playing stage 1-1.
+    int FrameRateOfAStage() {
+        Options options;
+        options.stage = "1-1";
+        options.frames = 0;
+        int fps = 0;
+        Run(options, [&](Game& game) { fps = game.state.TargetFps; });
+        return fps;
+    }
+
     void AddUserStage(const std::string& stageFolder, double time) {
         fs::create_directories(paths.UserStageRoot() / stageFolder);
         const std::string text = WriteStageText(FloorStage(time));
@@ -85,22 +95,12 @@ TEST_F(InstalledFoldersTest, UsersSettingsCopyWinsOverTheShippedFile) {
     ASSERT_TRUE(MakeUserFolder(paths.configFolder, error)) << error;
     ASSERT_EQ(WriteSettingsFile(paths.configFolder / SettingsFileName(SettingsBuild::Normal), mine),
               SettingsStatus::Ok);
-    Options options;
-    options.stage = "1-1";
-    options.frames = 0;
-    int fps = 0;
-    Run(options, [&](Game& game) { fps = game.state.TargetFps; });
-    EXPECT_EQ(fps, 30);
+    EXPECT_EQ(FrameRateOfAStage(), 30);
 }
 
 TEST_F(InstalledFoldersTest, ShippedSettingsServeUntilTheUserHasACopy) {
     folder.WriteSettings(50, 16);
-    Options options;
-    options.stage = "1-1";
-    options.frames = 0;
-    int fps = 0;
-    Run(options, [&](Game& game) { fps = game.state.TargetFps; });
-    EXPECT_EQ(fps, 50);
+    EXPECT_EQ(FrameRateOfAStage(), 50);
     EXPECT_FALSE(fs::exists(paths.configFolder)) << "reading makes no folder of the user's";
 }
 
