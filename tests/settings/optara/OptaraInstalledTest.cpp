@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "settings/DefaultSettings.h"
+#include "settings/optara/DefaultFileOffer.h"
 #include "settings/optara/OptaraModel.h"
 
 #include "OptaraTestSupport.h"
@@ -66,6 +67,36 @@ TEST_F(OptaraInstalledTest, DamagedShippedFileIsLeftAloneAndTheDefaultsGoToTheUs
     GameSettings game;
     EXPECT_EQ(ReadGameSettings(paths_.configFolder / "morva2.cfh", game, warnings_),
               SettingsStatus::Ok);
+}
+
+TEST_F(OptaraInstalledTest, DamagedShippedFileIsOfferedAsANewCopyWithoutABackup) {
+    shipped_.WriteRaw(SettingsBuild::Normal, "ABC\r\n");
+    OptaraModel model(paths_);
+    const SettingsStatus status = model.Open(warnings_);
+    testing::RecordingMessenger messenger;
+    messenger.answers = {0};
+    EXPECT_TRUE(OfferDefaultFile(model, messenger, SettingsBuild::Normal, status, "終了する"));
+    ASSERT_EQ(messenger.questions.size(), 1u);
+    EXPECT_EQ(messenger.questions[0].choices[0], "作成する");
+    EXPECT_EQ(messenger.questions[0].text.find(".bak"), std::string::npos);
+    EXPECT_NE(messenger.questions[0].text.find(shipped_.FileOf(SettingsBuild::Normal).string()),
+              std::string::npos)
+        << "the message names the file that was read";
+}
+
+TEST_F(OptaraInstalledTest, DamagedUsersCopyIsRebuiltKeepingABackup) {
+    shipped_.WriteSettings(SettingsBuild::Normal, 65, 2, 1);
+    std::string error;
+    ASSERT_TRUE(MakeUserFolder(paths_.configFolder, error)) << error;
+    std::ofstream(paths_.configFolder / "morva2.cfh", std::ios::binary) << "ABC\r\n";
+    OptaraModel model(paths_);
+    const SettingsStatus status = model.Open(warnings_);
+    testing::RecordingMessenger messenger;
+    messenger.answers = {0};
+    EXPECT_TRUE(OfferDefaultFile(model, messenger, SettingsBuild::Normal, status, "終了する"));
+    ASSERT_EQ(messenger.questions.size(), 1u);
+    EXPECT_EQ(messenger.questions[0].choices[0], "作り直す");
+    EXPECT_EQ(shipped_.Contents(paths_.configFolder / "morva2.cfh.bak"), "ABC\r\n");
 }
 
 TEST_F(OptaraInstalledTest, ConfigurationFolderThatCannotBeMadeFailsTheSave) {
