@@ -51,7 +51,6 @@ FolderEnvironment ReadFolderEnvironment() {
     environment.home = Variable("HOME");
     environment.xdgConfigHome = Variable("XDG_CONFIG_HOME");
     environment.xdgDataHome = Variable("XDG_DATA_HOME");
-    environment.xdgStateHome = Variable("XDG_STATE_HOME");
     environment.xdgRuntimeDir = Variable("XDG_RUNTIME_DIR");
     std::error_code error;
     environment.temporary = fs::temp_directory_path(error);
@@ -92,7 +91,6 @@ ProgramPaths PortablePaths(const fs::path& folder) {
     paths.programFolder = folder;
     paths.configFolder = folder;
     paths.dataFolder = folder;
-    paths.stateFolder = folder;
     paths.workFolder = folder / "temp";
     return paths;
 }
@@ -102,12 +100,10 @@ std::optional<ProgramPaths> InstalledPaths(const fs::path& programFolder,
                                            std::string& error) {
     const fs::path config = BaseFolder(environment.xdgConfigHome, environment.home, ".config");
     const fs::path data = BaseFolder(environment.xdgDataHome, environment.home, ".local/share");
-    const fs::path state = BaseFolder(environment.xdgStateHome, environment.home, ".local/state");
-    if (config.empty() || data.empty() || state.empty()) {
+    if (config.empty() || data.empty()) {
         error =
             "No home folder is known (HOME is not set), so there is nowhere to keep your "
-            "settings and stages. Set HOME, or the XDG_CONFIG_HOME, XDG_DATA_HOME and "
-            "XDG_STATE_HOME folders.";
+            "settings and stages. Set HOME, or both XDG_CONFIG_HOME and XDG_DATA_HOME.";
         return std::nullopt;
     }
     ProgramPaths paths;
@@ -115,7 +111,6 @@ std::optional<ProgramPaths> InstalledPaths(const fs::path& programFolder,
     paths.programFolder = programFolder;
     paths.configFolder = config / kUserFolderName;
     paths.dataFolder = data / kUserFolderName;
-    paths.stateFolder = state / kUserFolderName;
     const fs::path runtime(environment.xdgRuntimeDir);
     if (!runtime.empty() && runtime.is_absolute()) {
         paths.workFolder = runtime / kUserFolderName;

@@ -1,7 +1,7 @@
 // Where the programs find their shipped files and keep the user's. A portable program
 // folder (the build's, an unpacked copy, or one named by --root) holds everything. An
-// installed one is only read: each user's settings, stage folders, kept state and work
-// files then go to the XDG base directories, below a folder named "tarn2".
+// installed one is only read: each user's settings, stage folders and work files
+// then go to the XDG base directories, below a folder named "tarn2".
 #pragma once
 
 #include <filesystem>
@@ -25,7 +25,6 @@ struct FolderEnvironment {
     std::string home;                 // HOME, else the user's entry in the password database
     std::string xdgConfigHome;        // XDG_CONFIG_HOME
     std::string xdgDataHome;          // XDG_DATA_HOME
-    std::string xdgStateHome;         // XDG_STATE_HOME
     std::string xdgRuntimeDir;        // XDG_RUNTIME_DIR
     std::filesystem::path temporary;  // the system's temporary folder
     unsigned userId = 0;
@@ -37,7 +36,6 @@ struct ProgramPaths {
     std::filesystem::path programFolder;  // the programs and their shipped, read-only data
     std::filesystem::path configFolder;   // settings and preferences files
     std::filesystem::path dataFolder;     // the user's data: data/ below it holds stage folders
-    std::filesystem::path stateFolder;    // kept between runs, but may be lost: recovery files
     std::filesystem::path workFolder;     // work files of one run (made by PrepareWorkFolder)
 
     bool Installed() const { return mode == FolderMode::Installed; }

@@ -32,7 +32,6 @@ TEST(PortablePaths, EverythingStaysInTheOneFolder) {
     EXPECT_FALSE(paths.Installed());
     EXPECT_EQ(paths.configFolder, "/games/tarn2");
     EXPECT_EQ(paths.dataFolder, "/games/tarn2");
-    EXPECT_EQ(paths.stateFolder, "/games/tarn2");
     EXPECT_EQ(paths.workFolder, "/games/tarn2/temp");
     EXPECT_EQ(paths.UserStageRoot(), "/games/tarn2/data");
     EXPECT_EQ(paths.StageFolderRoots(), std::vector<fs::path>{"/games/tarn2/data"});
@@ -42,7 +41,6 @@ TEST(InstalledPaths, XdgVariablesNameTheUsersFolders) {
     FolderEnvironment environment = HomeOnly("/home/ann");
     environment.xdgConfigHome = "/cfg";
     environment.xdgDataHome = "/dat";
-    environment.xdgStateHome = "/sta";
     environment.xdgRuntimeDir = "/run/user/1234";
     std::string error;
     const auto paths = InstalledPaths("/usr/lib/tarn2", environment, error);
@@ -51,7 +49,6 @@ TEST(InstalledPaths, XdgVariablesNameTheUsersFolders) {
     EXPECT_EQ(paths->programFolder, "/usr/lib/tarn2");
     EXPECT_EQ(paths->configFolder, "/cfg/tarn2");
     EXPECT_EQ(paths->dataFolder, "/dat/tarn2");
-    EXPECT_EQ(paths->stateFolder, "/sta/tarn2");
     EXPECT_EQ(paths->workFolder, "/run/user/1234/tarn2");
     EXPECT_EQ(paths->StageFolderRoots(),
               (std::vector<fs::path>{"/usr/lib/tarn2/data", "/dat/tarn2/data"}));
@@ -65,7 +62,6 @@ TEST(InstalledPaths, UnsetOrRelativeVariablesFallBackBelowTheHomeFolder) {
     ASSERT_TRUE(paths) << error;
     EXPECT_EQ(paths->configFolder, "/home/ann/.config/tarn2");
     EXPECT_EQ(paths->dataFolder, "/home/ann/.local/share/tarn2");
-    EXPECT_EQ(paths->stateFolder, "/home/ann/.local/state/tarn2");
     EXPECT_EQ(paths->UserStageRoot(), "/home/ann/.local/share/tarn2/data");
 }
 
@@ -78,7 +74,7 @@ TEST(InstalledPaths, WithoutARuntimeFolderWorkFilesGoToAFolderOfTheUsersInTempor
 
 TEST(InstalledPaths, NoHomeAndNoVariablesIsAnError) {
     FolderEnvironment environment;
-    environment.xdgConfigHome = "/cfg";  // the data and state folders are still unknown
+    environment.xdgConfigHome = "/cfg";  // the data folder is still unknown
     std::string error;
     EXPECT_FALSE(InstalledPaths("/usr/lib/tarn2", environment, error));
     EXPECT_NE(error.find("HOME"), std::string::npos);
