@@ -18,18 +18,18 @@ for path in ./usr/bin/tarn2 ./usr/bin/tarn2-low ./usr/bin/gridsmith ./usr/bin/op
     ./usr/share/applications/gridsmith.desktop ./usr/share/mime/packages/tarn2.xml \
     ./usr/share/metainfo/net.tarn2.tarnver2.metainfo.xml \
     ./usr/share/icons/hicolor/256x256/apps/tarn2.png ./usr/share/man/man6/tarn2.6.gz; do
-    echo "$contents" | grep -qF " $path" || fail "the package lacks $path"
+    grep -qF " $path" <<<"$contents" || fail "the package lacks $path"
 done
-echo "$contents" | grep -qF './usr/bin/tarn2 -> ../lib/tarn2/TarnVer2' ||
+grep -qF './usr/bin/tarn2 -> ../lib/tarn2/TarnVer2' <<<"$contents" ||
     fail "bin/tarn2 is not a relative link in the package"
 
 [ "$(dpkg-deb --field "$deb" Package)" = tarn2 ] || fail "the package is not named tarn2"
 depends=$(dpkg-deb --field "$deb" Depends)
 for library in libc6 libsdl2 libqt6widgets6 libfontconfig1 fonts-vlgothic; do
-    echo "$depends" | grep -q "$library" || fail "Depends lacks $library: $depends"
+    grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
 dpkg -x "$deb" "$SCRATCH/unpacked"
 version=$("$SCRATCH/unpacked/usr/bin/tarn2" --version) || fail "the unpacked tarn2 did not run"
-echo "$version" | grep -q '^TarnVer2 [0-9]' || fail "unexpected version: $version"
+grep -q '^TarnVer2 [0-9]' <<<"$version" || fail "unexpected version: $version"
 echo "deb package ok"

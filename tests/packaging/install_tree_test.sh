@@ -20,7 +20,8 @@ for pair in "tarn2:TarnVer2" "tarn2-low:Tarn Ver2.0Low" "gridsmith:Gridsmith" \
     esac
     [ "$(readlink -f "$link")" = "$(readlink -f "$PROGRAM/$executable")" ] ||
         fail "bin/$command does not lead to $executable"
-    "$link" --version | grep -q "2\." || fail "$command --version"
+    version=$("$link" --version) || fail "$command --version failed"
+    grep -q " 2\." <<<"$version" || fail "$command --version: $version"
 done
 
 for file in installed morva2.cfh morva2.cf bg.jpg bmp/std.bmp me/---a.bmp sound/jump01.wav \
@@ -59,7 +60,7 @@ for size in 16 32 48 64 128 256; do
         mimetypes/application-x-tarn2-stage; do
         file=$PREFIX/share/icons/hicolor/${size}x$size/$icon.png
         [ -f "$file" ] || fail "no icon $icon at $size"
-        file "$file" | grep -q "PNG image data, $size x $size, 8-bit/color RGBA" ||
+        grep -q "PNG image data, $size x $size, 8-bit/color RGBA" <<<"$(file "$file")" ||
             fail "$file is not a $size x $size RGBA PNG"
     done
 done

@@ -29,8 +29,8 @@ snapshot() {
 
 before=$(snapshot)
 state=$(play --stage 1-1 --frames 60 --dump-state) || fail "the installed game did not play"
-echo "$state" | grep -q '"CurrentStage":"1-1"' || fail "no stage 1-1 in: $state"
-echo "$state" | grep -q '"frames":60' || fail "the run did not last 60 frames: $state"
+grep -q '"CurrentStage":"1-1"' <<<"$state" || fail "no stage 1-1 in: $state"
+grep -q '"frames":60' <<<"$state" || fail "the run did not last 60 frames: $state"
 after=$(snapshot)
 changed=$(diff <(echo "$before") <(echo "$after") | grep '^[<>]' || true)
 [ -z "$changed" ] || fail "the game wrote files: $changed"
@@ -54,9 +54,9 @@ KEYS
 chmod a+r "$SCRATCH/menu.txt"
 state=$(play --replay "$SCRATCH/menu.txt" --frames 120 --dump-state) ||
     fail "the menu run failed"
-echo "$state" | grep -q '"CurrentStage":"1-1","NextStage":"1-3"' ||
+grep -q '"CurrentStage":"1-1","NextStage":"1-3"' <<<"$state" ||
     fail "the menu did not start the user's stage folder: $state"
 # The shipped folder stays the first: without the menu, 1-1 is the shipped one.
 state=$(play --stage 1-1 --frames 0 --dump-state)
-echo "$state" | grep -q '"NextStage":"1-2"' || fail "the shipped folder is not first: $state"
+grep -q '"NextStage":"1-2"' <<<"$state" || fail "the shipped folder is not first: $state"
 echo "installed game ok"
