@@ -3,16 +3,17 @@
 // without opening a window.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
+#include <QSettings>
 #include <cstdio>
 #include <string>
 
 #include "editor/app/GameLauncher.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/PagePrinter.h"
+#include "editor/app/QtJapanese.h"
 #include "editor/app/StagePicture.h"
 #include "editor/app/UserDialogs.h"
 #include "support/ProgramPaths.h"
@@ -71,16 +72,16 @@ int main(int argc, char** argv) {
                        "and exit without opening a window."),
         QStringLiteral("STAGE.tr2"));
     const QCommandLineOption openOption(QStringLiteral("open"),
-                                        QStringLiteral("Open STAGE.tr2 in the editor."),
-                                        QStringLiteral("STAGE.tr2"));
+                                        QStringLiteral("Open the stage FILE at start-up."),
+                                        QStringLiteral("FILE"));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
-    parser.addOption(openOption);
     parser.addOption(exportOption);
+    parser.addOption(openOption);
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("File name the file dialogs propose first (it is not opened)."),
-        QStringLiteral("[file | --open STAGE.tr2 | --export-bmp STAGE.tr2 OUT.bmp]"));
+        QStringLiteral("[--open STAGE.tr2] [file | --export-bmp STAGE.tr2 OUT.bmp]"));
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "Gridsmith: %s\n", parser.errorText().toLocal8Bit().constData());
         return 2;
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Gridsmith"));
     QApplication::setApplicationVersion(QLatin1String(tarn::kVersion));
     QApplication::setFont(QFont(QStringLiteral("VL PGothic"), 9));
+    InstallQtJapanese(app);
 
     std::string error;
     const auto paths =
@@ -127,33 +129,36 @@ int main(int argc, char** argv) {
     // Without a work folder of its own the test play falls back on a private folder in
     // the system's temporary folder.
     const bool workFolderReady = tarn::PrepareWorkFolder(*paths, error);
-    // Names on the command line are taken from where the editor was started.
-    const QString openName = parser.isSet(openOption)
-                                 ? QFileInfo(parser.value(openOption)).absoluteFilePath()
-                                 : QString();
-    const QString proposedName =
-        positional.isEmpty() ? QString() : QFileInfo(positional.front()).absoluteFilePath();
-    // An install keeps the user's stages in their stage folders: the file dialogs start
-    // there (they start in the working folder).
+    // An install keeps the user's stages in their own stage folders.
+    QString userStageFolder;
     if (paths->Installed() && tarn::MakeUserFolder(paths->UserStageRoot(), error)) {
-        QDir::setCurrent(QString::fromStdString(paths->UserStageRoot().string()));
+        userStageFolder = QString::fromStdString(paths->UserStageRoot().string());
     }
 
     QtUserDialogs dialogs;
     QtPagePrinter printer;
     QtGameLauncher launcher;
+    // ~/.config/tarn2/Gridsmith.ini (or below $XDG_CONFIG_HOME).
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tarn2"),
+                       QStringLiteral("Gridsmith"));
+    // A name typed in a shell means one in the shell's folder.
+    const std::string firstName =
+        positional.isEmpty() ? std::string()
+                             : QFileInfo(positional.front()).absoluteFilePath().toStdString();
     EditorServices services{
         dialogs,
         printer,
         launcher,
+        settings,
         QString::fromStdString(paths->programFolder.string()),
-        proposedName.toStdString(),
-        workFolderReady ? QString::fromStdString(paths->workFolder.string()) : QString()};
+        firstName,
+        workFolderReady ? QString::fromStdString(paths->workFolder.string()) : QString(),
+        userStageFolder};
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();
-    if (!openName.isEmpty()) {
-        window.Commands().OpenFile(openName.toStdString());
+    if (parser.isSet(openOption)) {
+        window.OpenStageFile(QFileInfo(parser.value(openOption)).absoluteFilePath());
     }
     return QApplication::exec();
 }

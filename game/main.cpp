@@ -5,6 +5,7 @@
 
 #include "game/core/App.h"
 #include "game/platform/HeadlessPlatform.h"
+#include "game/platform/Preferences.h"
 #include "game/sdl/SdlPlatform.h"
 #include "support/ProgramPaths.h"
 
@@ -50,11 +51,27 @@ int main(int argc, char** argv) {
         PlatformInput nobody(platform, PlatformInput::Person::Nobody);
         return RunGame(options, *paths, platform, nobody, program, std::cout);
     }
-    SdlPlatform platform(options.windowed);
+    // The preferences live with the settings: in an install, in the user's folder.
+    const auto preferencesFile = PreferencesFile(paths->configFolder);
+    const Preferences stored = ReadPreferences(preferencesFile);
+    Preferences preferences = WithCommandLine(stored, options);
+    SdlPlatform platform(WindowChoice{options.windowed, stored.windowWidth, stored.windowHeight,
+                                      preferences.smoothScaling});
     if (!platform.Ok()) {
         std::cerr << kProgram << ": cannot open the game window: " << platform.Error() << "\n";
         return 1;
     }
+    platform.SetVolumes(preferences.musicVolume, preferences.effectsVolume);
     PlatformInput keyboard(platform, PlatformInput::Person::AtTheKeys);
-    return RunGame(options, *paths, platform, keyboard, program, std::cout);
+    const int status = RunGame(options, *paths, platform, keyboard, program, std::cout);
+    preferences.windowWidth = platform.WindowedWidth();
+    preferences.windowHeight = platform.WindowedHeight();
+    std::string folderError;
+    if (preferences != stored &&
+        ((paths->Installed() && !tarn::MakeUserFolder(paths->configFolder, folderError)) ||
+         !WritePreferences(preferencesFile, preferences))) {
+        std::cerr << kProgram << ": cannot keep the preferences in " << preferencesFile.string()
+                  << "\n";
+    }
+    return status;
 }
