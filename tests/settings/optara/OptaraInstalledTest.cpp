@@ -27,6 +27,17 @@ class OptaraInstalledTest : public ::testing::Test {
         paths_ = *InstalledPaths(shipped_.Path(), environment, error);
     }
 
+    // Opens the normal build's damaged file and accepts the offer of the defaults; the
+    // offer as it was put.
+    Question AcceptedOfferOnOpening() {
+        OptaraModel model(paths_);
+        const SettingsStatus status = model.Open(warnings_);
+        testing::RecordingMessenger messenger;
+        messenger.answers = {0};
+        EXPECT_TRUE(OfferDefaultFile(model, messenger, SettingsBuild::Normal, status, "終了する"));
+        return messenger.questions.empty() ? Question{} : messenger.questions.front();
+    }
+
     ProgramFolder shipped_;
     ProgramFolder user_;  // the user's home
     ProgramPaths paths_;
@@ -71,16 +82,11 @@ TEST_F(OptaraInstalledTest, DamagedShippedFileIsLeftAloneAndTheDefaultsGoToTheUs
 
 TEST_F(OptaraInstalledTest, DamagedShippedFileIsOfferedAsANewCopyWithoutABackup) {
     shipped_.WriteRaw(SettingsBuild::Normal, "ABC\r\n");
-    OptaraModel model(paths_);
-    const SettingsStatus status = model.Open(warnings_);
-    testing::RecordingMessenger messenger;
-    messenger.answers = {0};
-    EXPECT_TRUE(OfferDefaultFile(model, messenger, SettingsBuild::Normal, status, "終了する"));
-    ASSERT_EQ(messenger.questions.size(), 1u);
-    EXPECT_EQ(messenger.questions[0].choices[0], "作成する");
-    EXPECT_EQ(messenger.questions[0].text.find(".bak"), std::string::npos);
-    EXPECT_NE(messenger.questions[0].text.find(shipped_.FileOf(SettingsBuild::Normal).string()),
-              std::string::npos)
+    const Question offer = AcceptedOfferOnOpening();
+    ASSERT_FALSE(offer.choices.empty());
+    EXPECT_EQ(offer.choices[0], "作成する");
+    EXPECT_EQ(offer.text.find(".bak"), std::string::npos);
+    EXPECT_NE(offer.text.find(shipped_.FileOf(SettingsBuild::Normal).string()), std::string::npos)
         << "the message names the file that was read";
 }
 
@@ -89,13 +95,9 @@ TEST_F(OptaraInstalledTest, DamagedUsersCopyIsRebuiltKeepingABackup) {
     std::string error;
     ASSERT_TRUE(MakeUserFolder(paths_.configFolder, error)) << error;
     std::ofstream(paths_.configFolder / "morva2.cfh", std::ios::binary) << "ABC\r\n";
-    OptaraModel model(paths_);
-    const SettingsStatus status = model.Open(warnings_);
-    testing::RecordingMessenger messenger;
-    messenger.answers = {0};
-    EXPECT_TRUE(OfferDefaultFile(model, messenger, SettingsBuild::Normal, status, "終了する"));
-    ASSERT_EQ(messenger.questions.size(), 1u);
-    EXPECT_EQ(messenger.questions[0].choices[0], "作り直す");
+    const Question offer = AcceptedOfferOnOpening();
+    ASSERT_FALSE(offer.choices.empty());
+    EXPECT_EQ(offer.choices[0], "作り直す");
     EXPECT_EQ(shipped_.Contents(paths_.configFolder / "morva2.cfh.bak"), "ABC\r\n");
 }
 
