@@ -57,7 +57,7 @@ TEST(MixdownTest, PlayedStageNeverReachesFullScaleAndCarriesNoOffset) {
     options.root = program;
     options.headless = true;
     options.stage = "1-1";
-    options.replay = std::filesystem::path(source) / "assets/stages/replays/1-1.rpl";
+    options.replay = std::filesystem::path(source) / "assets/stages/standard/replays/1-1.rpl";
     options.frames = 900;
     MixingPlatform platform;
     PlatformInput nobody(platform, PlatformInput::Person::Nobody);

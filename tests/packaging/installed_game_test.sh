@@ -40,17 +40,23 @@ MINE=$USER_HOME/data/tarn2/data/mine
 mkdir -p "$MINE"
 cp "$PREFIX/lib/tarn2/data/standard/1-2.tr2" "$MINE/1-1.tr2"
 give_to_user "$USER_HOME"
-# Up to the stage folder item, Enter for the next folder, Down to Start, Enter.
-cat >"$SCRATCH/menu.txt" <<'KEYS'
-2 38
-3
-4 13
-5
-6 40
-7
-8 13
-9
-KEYS
+# Up to the stage folder item, Enter once per shipped folder to reach the user's, which
+# comes after them, then Down to Start and Enter.
+shipped=$(find "$PREFIX/lib/tarn2/data" -mindepth 1 -maxdepth 1 -type d | wc -l)
+{
+    echo "2 38"
+    echo "3"
+    frame=4
+    for _ in $(seq "$shipped"); do
+        echo "$frame 13"
+        echo "$((frame + 1))"
+        frame=$((frame + 2))
+    done
+    echo "$frame 40"
+    echo "$((frame + 1))"
+    echo "$((frame + 2)) 13"
+    echo "$((frame + 3))"
+} >"$SCRATCH/menu.txt"
 chmod a+r "$SCRATCH/menu.txt"
 state=$(play --replay "$SCRATCH/menu.txt" --frames 120 --dump-state) ||
     fail "the menu run failed"
