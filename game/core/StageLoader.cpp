@@ -113,6 +113,7 @@ Failure StageLoader::ReadData(const std::string& name, const std::string& title,
     GameState& state = play.state;
     Layers& layers = play.layers;
     state.stage.CurrentStage = title;
+    layers.kept.Stop();  // until PBuffer is composed anew
     screen.view.picture = Surface{};
     screen.view.Cls();
 
@@ -157,6 +158,7 @@ Failure StageLoader::ReadData(const std::string& name, const std::string& title,
     ResetSurface(layers.PBuffer, kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin, kBlack);
     BitBlt(layers.PBuffer, 0, 0, layers.BackPIC.width(), layers.BackPIC.height(), layers.BackPIC, 0,
            0);
+    StartKeeping(layers);
     return std::nullopt;
 }
 
