@@ -90,6 +90,34 @@ void RestoreKeptArea(Layers& layers, int x, int y, int w, int h) {
     kept.Repaired(area);
 }
 
+void ComposeWhole(Layers& layers) {
+    Surface& out = layers.PBuffer;
+    const Surface& back = layers.BackPIC;
+    if (!SameSize(back, layers.MainV) || !SameSize(back, layers.MainMask)) {
+        FillWhole(out, kBlack);
+        BitBlt(out, 0, 0, back.width(), back.height(), back, 0, 0);
+        HEXRNDData::MaskBilt(out, layers.MainV, layers.MainMask, layers.MainV.width(),
+                             layers.MainV.height(), 0, 0, 0, 0);
+        return;
+    }
+    // One pass: every pixel is written once.
+    const int width = std::min(back.width(), out.width());
+    const int height = std::min(back.height(), out.height());
+    for (int row = 0; row < out.height(); ++row) {
+        std::uint32_t* o = out.Row(row);
+        int col = 0;
+        if (row < height) {
+            const std::uint32_t* b = back.Row(row);
+            const std::uint32_t* m = layers.MainMask.Row(row);
+            const std::uint32_t* v = layers.MainV.Row(row);
+            for (; col < width; ++col) {
+                o[col] = (b[col] & m[col]) | v[col];
+            }
+        }
+        std::fill(o + col, o + out.width(), kBlack);
+    }
+}
+
 void StartKeeping(Layers& layers) {
     // A repair writes only where every layer has pixels; beyond that the picture keeps
     // what was drawn there, which only a frame by frame composition reproduces.

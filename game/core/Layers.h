@@ -30,6 +30,10 @@ inline constexpr int kPBufferMargin = 100;
 // Copies the area from BackPIC onto PBuffer, then MainV through MainMask over it.
 void RestoreArea(Layers& layers, int x, int y, int w, int h);
 
+// Composes the whole of PBuffer as a load leaves it: BackPIC with MainV through MainMask
+// over it, black where BackPIC has no pixels.
+void ComposeWhole(Layers& layers);
+
 // RestoreArea that leaves the kept pins inside the area pinned (for recomposing them).
 void RestoreKeepingPins(Layers& layers, int x, int y, int w, int h);
 

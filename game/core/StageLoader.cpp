@@ -102,7 +102,10 @@ Failure StageLoader::BuildBackground(Layers& layers, const std::filesystem::path
         backgroundWidth_ = size.width();
         backgroundHeight_ = size.height();
     }
-    layers.BackPIC.Reset(backgroundWidth_, backgroundHeight_);
+    if (layers.BackPIC.width() != backgroundWidth_ ||
+        layers.BackPIC.height() != backgroundHeight_) {
+        layers.BackPIC.Reset(backgroundWidth_, backgroundHeight_);
+    }
     TileBackground(layers.BackPIC, BackB);
     LoadedBackground = tileName;
     return std::nullopt;
@@ -155,9 +158,11 @@ Failure StageLoader::ReadData(const std::string& name, const std::string& title,
     ResetSurface(layers.MainMask, kMapWidth, kMapHeight, kWhite);
     FillStage(state, layers, play.art, play.services, text);
 
-    ResetSurface(layers.PBuffer, kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin, kBlack);
-    BitBlt(layers.PBuffer, 0, 0, layers.BackPIC.width(), layers.BackPIC.height(), layers.BackPIC, 0,
-           0);
+    if (layers.PBuffer.width() != kMapWidth + kPBufferMargin ||
+        layers.PBuffer.height() != kMapHeight + kPBufferMargin) {
+        layers.PBuffer.Reset(kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin);
+    }
+    ComposeWhole(layers);
     StartKeeping(layers);
     return std::nullopt;
 }
