@@ -55,7 +55,8 @@ bool PauseKeyHeld(const GameState& st) {
 }
 
 // Waits for Space to be released and then Enter, for as long as input can arrive within
-// the frame. Returns false when the run is to end meanwhile.
+// the frame, looking at the keys once a frame period and drawing nothing meanwhile.
+// Returns false when the run is to end meanwhile.
 bool Pause(GameState& st, Screen& screen, RunControl& run, GameClock& clock) {
     screen.SetPrintPosition(0, 100);
     screen.Print("");
@@ -66,6 +67,7 @@ bool Pause(GameState& st, Screen& screen, RunControl& run, GameClock& clock) {
     screen.Print("                                  Press Enter To Restart");
     screen.view.FontSize = kViewFontPoints;
     screen.Refresh();
+    const auto framePeriod = std::uint32_t(1000 / PacingFps(st.TargetFps));
     bool spaceReleased = false;
     for (;;) {
         if (run.NoInputDueThisFrame()) {
@@ -80,7 +82,7 @@ bool Pause(GameState& st, Screen& screen, RunControl& run, GameClock& clock) {
         if (spaceReleased && st.keys.Held(vk::kReturn)) {
             return true;
         }
-        clock.WaitUntil(clock.Clock() + 5);
+        clock.WaitUntil(clock.Clock() + framePeriod);
     }
 }
 
