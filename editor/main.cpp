@@ -2,13 +2,16 @@
 // file and ends without opening a window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
+#include <QSettings>
 #include <cstdio>
 
 #include "editor/app/GameLauncher.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/PagePrinter.h"
+#include "editor/app/QtJapanese.h"
 #include "editor/app/StagePicture.h"
 #include "editor/app/UserDialogs.h"
 #include "support/Version.h"
@@ -61,13 +64,17 @@ int main(int argc, char** argv) {
         QStringLiteral("Write the bitmap export of STAGE.tr2 to OUT.bmp (the next argument) "
                        "and exit without opening a window."),
         QStringLiteral("STAGE.tr2"));
+    const QCommandLineOption openOption(QStringLiteral("open"),
+                                        QStringLiteral("Open the stage FILE at start-up."),
+                                        QStringLiteral("FILE"));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
     parser.addOption(exportOption);
+    parser.addOption(openOption);
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("File name the file dialogs propose first (it is not opened)."),
-        QStringLiteral("[file | --export-bmp STAGE.tr2 OUT.bmp]"));
+        QStringLiteral("[--open STAGE.tr2] [file | --export-bmp STAGE.tr2 OUT.bmp]"));
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "Gridsmith: %s\n", parser.errorText().toLocal8Bit().constData());
         return 2;
@@ -102,15 +109,25 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Gridsmith"));
     QApplication::setApplicationVersion(QLatin1String(tarn::kVersion));
     QApplication::setFont(QFont(QStringLiteral("VL PGothic"), 9));
+    InstallQtJapanese(app);
 
     QtUserDialogs dialogs;
     QtPagePrinter printer;
     QtGameLauncher launcher;
+    // ~/.config/tarn2/Gridsmith.ini (or below $XDG_CONFIG_HOME).
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tarn2"),
+                       QStringLiteral("Gridsmith"));
+    // A name typed in a shell means one in the shell's folder.
+    const std::string firstName =
+        positional.isEmpty() ? std::string()
+                             : QFileInfo(positional.front()).absoluteFilePath().toStdString();
     EditorServices services{
-        dialogs, printer, launcher, QCoreApplication::applicationDirPath(),
-        positional.isEmpty() ? std::string() : positional.front().toStdString()};
+        dialogs, printer, launcher, settings, QCoreApplication::applicationDirPath(), firstName};
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();
+    if (parser.isSet(openOption)) {
+        window.OpenStageFile(QFileInfo(parser.value(openOption)).absoluteFilePath());
+    }
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 
 #include "game/core/App.h"
 #include "game/platform/HeadlessPlatform.h"
+#include "game/platform/Preferences.h"
 #include "game/sdl/SdlPlatform.h"
 
 namespace {
@@ -55,11 +56,23 @@ int main(int argc, char** argv) {
         PlatformInput nobody(platform, PlatformInput::Person::Nobody);
         return RunGame(options, platform, nobody, program, std::cout);
     }
-    SdlPlatform platform(options.windowed);
+    const auto preferencesFile = PreferencesFile(options.root);
+    const Preferences stored = ReadPreferences(preferencesFile);
+    Preferences preferences = WithCommandLine(stored, options);
+    SdlPlatform platform(WindowChoice{options.windowed, stored.windowWidth, stored.windowHeight,
+                                      preferences.smoothScaling});
     if (!platform.Ok()) {
         std::cerr << kProgram << ": cannot open the game window: " << platform.Error() << "\n";
         return 1;
     }
+    platform.SetVolumes(preferences.musicVolume, preferences.effectsVolume);
     PlatformInput keyboard(platform, PlatformInput::Person::AtTheKeys);
-    return RunGame(options, platform, keyboard, program, std::cout);
+    const int status = RunGame(options, platform, keyboard, program, std::cout);
+    preferences.windowWidth = platform.WindowedWidth();
+    preferences.windowHeight = platform.WindowedHeight();
+    if (preferences != stored && !WritePreferences(preferencesFile, preferences)) {
+        std::cerr << kProgram << ": cannot keep the preferences in " << preferencesFile.string()
+                  << "\n";
+    }
+    return status;
 }

@@ -3,6 +3,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <string>
 
@@ -141,6 +142,21 @@ std::optional<std::string> FromUtf8Strict(std::string_view text) {
         return std::nullopt;
     }
     return output;
+}
+
+std::vector<std::string> UnconvertibleCharacters(std::string_view utf8) {
+    std::vector<std::string> found;
+    while (!utf8.empty()) {
+        const bool ascii = static_cast<unsigned char>(utf8.front()) < 0x80;
+        const std::size_t length = ascii ? 1 : Utf8SequenceLength(utf8);
+        const std::string character(utf8.substr(0, length));
+        utf8.remove_prefix(length);
+        if (!ascii && !FromUtf8Strict(character) &&
+            std::find(found.begin(), found.end(), character) == found.end()) {
+            found.push_back(character);
+        }
+    }
+    return found;
 }
 
 }  // namespace tarn::cp932

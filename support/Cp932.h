@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarn::cp932 {
 
@@ -21,5 +22,9 @@ std::string FromUtf8(std::string_view text);
 // Strict forms: nothing when any byte or character does not convert.
 std::optional<std::string> ToUtf8Strict(std::string_view text);
 std::optional<std::string> FromUtf8Strict(std::string_view text);
+
+// The characters of a UTF-8 text that code page 932 cannot hold (each once, in order of
+// first appearance; a malformed sequence counts as one such character).
+std::vector<std::string> UnconvertibleCharacters(std::string_view utf8);
 
 }  // namespace tarn::cp932

@@ -76,7 +76,8 @@ Mix JumpSound(int rate) {
     Note note = Tone(Wave::Square, 0, 0.15, 280, 880, 0.6, {0.003, 0.12, 0.4, 0.04});
     note.duty = 0.25;
     mix.Add(note);
-    mix.Normalise(0.6);
+    // A thin pulse spends most of its cycle near zero: its peak sits high for its loudness.
+    mix.Normalise(0.8);
     return mix;
 }
 
@@ -160,9 +161,7 @@ Mix TimeTick(int rate) {
 
 Mix ExtraLifeSound(int rate) {
     const Instrument voice = Pulse(0.25, 0.5, {0.002, 0.04, 0.8, 0.02}, 0.9);
-    Mix mix = Tune(rate, 150, "o5 l16 e g >e c d g8", voice);
-    mix.Scale(0.8);  // a thin pulse is loud for its peak
-    return mix;
+    return Tune(rate, 150, "o5 l16 e g >e c d g8", voice);
 }
 
 Mix OpeningTune(int rate) {

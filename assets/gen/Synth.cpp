@@ -7,6 +7,18 @@
 
 namespace tarn::assetgen {
 
+namespace {
+
+// A pulse of the given duty with its mean taken out: high for the first `duty` of each
+// cycle and low for the rest, the two levels 2 apart and balanced around zero. A plain
+// +1/-1 pulse of duty d carries 2d - 1 of DC, which only eats headroom and thumps where a
+// note starts and stops.
+double PulseLevel(double phase, double duty) {
+    return (phase < duty ? 1.0 : -1.0) - (2 * duty - 1);
+}
+
+}  // namespace
+
 double NoteFrequency(double noteNumber) {
     return 440.0 * std::pow(2.0, (noteNumber - 69) / 12);
 }
@@ -69,7 +81,7 @@ void Mix::Add(const Note& note) {
         double value = 0;
         switch (note.wave) {
             case Wave::Square:
-                value = phase < note.duty ? 1 : -1;
+                value = PulseLevel(phase, note.duty);
                 break;
             case Wave::Triangle:
                 value = phase < 0.5 ? 4 * phase - 1 : 3 - 4 * phase;

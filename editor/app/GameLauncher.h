@@ -3,21 +3,35 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QProcess;
 
 namespace tarn::editor {
 
 class GameLauncher {
   public:
     virtual ~GameLauncher() = default;
-    // Starts the program detached; false when it could not be started.
+    // Starts the program; false when it could not be started.
     virtual bool Start(const QString& program, const QStringList& arguments,
                        const QString& workingDirectory) = 0;
+    // Whether the game started last is still running.
+    virtual bool Running() const = 0;
 };
 
+// One game at a time, as a child of the editor: its state tells whether it still runs,
+// and a game still running when the editor closes is ended with it (its stage lives in
+// the editor's temporary folder, which goes too).
 class QtGameLauncher : public GameLauncher {
   public:
+    QtGameLauncher();
+    ~QtGameLauncher() override;
     bool Start(const QString& program, const QStringList& arguments,
                const QString& workingDirectory) override;
+    bool Running() const override;
+
+  private:
+    std::unique_ptr<QProcess> process_;
 };
 
 }  // namespace tarn::editor

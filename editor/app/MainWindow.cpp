@@ -4,10 +4,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -22,6 +25,9 @@
 
 namespace tarn::editor {
 namespace {
+
+// Room left around the client area for a window manager's frame and title bar.
+constexpr QSize kFrameAllowance(16, 48);
 
 // The window's client area; reports its size so the window can lay itself out.
 class ResizeReportingArea : public QWidget {
@@ -48,17 +54,20 @@ QString Q(std::string_view text) {
 // The file commands' questions, answered through the window's dialogs.
 class MainWindow::Ui : public EditorUi {
   public:
-    explicit Ui(UserDialogs& dialogs) : dialogs_(dialogs) {}
+    Ui(UserDialogs& dialogs, DialogFolders& folders) : dialogs_(dialogs), folders_(folders) {}
     PromptAnswer AskSaveChanges() override {
         return dialogs_.AskYesNoCancel(Q(kMessageTitle), Q(kSaveChangesQuestion));
     }
     std::string AskOpenFileName(const std::string& initialName, FileFilter filter) override {
-        return dialogs_.GetOpenFileName(QString::fromStdString(initialName), Q(FilterText(filter)))
-            .toStdString();
+        return Chosen(dialogs_.GetOpenFileName(folders_.Place(QString::fromStdString(initialName)),
+                                               Q(FilterText(filter))));
     }
     std::string AskSaveFileName(const std::string& initialName, FileFilter filter) override {
-        return dialogs_.GetSaveFileName(QString::fromStdString(initialName), Q(FilterText(filter)))
-            .toStdString();
+        return Chosen(dialogs_.GetSaveFileName(folders_.Place(QString::fromStdString(initialName)),
+                                               Q(FilterText(filter))));
+    }
+    bool AskYesNo(const std::string& question) override {
+        return dialogs_.AskYesNo(Q(kMessageTitle), QString::fromStdString(question));
     }
     void ReportError(const std::string& text) override {
         dialogs_.Inform(Q(kMessageTitle), QString::fromStdString(text), Severity::Error);
@@ -71,17 +80,29 @@ class MainWindow::Ui : public EditorUi {
     }
 
   private:
+    std::string Chosen(const QString& name) {
+        folders_.Remember(name);
+        return name.toStdString();
+    }
     UserDialogs& dialogs_;
+    DialogFolders& folders_;
 };
 
 MainWindow::MainWindow(EditorServices services, QWidget* parent)
     : QMainWindow(parent),
       services_(std::move(services)),
-      ui_(std::make_unique<Ui>(services_.dialogs)) {
+      folders_(services_.settings, services_.programDir),
+      recent_(services_.settings),
+      ui_(std::make_unique<Ui>(services_.dialogs, folders_)) {
     setFont(QFont(QStringLiteral("VL PGothic"), 9));
     commands_ = std::make_unique<FileCommands>(document_.Doc(), *ui_, services_.commandLineName);
     commands_->onDocumentReplaced = [this](DocumentChange change) { DocumentReplaced(change); };
     commands_->onCaptionChanged = [this] { RefreshCaption(); };
+    commands_->onStageFileUsed = [this](const std::string& path) {
+        recent_.Add(QString::fromStdString(path));
+        RebuildRecentMenu();
+    };
+    document_.Doc().onModifiedChanged = [this](bool modified) { setWindowModified(modified); };
 
     auto* client =
         new ResizeReportingArea([this](int width, int height) { ClientResized(width, height); });
@@ -89,7 +110,11 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
     BuildMenus();
     BuildControls(client);
     RefreshCaption();
-    resize(683, 471 + menuBar()->sizeHint().height());
+    const int menuHeight = menuBar()->sizeHint().height();
+    const ClientSize start = DefaultClientSize(
+        screen()->availableGeometry().width() - kFrameAllowance.width(),
+        screen()->availableGeometry().height() - kFrameAllowance.height() - menuHeight);
+    resize(start.width, start.height + menuHeight);
     ClientResized(client->width(), client->height());
 }
 
@@ -117,6 +142,9 @@ void MainWindow::BuildMenus() {
     add(file, QStringLiteral("名前を付けて保存"), QKeySequence(Qt::CTRL | Qt::Key_A),
         &MainWindow::SaveStageAs);
     file->addSeparator();
+    recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    RebuildRecentMenu();
+    file->addSeparator();
     add(file, QStringLiteral("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
@@ -135,7 +163,7 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildControls(QWidget* client) {
-    fields_ = new StagePropertiesFields(document_.Doc().properties, client);
+    fields_ = new StagePropertiesFields(document_.Doc(), client);
 
     auto* chips = new QGroupBox(QStringLiteral("マップチップ"), client);
     chips->setGeometry(292, -2, 180, 44);
@@ -150,12 +178,13 @@ void MainWindow::BuildControls(QWidget* client) {
     modeLabel->setGeometry(6, 108, 60, 16);
     FitLabelText(modeLabel);
     drawMode_ = new QComboBox(client);
-    drawMode_->setGeometry(66, 105, 106, 20);
     for (std::string_view text : DrawModeTexts()) {
         drawMode_->addItem(Q(text));
     }
+    // Wide enough for "範囲選択モード" in the font at hand; the label follows it.
+    drawMode_->setGeometry(66, 105, std::max(106, drawMode_->sizeHint().width()), 20);
     info_ = new QLabel(client);
-    info_->setGeometry(174, 106, 259, 18);
+    info_->setGeometry(drawMode_->geometry().right() + 3, 106, 259, 18);
 
     viewport_ = new QWidget(client);
     viewport_->setAutoFillBackground(true);
@@ -222,10 +251,49 @@ void MainWindow::DocumentReplaced(DocumentChange change) {
     if (change == DocumentChange::Created) {
         palette_->setCurrentIndex(1);
     }
+    ShowStartPosition();
+}
+
+void MainWindow::ShowStartPosition() {
+    const StageProperties& properties = document_.Doc().properties;
+    const QSize view = viewport_->size();
+    hs_->setValue(ScrollValueShowing(properties.STX * kCellPixels, view.width(), kCanvasWidth));
+    // A start row off the map leaves the view where it is.
+    if (const int row = properties.STYIndex(); row >= 0 && row < kMapRows) {
+        vs_->setValue(ScrollValueShowing(row * kCellPixels, view.height(), kCanvasHeight));
+    }
 }
 
 void MainWindow::RefreshCaption() {
-    setWindowTitle(QString::fromStdString(document_.Doc().Caption()));
+    // "[*]" is where Qt shows its modified mark while the window is marked modified.
+    setWindowTitle(QString::fromStdString(document_.Doc().WindowTitle("[*]")));
+    setWindowModified(document_.Doc().Modified());
+}
+
+void MainWindow::RebuildRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = recent_.Files();
+    for (int i = 0; i < files.size(); ++i) {
+        const QFileInfo info(files[i]);
+        // "&1 1-1.tr2 (/home/me/data/world1)": the digit picks it from the keyboard.
+        QAction* action = recentMenu_->addAction(
+            QStringLiteral("&%1 %2 (%3)")
+                .arg(i + 1)
+                .arg(info.fileName().replace(QLatin1Char('&'), QStringLiteral("&&")),
+                     QDir::toNativeSeparators(info.absolutePath())));
+        const QString path = files[i];
+        connect(action, &QAction::triggered, this, [this, path] { OpenStageFile(path); });
+    }
+    if (files.isEmpty()) {
+        recentMenu_->addAction(QStringLiteral("（なし）"))->setEnabled(false);
+        return;
+    }
+    recentMenu_->addSeparator();
+    connect(recentMenu_->addAction(QStringLiteral("一覧を消去(&C)")), &QAction::triggered, this,
+            [this] {
+                recent_.Clear();
+                RebuildRecentMenu();
+            });
 }
 
 QAction* MainWindow::FindAction(const QString& text) const {

@@ -8,13 +8,18 @@
 #include <memory>
 #include <string>
 
+#include "editor/app/DialogFolders.h"
 #include "editor/app/MapDocument.h"
+#include "editor/app/RecentFiles.h"
 #include "editor/doc/FileCommands.h"
 
 class QAction;
+class QImage;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QScrollBar;
+class QSettings;
 class QTemporaryDir;
 
 namespace tarn::editor {
@@ -31,6 +36,7 @@ struct EditorServices {
     UserDialogs& dialogs;
     PagePrinter& printer;
     GameLauncher& launcher;
+    QSettings& settings;          // the dialogs' last folder and the recent files
     QString programDir;           // where TarnVer2 lives
     std::string commandLineName;  // first name the file dialogs propose
 };
@@ -54,6 +60,7 @@ class MainWindow : public QMainWindow {
     QScrollBar* VerticalBar() const { return vs_; }
     StagePropertiesFields& Fields() { return *fields_; }
     QAction* FindAction(const QString& text) const;
+    QMenu* RecentMenu() const { return recentMenu_; }
 
   public slots:
     void NewStage();
@@ -65,6 +72,9 @@ class MainWindow : public QMainWindow {
     void TestPlay();
     void Undo();
     void Redo();
+    // Opens a stage named outside the dialogs (recent files, the command line), after the
+    // unsaved-changes prompt. A recent file that is gone leaves the list.
+    void OpenStageFile(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,8 +89,14 @@ class MainWindow : public QMainWindow {
     void PaletteChosen(int index);
     void DocumentReplaced(DocumentChange change);
     void RefreshCaption();
+    void RebuildRecentMenu();
+    void PrintWithoutPrinter(const QImage& page);
+    // Scrolls the canvas so the stage's start position is in view.
+    void ShowStartPosition();
 
     EditorServices services_;
+    DialogFolders folders_;
+    RecentFiles recent_;
     MapDocument document_;
     std::unique_ptr<Ui> ui_;
     std::unique_ptr<FileCommands> commands_;
@@ -93,6 +109,7 @@ class MainWindow : public QMainWindow {
     QLabel* cursor_ = nullptr;
     QScrollBar* hs_ = nullptr;
     QScrollBar* vs_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     std::unique_ptr<QTemporaryDir> testPlayDir_;
 };
 

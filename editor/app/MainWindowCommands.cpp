@@ -12,6 +12,7 @@
 #include "editor/app/StagePicture.h"
 #include "editor/app/StagePropertiesFields.h"
 #include "editor/app/UserDialogs.h"
+#include "editor/doc/SaveChecks.h"
 
 namespace tarn::editor {
 namespace {
@@ -30,28 +31,61 @@ void MainWindow::OpenStage() {
     commands_->Open();
 }
 
+void MainWindow::OpenStageFile(const QString& path) {
+    if (!commands_->OpenFile(path.toStdString()) && !QFileInfo::exists(path)) {
+        recent_.Remove(path);
+        RebuildRecentMenu();
+    }
+}
+
 void MainWindow::OverwriteSave() {
+    fields_->FinishEditing();
     commands_->OverwriteSave();
     fields_->Refresh();  // empty goal fields now read "NONE"
 }
 
 void MainWindow::SaveStageAs() {
+    fields_->FinishEditing();
     commands_->SaveAs();
     fields_->Refresh();
 }
 
 void MainWindow::PrintStage() {
+    fields_->FinishEditing();
     const StageDocument& doc = document_.Doc();
     const QImage picture = ComposePrintPicture(document_.Canvas(),
                                                QString::fromStdString(StageSummary(doc.properties)),
                                                QString::fromStdString(doc.CurrentFile));
     QString error;
-    if (!services_.printer.PrintPage(picture, error)) {
+    if (!services_.printer.HasPrinter()) {
+        PrintWithoutPrinter(picture);
+    } else if (!services_.printer.PrintPage(picture, error)) {
         services_.dialogs.Inform(Title(), error, Severity::Warning);
     }
 }
 
+void MainWindow::PrintWithoutPrinter(const QImage& page) {
+    enum Choice { Preview, Pdf, Cancel };
+    const int choice = services_.dialogs.Choose(
+        Title(),
+        QStringLiteral("印刷できるプリンタが見つかりません。\n"
+                       "印刷するページをプレビューで見るか、PDFに保存できます。"),
+        {QStringLiteral("印刷プレビュー"), QStringLiteral("PDFに保存"),
+         QStringLiteral("キャンセル")});
+    const bool wantsPdf =
+        choice == Pdf || (choice == Preview && services_.printer.ShowPreview(page, this));
+    if (!wantsPdf) {
+        return;
+    }
+    const QString path = QString::fromStdString(commands_->AskPdfFileName());
+    QString error;
+    if (!path.isEmpty() && !services_.printer.SavePdf(page, path, error)) {
+        services_.dialogs.Inform(Title(), error, Severity::Error);
+    }
+}
+
 void MainWindow::ExportBitmap() {
+    fields_->FinishEditing();
     const QImage picture = ComposeExportPicture(
         document_.Canvas(), QString::fromStdString(StageSummary(document_.Doc().properties)));
     const std::string name = commands_->AskBitmapFileName();
@@ -65,6 +99,17 @@ void MainWindow::ExportBitmap() {
 }
 
 void MainWindow::TestPlay() {
+    fields_->FinishEditing();
+    // The running game reads its stage file again after a lost life, so the file is not
+    // rewritten under it, and a second game is not started beside it.
+    if (services_.launcher.Running()) {
+        services_.dialogs.Inform(Title(),
+                                 QStringLiteral("テストプレイのゲームがまだ動いています。\n"
+                                                "ゲームを終了してから、もう一度テストプレイしてくだ"
+                                                "さい。"),
+                                 Severity::Information);
+        return;
+    }
     // The game cannot load a stage without its background picture and would end without
     // a word, so the editor says so instead of starting it.
     const QString background = QString::fromStdString(document_.Doc().properties.Text1);
@@ -84,6 +129,18 @@ void MainWindow::TestPlay() {
             QStringLiteral("背景画像が見つからないため、テストプレイできません。\n") +
                 backgroundPath,
             Severity::Warning);
+        return;
+    }
+    const StageProperties& properties = document_.Doc().properties;
+    if (auto found = FindUnstorableText(properties)) {
+        services_.dialogs.Inform(Title(), QString::fromStdString(UnstorableTextMessage(*found)),
+                                 Severity::Warning);
+        return;
+    }
+    if (StartRowOutsideMap(properties)) {
+        services_.dialogs.Inform(Title(),
+                                 QString::fromStdString(StartRowTestPlayMessage(properties)),
+                                 Severity::Warning);
         return;
     }
     if (!testPlayDir_) {

@@ -17,6 +17,9 @@ MapCanvas::MapCanvas(MapDocument& document, QWidget* parent)
     : QWidget(parent), document_(document) {
     setFixedSize(kCanvasWidth, kCanvasHeight);
     setMouseTracking(true);
+    // Clicking the map takes the keyboard from the property fields, so that Ctrl+Z after
+    // painting undoes the paint and not the last text typed.
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&document_, &MapDocument::cellsChanged, this,
             [this](const QRect& rect) { update(rect); });
@@ -58,9 +61,10 @@ void MapCanvas::paintEvent(QPaintEvent* event) {
 }
 
 void MapCanvas::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
     const QPointF pos = event->position();
     buttonHeld_ = true;
-    document_.Doc().Modified = true;
+    document_.Doc().SetModified(true);
     if (drawMode_ == 0) {
         if (!stroke_) {
             stroke_ = std::make_unique<PaintStrokeCommand>(document_);

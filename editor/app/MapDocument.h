@@ -1,10 +1,11 @@
 // The document as the window sees it: the toolkit-free StageDocument, the canvas image
 // that shows its map, and the undo stack over map edits.
 //
-// Modified and undo: Modified means "the map was touched since the last new, open or
-// save", so every press on the canvas sets it, and so does every undo and redo, even one
-// that happens to bring the map back to its saved state. New and Open clear the undo
-// stack; saving keeps it, so edits made before a save can still be undone after it.
+// Modified and undo: Modified means "the map or a property was touched since the last
+// new, open or save", so every press on the canvas sets it, and so does every undo and
+// redo, even one that happens to bring the map back to its saved state. New and Open
+// clear the undo stack; saving keeps it, so edits made before a save can still be undone
+// after it.
 #pragma once
 
 #include <QImage>

@@ -35,7 +35,7 @@ void PaintStrokeCommand::redo() {
         document_.Stamp(change.column, change.row, change.after);
     }
     applied_ = true;
-    document_.Doc().Modified = true;
+    document_.Doc().SetModified(true);
 }
 
 void PaintStrokeCommand::undo() {
@@ -43,7 +43,7 @@ void PaintStrokeCommand::undo() {
         document_.Stamp(it->column, it->row, it->before);
     }
     applied_ = false;
-    document_.Doc().Modified = true;
+    document_.Doc().SetModified(true);
 }
 
 }  // namespace tarn::editor

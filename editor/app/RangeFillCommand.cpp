@@ -45,7 +45,7 @@ void RangeFillCommand::redo() {
     Report();
     // The press that started the range already marked the document; later redos do too.
     if (!firstRedo_) {
-        document_.Doc().Modified = true;
+        document_.Doc().SetModified(true);
     }
     firstRedo_ = false;
 }
@@ -61,7 +61,7 @@ void RangeFillCommand::undo() {
         }
     }
     Report();
-    document_.Doc().Modified = true;
+    document_.Doc().SetModified(true);
 }
 
 }  // namespace tarn::editor

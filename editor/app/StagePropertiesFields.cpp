@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QToolTip>
 
-#include "editor/doc/StageProperties.h"
+#include "editor/app/StorableTextValidator.h"
+#include "editor/doc/StageDocument.h"
 
 namespace tarn::editor {
 namespace {
@@ -56,8 +58,8 @@ void FitLabelText(QLabel* label) {
     label->setFont(font);
 }
 
-StagePropertiesFields::StagePropertiesFields(StageProperties& properties, QWidget* parent)
-    : QObject(parent), properties_(properties) {
+StagePropertiesFields::StagePropertiesFields(StageDocument& doc, QWidget* parent)
+    : QObject(parent), doc_(doc) {
     MakeLabel(QStringLiteral("ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞ："), parent, 2, 3, 74);
     text1_ = MakeLine(parent, 76, 2, 121, 18);
     MakeLabel(QStringLiteral("ステージ名："), parent, 2, 23, 74);
@@ -84,52 +86,80 @@ StagePropertiesFields::StagePropertiesFields(StageProperties& properties, QWidge
     MakeLabel(QStringLiteral("Y："), start, 6, 34, 18);
     sty_ = MakeList(start, kStartRowCount, true, 24, 32, 53);
 
+    for (QLineEdit* field :
+         {text1_, text2_, text3_, text4_, times_->lineEdit(), sty_->lineEdit()}) {
+        KeepStorable(field);
+    }
     connect(text1_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { properties_.Text1 = text.toStdString(); });
+            [this](const QString& text) { Edited(doc_.properties.Text1, text); });
     connect(text2_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { properties_.Text2 = text.toStdString(); });
+            [this](const QString& text) { Edited(doc_.properties.Text2, text); });
     connect(text3_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { properties_.Text3 = text.toStdString(); });
+            [this](const QString& text) { Edited(doc_.properties.Text3, text); });
     connect(text4_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { properties_.Text4 = text.toStdString(); });
+            [this](const QString& text) { Edited(doc_.properties.Text4, text); });
     connect(stx_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!refreshing_ && index >= 0) {
-            properties_.STX = index;
+        if (!refreshing_ && index >= 0 && index != doc_.properties.STX) {
+            doc_.properties.STX = index;
+            doc_.SetModified(true);
         }
     });
-    connect(sty_, &QComboBox::editTextChanged, this, [this](const QString& text) {
-        if (!refreshing_) {
-            properties_.STYText = text.toStdString();
-        }
-    });
+    connect(sty_, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { Edited(doc_.properties.STYText, text); });
     connect(times_, &QComboBox::editTextChanged, this, &StagePropertiesFields::TimesEdited);
+    connect(times_->lineEdit(), &QLineEdit::editingFinished, this,
+            &StagePropertiesFields::FinishEditing);
     Refresh();
 }
 
-void StagePropertiesFields::TimesEdited(const QString& text) {
+void StagePropertiesFields::KeepStorable(QLineEdit* field) {
+    field->setValidator(new StorableTextValidator(
+        [this, field](const QString& note) {
+            QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), note, field);
+            emit textRefused(note);
+        },
+        field));
+}
+
+void StagePropertiesFields::Edited(std::string& property, const QString& text) {
     if (refreshing_) {
         return;
     }
-    const QString normalised = QString::fromStdString(NormaliseTimeText(text.toStdString()));
-    properties_.Times = normalised.toStdString();
-    if (normalised != text) {
+    std::string value = text.toStdString();
+    if (value != property) {
+        property = std::move(value);
+        doc_.SetModified(true);
+    }
+}
+
+// The text stays as typed while the field is edited, so an emptied field can take "90";
+// it is normalised when the edit ends.
+void StagePropertiesFields::TimesEdited(const QString& text) {
+    Edited(doc_.properties.Times, text);
+}
+
+void StagePropertiesFields::FinishEditing() {
+    const QString normalised =
+        QString::fromStdString(NormaliseTimeText(times_->currentText().toStdString()));
+    if (normalised != times_->currentText()) {
         times_->setEditText(normalised);
     }
 }
 
 void StagePropertiesFields::Refresh() {
+    const StageProperties& properties = doc_.properties;
     refreshing_ = true;
-    text1_->setText(QString::fromStdString(properties_.Text1));
-    text2_->setText(QString::fromStdString(properties_.Text2));
-    text3_->setText(QString::fromStdString(properties_.Text3));
-    text4_->setText(QString::fromStdString(properties_.Text4));
-    stx_->setCurrentIndex(properties_.STX);
-    const int styIndex = properties_.STYIndex();
+    text1_->setText(QString::fromStdString(properties.Text1));
+    text2_->setText(QString::fromStdString(properties.Text2));
+    text3_->setText(QString::fromStdString(properties.Text3));
+    text4_->setText(QString::fromStdString(properties.Text4));
+    stx_->setCurrentIndex(properties.STX);
+    const int styIndex = properties.STYIndex();
     if (styIndex >= 0) {
         sty_->setCurrentIndex(styIndex);
     }
-    sty_->setEditText(QString::fromStdString(properties_.STYText));
-    const QString times = QString::fromStdString(properties_.Times);
+    sty_->setEditText(QString::fromStdString(properties.STYText));
+    const QString times = QString::fromStdString(properties.Times);
     const int timesIndex = times_->findText(times);
     if (timesIndex >= 0) {
         times_->setCurrentIndex(timesIndex);

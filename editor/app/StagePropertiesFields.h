@@ -1,8 +1,10 @@
 // The seven stage property fields above the canvas, kept in step with the document's
-// StageProperties: every edit goes straight into the document, Refresh() goes back.
+// StageProperties: every edit goes straight into the document and marks it modified,
+// Refresh() goes back.
 #pragma once
 
 #include <QObject>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -11,7 +13,7 @@ class QWidget;
 
 namespace tarn::editor {
 
-struct StageProperties;
+class StageDocument;
 
 // Shrinks a label's font a pixel at a time until its text fits its width, so texts
 // wider in this font than in the layout's measure are not cut.
@@ -21,10 +23,13 @@ class StagePropertiesFields : public QObject {
     Q_OBJECT
   public:
     // Creates the fields, their labels and frames as children of parent.
-    StagePropertiesFields(StageProperties& properties, QWidget* parent);
+    StagePropertiesFields(StageDocument& doc, QWidget* parent);
 
     // Shows the document's values (after New and Open, and after a save wrote "NONE").
     void Refresh();
+    // Ends an edit in progress: the time limit is normalised (as when the field loses
+    // the focus) before the stage is saved, printed, exported or test-played.
+    void FinishEditing();
 
     QLineEdit* Text1() const { return text1_; }
     QLineEdit* Text2() const { return text2_; }
@@ -34,10 +39,18 @@ class StagePropertiesFields : public QObject {
     QComboBox* STY() const { return sty_; }
     QComboBox* Times() const { return times_; }
 
-  private:
-    void TimesEdited(const QString& text);
+  signals:
+    // Characters a stage file cannot hold were kept out of a field; note says which.
+    void textRefused(const QString& note);
 
-    StageProperties& properties_;
+  private:
+    // Keeps characters code page 932 cannot hold out of the field, with a note beside it.
+    void KeepStorable(QLineEdit* field);
+    void TimesEdited(const QString& text);
+    // Stores an edited text in its property; a change marks the document modified.
+    void Edited(std::string& property, const QString& text);
+
+    StageDocument& doc_;
     QLineEdit* text1_;
     QLineEdit* text2_;
     QLineEdit* text3_;

@@ -3,7 +3,9 @@
 #include "editor/app/UserDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace tarn::editor {
@@ -12,6 +14,20 @@ namespace {
 QString SuffixOf(const QString& pattern) {
     const auto match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(pattern);
     return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// A folder opens the dialog there; a file opens its folder with its name filled in.
+void StartAt(QFileDialog& dialog, const QString& initial) {
+    if (initial.isEmpty()) {
+        return;
+    }
+    const QFileInfo info(initial);
+    if (info.isDir()) {
+        dialog.setDirectory(initial);
+        return;
+    }
+    dialog.setDirectory(info.absolutePath());
+    dialog.selectFile(info.fileName());
 }
 
 }  // namespace
@@ -36,6 +52,11 @@ PromptAnswer QtUserDialogs::AskYesNoCancel(const QString& title, const QString& 
     return answer == QMessageBox::No ? PromptAnswer::No : PromptAnswer::Cancel;
 }
 
+bool QtUserDialogs::AskYesNo(const QString& title, const QString& text) {
+    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void QtUserDialogs::Inform(const QString& title, const QString& text, Severity severity) {
     switch (severity) {
         case Severity::Information:
@@ -50,8 +71,25 @@ void QtUserDialogs::Inform(const QString& title, const QString& text, Severity s
     }
 }
 
+int QtUserDialogs::Choose(const QString& title, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent_);
+    QList<QAbstractButton*> added;
+    for (const QString& caption : buttons) {
+        added << box.addButton(caption, QMessageBox::ActionRole);
+    }
+    if (added.isEmpty()) {
+        return -1;
+    }
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.front()));
+    box.setEscapeButton(added.back());
+    box.exec();
+    const auto chosen = added.indexOf(box.clickedButton());
+    return chosen < 0 ? int(added.size()) - 1 : int(chosen);
+}
+
 QString QtUserDialogs::GetOpenFileName(const QString& initialName, const QString& filter) {
-    QFileDialog dialog(parent_, QString(), initialName);
+    QFileDialog dialog(parent_);
+    StartAt(dialog, initialName);
     SetDialogFilter(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -66,9 +104,7 @@ QString QtUserDialogs::GetSaveFileName(const QString& initialName, const QString
     SetDialogFilter(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (!initialName.isEmpty()) {
-        dialog.selectFile(initialName);
-    }
+    StartAt(dialog, initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "editor/doc/FileCommands.h"
 
@@ -16,7 +17,12 @@ class UserDialogs {
   public:
     virtual ~UserDialogs() = default;
     virtual PromptAnswer AskYesNoCancel(const QString& title, const QString& text) = 0;
+    // Yes and No, No being the default; true for Yes.
+    virtual bool AskYesNo(const QString& title, const QString& text) = 0;
     virtual void Inform(const QString& title, const QString& text, Severity severity) = 0;
+    // A question answered by one of the buttons: the index of the chosen one. The last
+    // button is the one Esc and closing the box choose.
+    virtual int Choose(const QString& title, const QString& text, const QStringList& buttons) = 0;
     // Empty when cancelled. filter is "shown text|pattern", such as "BMP|*.bmp".
     virtual QString GetOpenFileName(const QString& initialName, const QString& filter) = 0;
     virtual QString GetSaveFileName(const QString& initialName, const QString& filter) = 0;
@@ -33,7 +39,9 @@ class QtUserDialogs : public UserDialogs {
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     PromptAnswer AskYesNoCancel(const QString& title, const QString& text) override;
+    bool AskYesNo(const QString& title, const QString& text) override;
     void Inform(const QString& title, const QString& text, Severity severity) override;
+    int Choose(const QString& title, const QString& text, const QStringList& buttons) override;
     QString GetOpenFileName(const QString& initialName, const QString& filter) override;
     QString GetSaveFileName(const QString& initialName, const QString& filter) override;
 

@@ -90,6 +90,22 @@ CanvasLayout ComputeLayout(int clientWidth, int clientHeight) {
     return layout;
 }
 
+ClientSize DefaultClientSize(int roomWidth, int roomHeight) {
+    const CanvasLayout classic = ComputeLayout(kClassicClientWidth, kClassicClientHeight);
+    const int wholeWidth = kClassicClientWidth - classic.viewport.width + kCanvasWidth;
+    const int wholeHeight = kClassicClientHeight - classic.viewport.height + kCanvasHeight;
+    return {std::clamp(roomWidth, kClassicClientWidth, wholeWidth),
+            std::clamp(roomHeight, kClassicClientHeight, wholeHeight)};
+}
+
+int ScrollValueShowing(int cellPixel, int viewportSize, int canvasSize) {
+    if (viewportSize >= canvasSize || cellPixel + kCellPixels <= viewportSize) {
+        return 0;
+    }
+    const int offset = std::clamp(cellPixel - viewportSize / 3, 0, canvasSize - viewportSize);
+    return -offset;
+}
+
 SnapSize SnapWindow(int clientWidth, int clientHeight) {
     SnapSize snap;
     if (clientWidth < 440) {

@@ -13,6 +13,8 @@ namespace tarn::editor {
 inline constexpr int kCellPixels = 10;
 inline constexpr int kCanvasWidth = kMapColumns * kCellPixels;  // 2000
 inline constexpr int kCanvasHeight = kMapRows * kCellPixels;    // 600
+inline constexpr int kClassicClientWidth = 683;
+inline constexpr int kClassicClientHeight = 471;
 inline constexpr std::string_view kFallingWalkerMessage =
     "歩く敵を使用してください。空中に置くと自然に落下中になります。";
 inline constexpr std::string_view kUndefinedText = "未定義";
@@ -76,5 +78,19 @@ struct SnapSize {
     int height = 0;
 };
 SnapSize SnapWindow(int clientWidth, int clientHeight);
+
+// The client area a new window opens with, given the room the screen leaves for it: as
+// much of the map as fits, up to the whole map (2021 × 766), and never less than the
+// classic 683 × 471.
+struct ClientSize {
+    int width = 0;
+    int height = 0;
+};
+ClientSize DefaultClientSize(int roomWidth, int roomHeight);
+
+// The scroll bar value (0 down to viewport - canvas) that brings the cell starting at
+// cellPixel into a viewport of the given size: unchanged from 0 when the cell is in view
+// there, else with the cell at a third of the viewport, as far as the canvas allows.
+int ScrollValueShowing(int cellPixel, int viewportSize, int canvasSize);
 
 }  // namespace tarn::editor

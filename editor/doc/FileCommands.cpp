@@ -5,10 +5,21 @@
 
 #include <utility>
 
+#include "editor/doc/SaveChecks.h"
+#include "editor/doc/SaveTargets.h"
+
 namespace tarn::editor {
 
 std::string_view FilterText(FileFilter filter) {
-    return filter == FileFilter::Bitmap ? kBitmapFilter : kStageFilter;
+    switch (filter) {
+        case FileFilter::Bitmap:
+            return kBitmapFilter;
+        case FileFilter::Pdf:
+            return kPdfFilter;
+        case FileFilter::Stage:
+            break;
+    }
+    return kStageFilter;
 }
 
 FileCommands::FileCommands(StageDocument& doc, EditorUi& ui, std::string commandLineName)
@@ -21,7 +32,7 @@ void FileCommands::CaptionChanged() {
 }
 
 bool FileCommands::ResolveUnsavedChanges() {
-    if (!doc_.Modified) {
+    if (!doc_.Modified()) {
         return true;
     }
     switch (ui_.AskSaveChanges()) {
@@ -29,8 +40,12 @@ bool FileCommands::ResolveUnsavedChanges() {
             return false;
         case PromptAnswer::No:
             return true;
-        case PromptAnswer::Yes:
-            return OverwriteSave() != SaveOutcome::Failed;
+        case PromptAnswer::Yes: {
+            // A save dialog cancelled here lets the command go on; a save that could not
+            // write keeps the work in the window.
+            const SaveOutcome outcome = OverwriteSave();
+            return outcome == SaveOutcome::Saved || outcome == SaveOutcome::Cancelled;
+        }
     }
     return false;
 }
@@ -53,53 +68,90 @@ bool FileCommands::Open() {
     }
     dialogFileName_.clear();
     const std::string name = ui_.AskOpenFileName(dialogFileName_, filter_);
-    bool opened = false;
-    if (!name.empty()) {
-        dialogFileName_ = name;
-        if (auto problem = OpenF(doc_, name)) {
-            if (problem->containerMessage) {
-                ui_.Inform(*problem->containerMessage);
-            }
-            ui_.ReportError(problem->text);
-        } else {
-            doc_.Modified = false;
-            opened = true;
-            if (onDocumentReplaced) {
-                onDocumentReplaced(DocumentChange::Opened);
-            }
-        }
-    }
+    const bool opened = !name.empty() && Load(name);
     CaptionChanged();
     return opened;
+}
+
+bool FileCommands::OpenFile(const std::string& path) {
+    if (!ResolveUnsavedChanges()) {
+        return false;
+    }
+    const bool opened = Load(path);
+    CaptionChanged();
+    return opened;
+}
+
+bool FileCommands::Load(const std::string& path) {
+    dialogFileName_ = path;
+    if (auto problem = OpenF(doc_, path)) {
+        if (problem->containerMessage) {
+            ui_.Inform(*problem->containerMessage);
+        }
+        ui_.ReportError(problem->text);
+        return false;
+    }
+    doc_.SetModified(false);
+    if (onDocumentReplaced) {
+        onDocumentReplaced(DocumentChange::Opened);
+    }
+    StageFileUsed(path);
+    return true;
+}
+
+void FileCommands::StageFileUsed(const std::string& path) {
+    if (onStageFileUsed) {
+        onStageFileUsed(path);
+    }
+}
+
+bool FileCommands::ContentMayBeSaved() {
+    if (auto found = FindUnstorableText(doc_.properties)) {
+        ui_.ReportError(UnstorableTextMessage(*found));
+        return false;
+    }
+    if (StartRowOutsideMap(doc_.properties)) {
+        return ui_.AskYesNo(StartRowSaveQuestion(doc_.properties));
+    }
+    return true;
+}
+
+SaveOutcome FileCommands::WriteTo(const std::string& path) {
+    std::optional<std::string> problem = StageTargetProblem(path);
+    if (!problem) {
+        problem = SaveF(doc_, path);
+    }
+    if (problem) {
+        ui_.ReportError(*problem);
+        return SaveOutcome::Failed;
+    }
+    doc_.SetModified(false);
+    CaptionChanged();
+    StageFileUsed(path);
+    return SaveOutcome::Saved;
 }
 
 SaveOutcome FileCommands::OverwriteSave() {
     if (doc_.CurrentFile.empty()) {
         return SaveAs();
     }
-    if (auto problem = SaveF(doc_, doc_.CurrentFile)) {
-        ui_.ReportError(*problem);
-        return SaveOutcome::Failed;
+    if (!ContentMayBeSaved()) {
+        return SaveOutcome::Refused;
     }
-    doc_.Modified = false;
-    CaptionChanged();
-    return SaveOutcome::Saved;
+    return WriteTo(doc_.CurrentFile);
 }
 
 SaveOutcome FileCommands::SaveAs() {
-    const std::string name = ui_.AskSaveFileName(dialogFileName_, filter_);
+    if (!ContentMayBeSaved()) {
+        return SaveOutcome::Refused;
+    }
+    const std::string name =
+        ui_.AskSaveFileName(WithExtension(dialogFileName_, kStageExtension), filter_);
     if (name.empty()) {
         return SaveOutcome::Cancelled;
     }
     dialogFileName_ = name;
-    if (auto problem = SaveF(doc_, name)) {
-        ui_.ReportError(*problem);
-        CaptionChanged();
-        return SaveOutcome::Failed;
-    }
-    doc_.Modified = false;
-    CaptionChanged();
-    return SaveOutcome::Saved;
+    return WriteTo(name);
 }
 
 bool FileCommands::MayClose() {
@@ -107,12 +159,27 @@ bool FileCommands::MayClose() {
 }
 
 std::string FileCommands::AskBitmapFileName() {
-    filter_ = FileFilter::Bitmap;
-    std::string name = ui_.AskSaveFileName(dialogFileName_, filter_);
-    if (!name.empty()) {
-        dialogFileName_ = name;
-    }
+    return AskExportFileName(FileFilter::Bitmap, kBitmapExtension);
+}
+
+std::string FileCommands::AskPdfFileName() {
+    return AskExportFileName(FileFilter::Pdf, kPdfExtension);
+}
+
+std::string FileCommands::AskExportFileName(FileFilter filter, std::string_view extension) {
+    const std::string& stageName = doc_.CurrentFile.empty() ? dialogFileName_ : doc_.CurrentFile;
+    filter_ = filter;
+    std::string name = ui_.AskSaveFileName(WithExtension(stageName, extension), filter_);
     filter_ = FileFilter::Stage;
+    if (name.empty()) {
+        return name;
+    }
+    if (auto problem = ExportTargetProblem(name, filter == FileFilter::Pdf ? "PDF" : "ビットマップ",
+                                           extension)) {
+        ui_.ReportError(*problem);
+        return {};
+    }
+    dialogFileName_ = name;
     return name;
 }
 

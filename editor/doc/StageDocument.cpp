@@ -19,9 +19,35 @@ std::filesystem::path PathFromUtf8(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
+void StageDocument::SetModified(bool modified) {
+    if (modified == modified_) {
+        return;
+    }
+    modified_ = modified;
+    if (onModifiedChanged) {
+        onModifiedChanged(modified_);
+    }
+}
+
 std::string StageDocument::Caption() const {
     return std::string(kCaptionPrefix) +
            (CurrentFile.empty() ? std::string(kUntitled) : CurrentFile);
+}
+
+std::string StageDocument::DisplayName() const {
+    if (CurrentFile.empty()) {
+        return std::string(kUntitled);
+    }
+    const std::size_t slash = CurrentFile.find_last_of('/');
+    return slash == std::string::npos ? CurrentFile : CurrentFile.substr(slash + 1);
+}
+
+std::string StageDocument::WindowTitle(std::string_view modifiedMark) const {
+    std::string title = DisplayName();
+    title += modifiedMark;
+    title += " - ";
+    title += CurrentFile.empty() ? std::string(kProgramCaption) : Caption();
+    return title;
 }
 
 void StageDocument::ResetForNew() {
@@ -29,8 +55,8 @@ void StageDocument::ResetForNew() {
     properties = StageProperties{};
     properties.Text4 = keptGoal2;
     EditMap = StageMap{};
-    Modified = false;
     CurrentFile.clear();
+    SetModified(false);
 }
 
 StageFields StageDocument::ToFields() const {
@@ -102,9 +128,10 @@ std::optional<OpenProblem> OpenF(StageDocument& doc, const std::string& path) {
     if (auto problem = ReadStageFile(doc, PathFromUtf8(path), loaded)) {
         return problem;
     }
-    loaded.CurrentFile = path;
-    loaded.Modified = doc.Modified;
-    doc = std::move(loaded);
+    // Only the stage's content moves over: the flag and its listener stay the document's.
+    doc.EditMap = loaded.EditMap;
+    doc.properties = std::move(loaded.properties);
+    doc.CurrentFile = path;
     return std::nullopt;
 }
 
@@ -122,6 +149,8 @@ std::optional<std::string> WriteStageFile(const StageDocument& doc,
 }
 
 std::optional<std::string> SaveF(StageDocument& doc, const std::string& path) {
+    // The time limit may still be as typed when the save comes in mid-edit.
+    doc.properties.Times = NormaliseTimeText(doc.properties.Times);
     if (doc.properties.Text3.empty()) {
         doc.properties.Text3 = "NONE";
     }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@
 namespace tarn::editor {
 
 inline constexpr std::string_view kMessageTitle = "Tarn2 MapEditer";
+inline constexpr std::string_view kProgramCaption = "Tarn2 NapEditer";
 inline constexpr std::string_view kCaptionPrefix = "Tarn2 NapEditer - ";
 inline constexpr std::string_view kUntitled = "無題";
 inline constexpr int kHighestChipCode = kChipCodeCount - 1;
@@ -26,8 +28,13 @@ class StageDocument {
   public:
     StageMap EditMap{};       // [row][column], chip codes 0..23
     std::string CurrentFile;  // UTF-8 path; empty while untitled
-    bool Modified = false;
     StageProperties properties;
+
+    // Whether the map or a property was touched since the last new, open or save.
+    bool Modified() const { return modified_; }
+    // Tells onModifiedChanged when the flag actually changes.
+    void SetModified(bool modified);
+    std::function<void(bool)> onModifiedChanged;
 
     int Cell(int column, int row) const { return EditMap[row][column]; }
     void SetCell(int column, int row, int code) {
@@ -36,6 +43,12 @@ class StageDocument {
 
     // "Tarn2 NapEditer - " followed by the file or "無題".
     std::string Caption() const;
+    // The file's own name (the path's last part), or "無題".
+    std::string DisplayName() const;
+    // The window's title: the file's name, then modifiedMark, then " - " and the caption
+    // with the full path ("1-1.tr2* - Tarn2 NapEditer - /stages/1-1.tr2"); an untitled
+    // stage shows "無題* - Tarn2 NapEditer".
+    std::string WindowTitle(std::string_view modifiedMark) const;
 
     // The data part of New: empty map and properties, untitled, not modified.
     // The goal-2 field keeps its text.
@@ -46,6 +59,9 @@ class StageDocument {
 
     // The container instance the editor keeps for its lifetime (title left empty).
     BinAngsDL container;
+
+  private:
+    bool modified_ = false;
 };
 
 // Why a stage file could not be opened: the editor's own text for the user and, when the
@@ -64,7 +80,8 @@ std::optional<OpenProblem> ReadStageFile(const StageDocument& base,
                                          const std::filesystem::path& path, StageDocument& out);
 
 // OpenF: loads path into doc only when the whole file reads cleanly; sets CurrentFile.
-// Modified is left alone. On failure doc is unchanged and the problem is returned.
+// Modified (and whoever listens to it) is left alone. On failure doc is unchanged and
+// the problem is returned.
 std::optional<OpenProblem> OpenF(StageDocument& doc, const std::string& path);
 
 // Writes the stage enciphered through a temporary file renamed over path; the target
@@ -72,7 +89,8 @@ std::optional<OpenProblem> OpenF(StageDocument& doc, const std::string& path);
 std::optional<std::string> WriteStageFile(const StageDocument& doc,
                                           const std::filesystem::path& path);
 
-// SaveF: empty goal fields become "NONE", writes the file and sets CurrentFile.
+// SaveF: the time limit is normalised, empty goal fields become "NONE", writes the file
+// and sets CurrentFile.
 // Modified is left alone; on failure CurrentFile stays as it was.
 std::optional<std::string> SaveF(StageDocument& doc, const std::string& path);
 

@@ -6,9 +6,11 @@
 #include "assets/BuiltinArt.h"
 #include "game/core/Flow.h"
 #include "game/core/Game.h"
+#include "game/core/GamepadKeys.h"
 #include "game/core/Replay.h"
 #include "game/core/Startup.h"
 #include "game/core/StateDump.h"
+#include "game/core/Trace.h"
 #include "support/PictureFile.h"
 
 namespace tarn::game {
@@ -43,10 +45,12 @@ Failure ResolveStage(StageFolders& folders, const std::string& stage, std::strin
 int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInput,
             const ProgramInfo& program, std::ostream& out,
             const std::function<void(Game&)>& prepare, const std::function<void(Game&)>& finish) {
+    // Gamepad buttons become keys before a recording sees them.
+    GamepadKeys live(liveInput);
     std::unique_ptr<Replay> replay;
     std::unique_ptr<Recording> record;
     GameClock* clock = &realPlatform;
-    InputSource* input = &liveInput;
+    InputSource* input = &live;
     FrameObserver* observer = nullptr;
     if (!options.replay.empty()) {
         ReplayScript script;
@@ -55,12 +59,12 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
             realPlatform.ShowMessage(Fail(error));
             return 1;
         }
-        replay = std::make_unique<Replay>(realPlatform, liveInput, std::move(script));
+        replay = std::make_unique<Replay>(realPlatform, live, std::move(script));
         clock = replay.get();
         input = replay.get();
         observer = replay.get();
     } else if (!options.record.empty()) {
-        record = std::make_unique<Recording>(realPlatform, liveInput, options.record);
+        record = std::make_unique<Recording>(realPlatform, live, options.record);
         if (!record->Ok()) {
             realPlatform.ShowMessage(
                 Fail("Cannot write the recording " + options.record.string() + "."));
@@ -71,9 +75,37 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
         observer = record.get();
     }
 
-    Game game(realPlatform, *clock, *input, art::Builtin(), options.root);
+    std::unique_ptr<Trace> trace;
+    if (!options.trace.empty()) {
+        trace = std::make_unique<Trace>(realPlatform, options.trace);
+        if (!trace->Ok()) {
+            realPlatform.ShowMessage(
+                Fail("Cannot write the trace " + options.trace.string() + "."));
+            return 1;
+        }
+    }
+    Platform& platform = trace ? static_cast<Platform&>(*trace) : realPlatform;
+
+    Game game(platform, *clock, *input, art::Builtin(), options.root);
+    live.Follow(game.run, game.state);
     game.state.lowSpec = program.lowSpec;
     game.run.observer = observer;
+    if (trace) {
+        trace->Follow(game.run, game.screen.strip);
+        trace->Name(game.screen.view.surface, "view");
+        trace->Name(game.layers.PBuffer, "score");
+        trace->Chain(observer);
+        game.run.observer = trace.get();
+    }
+    // The trace is finished while the game it reads from is still there, however this ends.
+    struct FinishTrace {
+        Trace* trace;
+        ~FinishTrace() {
+            if (trace != nullptr) {
+                trace->Finish();
+            }
+        }
+    } finishTrace{trace.get()};
     // Under --stage there is no title to start, so no early key may open one.
     game.run.TitleStarted = !options.stage.empty();
     // The editor test-plays a stage file of its own, which needs no stage folder below data/.

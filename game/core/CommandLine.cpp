@@ -7,6 +7,15 @@
 
 namespace tarn::game {
 
+namespace {
+
+bool ParseWholeNumber(const std::string& text, std::uint64_t& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
+}  // namespace
+
 ParseResult ParseCommandLine(const std::vector<std::string>& args, Options& options) {
     const auto fail = [](std::string text) { return ParseResult{false, std::move(text)}; };
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -31,8 +40,19 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, Options& opti
             options.headless = true;
         } else if (arg == "--dump-state") {
             options.dumpState = true;
+        } else if (arg == "--music-volume" || arg == "--effects-volume") {
+            std::uint64_t volume = 0;
+            if (!value(text) || !ParseWholeNumber(text, volume) || volume > 100) {
+                return fail(arg + " needs a volume from 0 to 100");
+            }
+            (arg == "--music-volume" ? options.musicVolume : options.effectsVolume) = int(volume);
+        } else if (arg == "--scaling") {
+            if (!value(text) || (text != "sharp" && text != "smooth")) {
+                return fail("--scaling needs \"sharp\" or \"smooth\"");
+            }
+            options.smoothScaling = text == "smooth";
         } else if (arg == "--root" || arg == "--stage" || arg == "--replay" || arg == "--record" ||
-                   arg == "--screenshot" || arg == "--frames") {
+                   arg == "--screenshot" || arg == "--trace" || arg == "--frames") {
             if (!value(text) || text.empty()) {
                 return fail("option " + arg + " needs a value");
             }
@@ -46,11 +66,11 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, Options& opti
                 options.record = text;
             } else if (arg == "--screenshot") {
                 options.screenshot = text;
+            } else if (arg == "--trace") {
+                options.trace = text;
             } else {
                 std::uint64_t frames = 0;
-                const auto [end, error] =
-                    std::from_chars(text.data(), text.data() + text.size(), frames);
-                if (error != std::errc{} || end != text.data() + text.size()) {
+                if (!ParseWholeNumber(text, frames)) {
                     return fail("--frames needs a whole number, not \"" + text + "\"");
                 }
                 options.frames = frames;
@@ -83,6 +103,15 @@ void PrintHelp(std::ostream& out, const std::string& program) {
         << "  --frames N         stop after N frames (0: once the first stage has loaded)\n"
         << "  --dump-state       print the game state as JSON at exit\n"
         << "  --screenshot FILE  save the 640x480 view as BMP at exit\n"
+        << "  --trace FILE       write to FILE, a line per frame, the sounds asked for, the\n"
+        << "                     texts printed on the view and the score picture, and the\n"
+        << "                     status strip's texts as they change\n"
+        << "  --music-volume N   music volume from 0 to 100 (default 100)\n"
+        << "  --effects-volume N sound effects volume from 0 to 100 (default 100)\n"
+        << "  --scaling MODE     how a window larger than the picture shows it: \"sharp\"\n"
+        << "                     (whole-number factors, the default) or \"smooth\" (fills the\n"
+        << "                     window, softened)\n"
+        << "                     The three above are remembered for later runs.\n"
         << "  --help             show this help\n"
         << "  --version          show the version\n";
 }

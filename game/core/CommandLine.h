@@ -20,6 +20,11 @@ struct Options {
     std::optional<std::uint64_t> frames;
     bool dumpState = false;
     std::filesystem::path screenshot;
+    std::filesystem::path trace;  // --trace: what was heard and read, a line per frame
+    // The player's preferences, kept for later runs: volumes 0..100 and the scaling.
+    std::optional<int> musicVolume;
+    std::optional<int> effectsVolume;
+    std::optional<bool> smoothScaling;
     bool help = false;
     bool version = false;
 };

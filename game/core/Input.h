@@ -2,7 +2,8 @@
 // title menu and the main loop once per turn, the pause while it waits, the loader and the
 // outcome sequences where they let events run) and folds each poll's events into its table
 // of held keys, so a frame reads the keys as one value taken at its start. A window's
-// keyboard, a replay and a test's script are sources alike; a gamepad joins as one more.
+// keyboard, a replay and a test's script are sources alike. A gamepad's buttons arrive as
+// pad events and become the keys they stand for before the game sees them (GamepadKeys.h).
 #pragma once
 
 #include <cstdint>
@@ -10,10 +11,25 @@
 
 namespace tarn::game {
 
+// The controls of a gamepad, named by their place: the face buttons by compass point (South
+// is the bottom one), the stick folded into the directions of the d-pad.
+enum class PadButton : std::uint8_t {
+    Up,
+    Down,
+    Left,
+    Right,
+    South,
+    East,
+    West,
+    North,
+    Back,
+    Start
+};
+
 struct InputEvent {
-    enum class Type : std::uint8_t { KeyDown, KeyUp, Click, Quit };
+    enum class Type : std::uint8_t { KeyDown, KeyUp, Click, Quit, PadDown, PadUp };
     Type type = Type::KeyDown;
-    int code = 0;  // virtual-key code for key events
+    int code = 0;  // virtual-key code for key events, a PadButton for pad events
     bool operator==(const InputEvent&) const = default;
 };
 

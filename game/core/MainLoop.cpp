@@ -55,18 +55,9 @@ bool PauseKeyHeld(const GameState& st) {
 }
 
 // Waits for Space to be released and then Enter, for as long as input can arrive within
-// the frame, looking at the keys once a frame period and drawing nothing meanwhile.
-// Returns false when the run is to end meanwhile.
-bool Pause(GameState& st, Screen& screen, RunControl& run, GameClock& clock) {
-    screen.SetPrintPosition(0, 100);
-    screen.Print("");
-    screen.Print("");
-    screen.Print("           Pause");
-    screen.view.FontSize = kPauseHintFontPoints;
-    screen.Print("");
-    screen.Print("                                  Press Enter To Restart");
-    screen.view.FontSize = kViewFontPoints;
-    screen.Refresh();
+// the frame, looking at the keys once a frame period. Returns false when the run is to end
+// meanwhile.
+bool WaitForEnter(GameState& st, RunControl& run, GameClock& clock) {
     const auto framePeriod = std::uint32_t(1000 / PacingFps(st.TargetFps));
     bool spaceReleased = false;
     for (;;) {
@@ -84,6 +75,23 @@ bool Pause(GameState& st, Screen& screen, RunControl& run, GameClock& clock) {
         }
         clock.WaitUntil(clock.Clock() + framePeriod);
     }
+}
+
+// Shows the pause texts; a gamepad's Start stands for Enter while they are shown.
+bool Pause(GameState& st, Screen& screen, RunControl& run, GameClock& clock) {
+    screen.SetPrintPosition(0, 100);
+    screen.Print("");
+    screen.Print("");
+    screen.Print("           Pause");
+    screen.view.FontSize = kPauseHintFontPoints;
+    screen.Print("");
+    screen.Print("                                  Press Enter To Restart");
+    screen.view.FontSize = kViewFontPoints;
+    screen.Refresh();
+    run.mode = InputMode::Pause;
+    const bool goOn = WaitForEnter(st, run, clock);
+    run.mode = InputMode::Play;
+    return goOn;
 }
 
 class Play : public PacedPhase {
@@ -136,6 +144,7 @@ class Play : public PacedPhase {
 
 Next RunMainLoop(FrameContext& play, Screen& screen, RunControl& run, GameClock& clock) {
     StartLoop(play, screen.strip);
+    run.mode = InputMode::Play;
     Play phase(play, screen, run, clock);
     return RunPaced(phase, run, clock, play.state);
 }

@@ -136,6 +136,7 @@ Next RunMenu(GameState& state, Screen& screen, RunControl& run, StageFolders& fo
     screen.view.FontSize = kViewFontPoints;
     screen.Refresh();
     TitleMenu menu(state, screen, run, folders, clock);
+    run.mode = InputMode::Menu;
     screen.SetPrintPosition(0, 0);
     screen.Print("●START");
     screen.SetPrintPosition(0, Twips(640));

@@ -28,6 +28,10 @@ class TextPainter {
     // Draws a text with its top-left corner at (x, y); returns its width.
     virtual int Draw(Surface& target, int x, int y, std::string_view text, int points,
                      std::uint32_t color) = 0;
+    // Draws the text as Draw() does, in the same place, and rings its letters with a
+    // one-pixel outline of `outline`, so that it reads on any background.
+    virtual int DrawOutlined(Surface& target, int x, int y, std::string_view text, int points,
+                             std::uint32_t color, std::uint32_t outline) = 0;
 };
 
 // What a present shows, made when the platform asks for it: a platform that shows nothing

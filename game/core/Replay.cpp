@@ -41,6 +41,9 @@ std::string EventText(const InputEvent& event) {
             return "click";
         case InputEvent::Type::Quit:
             return "quit";
+        case InputEvent::Type::PadDown:
+        case InputEvent::Type::PadUp:
+            break;
     }
     return "";
 }
@@ -256,6 +259,9 @@ void Recording::Poll(std::uint64_t frame, std::vector<InputEvent>& events) {
     liveInput_.Poll(frame, events);
     for (std::size_t i = first; i < events.size(); ++i) {
         const InputEvent& event = events[i];
+        if (event.type == InputEvent::Type::PadDown || event.type == InputEvent::Type::PadUp) {
+            continue;  // recorded as the keys they became
+        }
         if (event.type == InputEvent::Type::KeyDown &&
             std::find(held_.begin(), held_.end(), event.code) == held_.end()) {
             held_.push_back(event.code);

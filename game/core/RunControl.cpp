@@ -29,6 +29,9 @@ bool RunControl::Pump(GameState& state) {
             case InputEvent::Type::Quit:
                 quitRequested = true;
                 break;
+            case InputEvent::Type::PadDown:
+            case InputEvent::Type::PadUp:
+                break;  // a pad counts once it has become keys
         }
     }
     return !quitRequested && !menuRequested;

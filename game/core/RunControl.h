@@ -22,6 +22,10 @@ class FrameObserver {
     virtual bool AfterFrame(std::uint64_t frame, const GameState& state) = 0;
 };
 
+// What the keys are being read for, so that a gamepad button can stand for the key that
+// does its job there.
+enum class InputMode : std::uint8_t { Menu, Play, Pause };
+
 class RunControl {
   public:
     // `sounds` stops the title music at the first key press.
@@ -33,6 +37,7 @@ class RunControl {
     bool quitRequested = false;  // F12, F2, END or the window closed
     bool menuRequested = false;  // the first key press enters the title menu anew
     bool stageMode = false;      // --stage: where the menu would follow, the run ends
+    InputMode mode = InputMode::Menu;
     std::optional<std::uint64_t> frameLimit;
     bool stopAfterFirstLoad = false;
     std::uint64_t framesRun = 0;

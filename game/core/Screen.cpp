@@ -27,16 +27,15 @@ void Screen::SetPrintPosition(int x, int y) {
 
 void Screen::Print(std::string_view text) {
     if (!text.empty()) {
-        platform_.Text().Draw(view.surface, view.CurrentX, view.CurrentY, text, view.FontSize,
-                              kTextColor);
+        PrintOnLine(text);
     }
     view.CurrentX = 0;
     view.CurrentY += platform_.Text().LineHeight(view.FontSize);
 }
 
 void Screen::PrintOnLine(std::string_view text) {
-    view.CurrentX += platform_.Text().Draw(view.surface, view.CurrentX, view.CurrentY, text,
-                                           view.FontSize, kTextColor);
+    view.CurrentX += platform_.Text().DrawOutlined(view.surface, view.CurrentX, view.CurrentY, text,
+                                                   view.FontSize, kTextColor, kTextOutlineColor);
 }
 
 void Screen::SetColorDepth(int bits) {

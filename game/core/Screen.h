@@ -23,6 +23,8 @@ inline constexpr int kViewFontPoints = 48;
 inline constexpr int kStageLineFontPoints = 25;
 inline constexpr int kPauseHintFontPoints = 16;
 inline constexpr std::uint32_t kTextColor = kWhite;
+// Texts on the view are ringed with it, so that they read over sky and blocks alike.
+inline constexpr std::uint32_t kTextOutlineColor = kBlack;
 
 // The visible view `VisuP`: its picture, what is drawn over it and the print position.
 struct View {
@@ -45,7 +47,7 @@ class Screen : private ShownFrame {
     View view;
     StatusStrip strip;
 
-    // Printing on the view at its print position, in the view's font size.
+    // Printing on the view at its print position, in the view's font size, outlined.
     void Print(std::string_view text);        // then a line break
     void PrintOnLine(std::string_view text);  // no line break
     void SetPrintPosition(int x, int y);

@@ -201,38 +201,126 @@ int FontText::TextWidth(std::string_view text, int points) {
     return width;
 }
 
+namespace {
+
+// Mixes `color` over the target, each pixel by its coverage in `alpha` (rows of `width`),
+// the rectangle's top-left corner at (left, top).
+void Blend(Surface& target, int left, int top, int width, int height, const std::uint8_t* alpha,
+           std::uint32_t color) {
+    const int red = int((color >> 16) & 0xFF), green = int((color >> 8) & 0xFF),
+              blue = int(color & 0xFF);
+    for (int row = 0; row < height; ++row) {
+        const int ty = top + row;
+        if (ty < 0 || ty >= target.height()) {
+            continue;
+        }
+        std::uint32_t* line = target.Row(ty);
+        for (int col = 0; col < width; ++col) {
+            const int tx = left + col;
+            const int a = alpha[std::size_t(row) * std::size_t(width) + std::size_t(col)];
+            if (a == 0 || tx < 0 || tx >= target.width()) {
+                continue;
+            }
+            const std::uint32_t under = line[tx];
+            const auto mixChannel = [&](int over, int shift) {
+                const int base = int((under >> shift) & 0xFF);
+                return (over * a + base * (255 - a) + 127) / 255;
+            };
+            line[tx] = Rgb(mixChannel(red, 16), mixChannel(green, 8), mixChannel(blue, 0));
+        }
+    }
+}
+
+// Coverage (0..255) of a rectangle of pixels placed on a surface.
+struct CoverageMap {
+    int left = 0, top = 0, width = 0, height = 0;
+    std::vector<std::uint8_t> alpha;
+
+    std::uint8_t At(int col, int row) const {
+        if (col < 0 || row < 0 || col >= width || row >= height) {
+            return 0;
+        }
+        return alpha[std::size_t(row) * std::size_t(width) + std::size_t(col)];
+    }
+};
+
+// The largest coverage within one pixel (the pixel and its eight neighbours).
+CoverageMap Dilated(const CoverageMap& map) {
+    CoverageMap ring = map;
+    for (int row = 0; row < map.height; ++row) {
+        for (int col = 0; col < map.width; ++col) {
+            std::uint8_t most = 0;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    most = std::max(most, map.At(col + dx, row + dy));
+                }
+            }
+            ring.alpha[std::size_t(row) * std::size_t(map.width) + std::size_t(col)] = most;
+        }
+    }
+    return ring;
+}
+
+}  // namespace
+
 int FontText::Draw(Surface& target, int x, int y, std::string_view text, int points,
                    std::uint32_t color) {
     Size& size = SizeOf(points);
-    const int red = int((color >> 16) & 0xFF), green = int((color >> 8) & 0xFF),
-              blue = int(color & 0xFF);
     int pen = x;
     for (const char32_t c : DecodeUtf8(text)) {
         const Glyph& g = GlyphOf(size, c);
-        const int left = pen + g.xOffset;
-        const int top = y + size.ascent + g.yOffset;
+        Blend(target, pen + g.xOffset, y + size.ascent + g.yOffset, g.width, g.height,
+              g.alpha.data(), color);
+        pen += g.advance;
+    }
+    return pen - x;
+}
+
+int FontText::DrawOutlined(Surface& target, int x, int y, std::string_view text, int points,
+                           std::uint32_t color, std::uint32_t outline) {
+    Size& size = SizeOf(points);
+    const std::u32string chars = DecodeUtf8(text);
+    // The box of every glyph's pixels, and one pixel more on each side for the ring.
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool any = false;
+    int pen = x;
+    for (const char32_t c : chars) {
+        const Glyph& g = GlyphOf(size, c);
+        if (g.width > 0 && g.height > 0) {
+            const int gx = pen + g.xOffset, gy = y + size.ascent + g.yOffset;
+            left = any ? std::min(left, gx) : gx;
+            top = any ? std::min(top, gy) : gy;
+            right = any ? std::max(right, gx + g.width) : gx + g.width;
+            bottom = any ? std::max(bottom, gy + g.height) : gy + g.height;
+            any = true;
+        }
+        pen += g.advance;
+    }
+    if (!any) {
+        return pen - x;
+    }
+    CoverageMap letters{left - 1, top - 1, right - left + 2, bottom - top + 2, {}};
+    letters.alpha.assign(std::size_t(letters.width) * std::size_t(letters.height), 0);
+    pen = x;
+    for (const char32_t c : chars) {
+        const Glyph& g = GlyphOf(size, c);
+        const int gx = pen + g.xOffset - letters.left,
+                  gy = y + size.ascent + g.yOffset - letters.top;
         for (int row = 0; row < g.height; ++row) {
-            const int ty = top + row;
-            if (ty < 0 || ty >= target.height()) {
-                continue;
-            }
-            std::uint32_t* line = target.Row(ty);
             for (int col = 0; col < g.width; ++col) {
-                const int tx = left + col;
-                const int a = g.alpha[std::size_t(row) * std::size_t(g.width) + std::size_t(col)];
-                if (a == 0 || tx < 0 || tx >= target.width()) {
-                    continue;
-                }
-                const std::uint32_t under = line[tx];
-                const auto mixChannel = [&](int over, int shift) {
-                    const int base = int((under >> shift) & 0xFF);
-                    return (over * a + base * (255 - a) + 127) / 255;
-                };
-                line[tx] = Rgb(mixChannel(red, 16), mixChannel(green, 8), mixChannel(blue, 0));
+                std::uint8_t& cell =
+                    letters.alpha[std::size_t(gy + row) * std::size_t(letters.width) +
+                                  std::size_t(gx + col)];
+                cell = std::max(
+                    cell, g.alpha[std::size_t(row) * std::size_t(g.width) + std::size_t(col)]);
             }
         }
         pen += g.advance;
     }
+    const CoverageMap ring = Dilated(letters);
+    Blend(target, ring.left, ring.top, ring.width, ring.height, ring.alpha.data(), outline);
+    Blend(target, letters.left, letters.top, letters.width, letters.height, letters.alpha.data(),
+          color);
     return pen - x;
 }
 

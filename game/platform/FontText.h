@@ -30,6 +30,8 @@ class FontText : public TextPainter {
     int TextWidth(std::string_view text, int points) override;
     int Draw(Surface& target, int x, int y, std::string_view text, int points,
              std::uint32_t color) override;
+    int DrawOutlined(Surface& target, int x, int y, std::string_view text, int points,
+                     std::uint32_t color, std::uint32_t outline) override;
 
   private:
     struct Glyph {

@@ -4,10 +4,12 @@
 #include <cstdio>
 
 #include "game/core/GameMessages.h"
+#include "game/sdl/SdlDrivers.h"
 
 namespace tarn::game {
 
 SdlAudio::SdlAudio() {
+    QuietAudioLibrary();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "%s: no audio (%s); running silent\n", kProgramTitle, SDL_GetError());
         return;

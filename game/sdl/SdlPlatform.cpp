@@ -10,35 +10,67 @@
 #include "game/platform/FontText.h"
 #include "game/platform/SoundFolder.h"
 #include "game/sdl/MessagePanel.h"
+#include "game/sdl/PictureScaling.h"
+#include "game/sdl/SdlDrivers.h"
 #include "settings/VirtualKeys.h"
 
 namespace tarn::game {
 
 namespace {
-constexpr int kWidth = 640;
+constexpr int kWidth = kPictureWidth;
 constexpr int kStrip = 16;
-constexpr int kHeight = kStrip + 480;
+constexpr int kHeight = kPictureHeight;
 // Sleep until this close to a due time, then wait out the rest precisely.
 constexpr auto kSpinMargin = std::chrono::microseconds(200);
+
+// The remembered size, kept between half the picture's size and the screen's; else the
+// picture's own size.
+SDL_Point StartingSize(const WindowChoice& choice) {
+    SDL_Point size{choice.width > 0 ? choice.width : kWidth,
+                   choice.height > 0 ? choice.height : kHeight};
+    if (SDL_Rect usable; SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+        size.x = std::min(size.x, std::max(usable.w, kWidth / 2));
+        size.y = std::min(size.y, std::max(usable.h, kHeight / 2));
+    }
+    return SDL_Point{std::max(size.x, kWidth / 2), std::max(size.y, kHeight / 2)};
+}
+
+// A gamepad player ends a message with the buttons that choose in the menu, or Start.
+bool DismissesMessage(const std::vector<InputEvent>& pad) {
+    return std::any_of(pad.begin(), pad.end(), [](const InputEvent& e) {
+        const auto button = PadButton(e.code);
+        return e.type == InputEvent::Type::PadDown &&
+               (button == PadButton::South || button == PadButton::East ||
+                button == PadButton::Start);
+    });
+}
+
 }  // namespace
 
-SdlPlatform::SdlPlatform(bool windowed) : start_(std::chrono::steady_clock::now()) {
-    fullscreen_ = !windowed;
+SdlPlatform::SdlPlatform(const WindowChoice& choice)
+    : start_(std::chrono::steady_clock::now()),
+      fullscreen_(!choice.windowed),
+      smooth_(choice.smoothScaling) {
     // The window surface is written directly; emulating it through OpenGL only adds work.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    OfferOnlyVisibleVideoDrivers();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        error_ = SDL_GetError();
+        error_ = NoWindowReason(SDL_GetError());
         return;
     }
     const Uint32 flags = Uint32(SDL_WINDOW_RESIZABLE) |
                          (fullscreen_ ? Uint32(SDL_WINDOW_FULLSCREEN_DESKTOP) : Uint32(0));
+    const SDL_Point size = StartingSize(choice);
     window_ = SDL_CreateWindow(kProgramTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               kWidth, kHeight, flags);
+                               size.x, size.y, flags);
     if (window_ == nullptr) {
         error_ = SDL_GetError();
         return;
     }
     SDL_SetWindowMinimumSize(window_, kWidth / 2, kHeight / 2);
+    windowedWidth_ = choice.width;
+    windowedHeight_ = choice.height;
+    NoteWindowedSize();
     if (SDL_GetWindowSurface(window_) == nullptr) {
         error_ = SDL_GetError();
         return;
@@ -52,9 +84,11 @@ SdlPlatform::SdlPlatform(bool windowed) : start_(std::chrono::steady_clock::now(
     SDL_ShowCursor(fullscreen_ ? SDL_DISABLE : SDL_ENABLE);
     Show();
     audio_ = std::make_unique<SdlAudio>();
+    gamepads_ = std::make_unique<SdlGamepads>();
 }
 
 SdlPlatform::~SdlPlatform() {
+    gamepads_.reset();
     audio_.reset();
     if (frame_ != nullptr) {
         SDL_FreeSurface(frame_);
@@ -121,6 +155,9 @@ void SdlPlatform::PollEvents(std::vector<InputEvent>& events) {
                 events.push_back({InputEvent::Type::Click, 0});
                 break;
             case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    NoteWindowedSize();
+                }
                 if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
                     e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
                     e.window.event == SDL_WINDOWEVENT_RESIZED) {
@@ -128,6 +165,9 @@ void SdlPlatform::PollEvents(std::vector<InputEvent>& events) {
                 }
                 break;
             default:
+                if (gamepads_) {
+                    gamepads_->Handle(e, events);
+                }
                 break;
         }
     }
@@ -153,6 +193,12 @@ Failure SdlPlatform::LoadSounds(const std::filesystem::path& soundFolder) {
 void SdlPlatform::Sound(SoundId id, SoundOp op) {
     if (audio_) {
         audio_->Apply(id, op);
+    }
+}
+
+void SdlPlatform::SetVolumes(int music, int effects) {
+    if (audio_) {
+        audio_->mixer().SetVolumes(music, effects);
     }
 }
 
@@ -185,63 +231,16 @@ void SdlPlatform::Show() {
     if (target == nullptr) {
         return;
     }
-    double scale = std::min(double(target->w) / kWidth, double(target->h) / kHeight);
-    if (scale >= 1.0) {
-        scale = std::floor(scale);  // whole-number scaling where it fits
-    }
-    SDL_Rect dst;
-    dst.w = std::max(1, int(kWidth * scale));
-    dst.h = std::max(1, int(kHeight * scale));
-    dst.x = (target->w - dst.w) / 2;
-    dst.y = (target->h - dst.h) / 2;
-    // Only the borders around the picture need clearing.
-    const Uint32 black = SDL_MapRGB(target->format, 0, 0, 0);
-    const SDL_Rect borders[4] = {{0, 0, target->w, dst.y},
-                                 {0, dst.y + dst.h, target->w, target->h - dst.y - dst.h},
-                                 {0, dst.y, dst.x, dst.h},
-                                 {dst.x + dst.w, dst.y, target->w - dst.x - dst.w, dst.h}};
-    for (const SDL_Rect& border : borders) {
-        if (border.w > 0 && border.h > 0) {
-            SDL_FillRect(target, &border, black);
-        }
-    }
-    const int whole = int(scale);
-    if (target->format->format == SDL_PIXELFORMAT_RGB888 && whole >= 1 && scale == whole) {
-        // Same format and a whole-number scale: repeat each pixel and each row.
-        SDL_LockSurface(target);
-        auto* out = static_cast<std::uint8_t*>(target->pixels);
-        for (int y = 0; y < kHeight; ++y) {
-            const auto* in = reinterpret_cast<const std::uint32_t*>(
-                static_cast<const std::uint8_t*>(frame_->pixels) +
-                std::size_t(y) * std::size_t(frame_->pitch));
-            auto* first = reinterpret_cast<std::uint32_t*>(out + std::size_t(dst.y + y * whole) *
-                                                                     std::size_t(target->pitch)) +
-                          dst.x;
-            if (whole == 1) {
-                std::copy(in, in + kWidth, first);
-            } else if (whole == 2) {
-                for (int x = 0; x < kWidth; ++x) {
-                    first[2 * x] = in[x];
-                    first[2 * x + 1] = in[x];
-                }
-            } else {
-                for (int x = 0; x < kWidth; ++x) {
-                    std::fill(first + x * whole, first + (x + 1) * whole, in[x]);
-                }
-            }
-            for (int r = 1; r < whole; ++r) {
-                auto* line =
-                    reinterpret_cast<std::uint32_t*>(out + std::size_t(dst.y + y * whole + r) *
-                                                               std::size_t(target->pitch)) +
-                    dst.x;
-                std::copy(first, first + kWidth * whole, line);
-            }
-        }
-        SDL_UnlockSurface(target);
-    } else {
-        SDL_BlitScaled(frame_, nullptr, target, &dst);
-    }
+    DrawPicture(frame_, target, smooth_);
     SDL_UpdateWindowSurface(window_);
+}
+
+void SdlPlatform::NoteWindowedSize() {
+    const Uint32 flags = SDL_GetWindowFlags(window_);
+    if (fullscreen_ || (flags & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED)) != 0) {
+        return;  // the size the player chose is the one to come back to
+    }
+    SDL_GetWindowSize(window_, &windowedWidth_, &windowedHeight_);
 }
 
 void SdlPlatform::ToggleFullscreen() {
@@ -296,6 +295,12 @@ void SdlPlatform::ShowMessageInWindow(const std::string& text, const std::string
         }
         if (e.type == SDL_WINDOWEVENT) {
             Show();
+            continue;
+        }
+        if (std::vector<InputEvent> pad; gamepads_ && gamepads_->Handle(e, pad)) {
+            if (DismissesMessage(pad)) {
+                break;
+            }
             continue;
         }
         if (e.type != SDL_KEYDOWN || e.key.repeat != 0) {

@@ -1,8 +1,8 @@
-// The SDL2 platform: one window showing the status strip above the view, scaled with its
-// aspect kept (whole-number scaling where it fits), full screen or windowed (Alt+Enter
-// toggles), keys as virtual-key codes, a precise sleeping clock, and the audio device.
-// The picture goes through the window surface: a plain copy, or a pixel-doubling one,
-// costs less than a texture upload through a software OpenGL.
+// The SDL2 platform: one resizable window showing the status strip above the view, scaled
+// to fit (PictureScaling.h), full screen or windowed (Alt+Enter toggles), keys as
+// virtual-key codes, game controllers as pad events, a precise sleeping clock, and the
+// audio device. The picture goes through the window surface: a plain copy, or a
+// pixel-doubling one, costs less than a texture upload through a software OpenGL.
 #pragma once
 
 #include <SDL.h>
@@ -13,12 +13,21 @@
 
 #include "game/core/Platform.h"
 #include "game/sdl/SdlAudio.h"
+#include "game/sdl/SdlGamepads.h"
 
 namespace tarn::game {
 
+// How the window starts.
+struct WindowChoice {
+    bool windowed = false;
+    int width = 0;  // 0 x 0: the picture's own size
+    int height = 0;
+    bool smoothScaling = false;
+};
+
 class SdlPlatform : public Platform {
   public:
-    explicit SdlPlatform(bool windowed);
+    explicit SdlPlatform(const WindowChoice& choice);
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -27,8 +36,16 @@ class SdlPlatform : public Platform {
     bool Ok() const { return frame_ != nullptr; }
     const std::string& Error() const { return error_; }
     SDL_Window* Window() const { return window_; }
+    // The window's size when it was last shown in a window rather than full screen (the
+    // remembered size, or 0 x 0, while it never was).
+    int WindowedWidth() const { return windowedWidth_; }
+    int WindowedHeight() const { return windowedHeight_; }
     // The audio device and its mixer; null until the window is made.
     SdlAudio* Audio() const { return audio_.get(); }
+    // The game controllers; null until the window is made.
+    SdlGamepads* Gamepads() const { return gamepads_.get(); }
+    // Music and effects volume, each 0..100.
+    void SetVolumes(int music, int effects);
 
     std::uint32_t Clock() override;
     void WaitUntil(std::uint32_t ms) override;
@@ -41,22 +58,27 @@ class SdlPlatform : public Platform {
     void Present(ShownFrame& frame) override;
     using Platform::Present;
     // SDL's message box beside a window, else (full screen, or no message box on this
-    // window system) a panel in the window until Enter is pressed. Also written to
-    // standard error.
+    // window system) a panel in the window until Enter (or a gamepad's bottom, right or
+    // Start button) is pressed. Also written to standard error.
     void ShowMessage(const UserMessage& message) override;
 
   private:
     void ToggleFullscreen();
+    void NoteWindowedSize();
     void Show();
     void ShowMessageInWindow(const std::string& text, const std::string& title);
 
     SDL_Window* window_ = nullptr;
     SDL_Surface* frame_ = nullptr;  // strip and view, 640 x 496, XRGB8888
     std::unique_ptr<SdlAudio> audio_;
+    std::unique_ptr<SdlGamepads> gamepads_;
     std::chrono::steady_clock::time_point start_;
     std::string error_;
     int colorDepth_ = 16;
     bool fullscreen_ = true;
+    bool smooth_ = false;
+    int windowedWidth_ = 0;
+    int windowedHeight_ = 0;
     bool swallowReturnUp_ = false;
     bool quitPending_ = false;  // the window was closed while a message was shown
 };

@@ -65,5 +65,20 @@ TEST(SoundTable, EveryEffectIsShortAndFitsItsRange) {
     }
 }
 
+// Headroom and DC: the mixer adds several sounds over the music, so none may reach full
+// scale, and an offset would eat the room left and thump where a sound starts and stops.
+TEST(SoundTable, EverySoundIsFreeOfDcAndLeavesHeadroom) {
+    for (const SoundDefinition& sound : SoundTable()) {
+        const Mix mix = sound.make(sound.rate);
+        const auto& samples = mix.samples();
+        double sum = 0;
+        for (const double sample : samples) {
+            sum += sample;
+        }
+        EXPECT_LT(std::abs(sum / double(samples.size())), 0.01) << sound.name;
+        EXPECT_LE(LoudestIn(samples, 0, samples.size()), 0.9) << sound.name;
+    }
+}
+
 }  // namespace
 }  // namespace tarn::assetgen

@@ -143,6 +143,24 @@ TEST_F(ProgramFolder, SoundsAreNotSilent) {
     }
 }
 
+TEST_F(ProgramFolder, SoundsAreFreeOfDcAndLeaveHeadroom) {
+    for (const SoundRow& sound : kSounds) {
+        const auto bytes = ReadBytes(dir_ / "sound" / (std::string(sound.name) + ".wav"));
+        WaveFormat format;
+        ASSERT_TRUE(ReadWaveFormat(bytes, format)) << sound.name;
+        const std::size_t count = format.dataBytes / std::size_t(format.blockAlign);
+        double sum = 0;
+        double loudest = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const double sample = SampleAt(bytes, format, i);
+            sum += sample;
+            loudest = std::max(loudest, std::abs(sample));
+        }
+        EXPECT_LT(std::abs(sum / double(count)), 0.01) << sound.name;
+        EXPECT_LE(loudest, 0.9) << sound.name;
+    }
+}
+
 TEST_F(ProgramFolder, SettingsFilesReadBackAsTheDefaults) {
     ToolSettings normal, lowSpec;
     SettingsWarnings warnings;

@@ -64,6 +64,28 @@ TEST(Mix, SquareWaveFollowsItsDuty) {
     EXPECT_NEAR(positive, 25, 2);
 }
 
+TEST(Mix, PulseOfAnyDutyAveragesToZero) {
+    for (const double duty : {0.125, 0.25, 0.5, 0.75}) {
+        Mix mix(1000, 1.0);
+        Note note;
+        note.length = 1.0;
+        note.frequency = 5;  // cycles of 200 samples, a whole number of them high
+        note.duty = duty;
+        note.volume = 1.0;
+        note.envelope = {0.0001, 0.0001, 1.0, 0.0001};
+        mix.Add(note);
+        double sum = 0;
+        for (std::size_t i = 200; i < 1000; ++i) {
+            sum += mix.samples()[i];
+        }
+        EXPECT_NEAR(sum / 800, 0.0, 1e-3) << duty;
+        // The two levels stay 2 apart, as for a pulse between -1 and 1.
+        const auto [low, high] =
+            std::minmax_element(mix.samples().begin() + 200, mix.samples().begin() + 1000);
+        EXPECT_NEAR(*high - *low, 2.0, 1e-3) << duty;
+    }
+}
+
 TEST(Mix, LoopingMixFoldsItsOverhangOntoTheStart) {
     Mix looping(1000, 1.0, true);
     Mix plain(1000, 1.0, false);

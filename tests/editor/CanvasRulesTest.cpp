@@ -76,6 +76,24 @@ TEST(TimeLimit, EmptyTextBecomes150) {
     EXPECT_EQ(NormaliseTimeText(""), "150");
 }
 
+TEST(WindowLayout, DefaultClientShowsWhatTheScreenAllowsUpToTheWholeMap) {
+    const ClientSize large = DefaultClientSize(2400, 1300);
+    EXPECT_EQ(ComputeLayout(large.width, large.height).viewport.width, kCanvasWidth);
+    EXPECT_EQ(ComputeLayout(large.width, large.height).viewport.height, kCanvasHeight);
+    EXPECT_EQ(DefaultClientSize(1000, 700).width, 1000);
+    EXPECT_EQ(DefaultClientSize(1000, 700).height, 700);
+    EXPECT_EQ(DefaultClientSize(600, 400).width, 683);
+    EXPECT_EQ(DefaultClientSize(600, 400).height, 471);
+}
+
+TEST(WindowLayout, ScrollingToACellLeavesTheViewAloneWhenItIsInView) {
+    EXPECT_EQ(ScrollValueShowing(0, 500, 2000), 0);
+    EXPECT_EQ(ScrollValueShowing(490, 500, 2000), 0);
+    EXPECT_EQ(ScrollValueShowing(500, 500, 2000), -(500 - 166));
+    EXPECT_EQ(ScrollValueShowing(1990, 500, 2000), -1500);  // as far as the canvas goes
+    EXPECT_EQ(ScrollValueShowing(590, 600, 600), 0);        // the whole height in view
+}
+
 TEST(TimeLimit, ZeroValuedTextBecomesZero) {
     EXPECT_EQ(NormaliseTimeText("00"), "0");
     EXPECT_EQ(NormaliseTimeText("abc"), "0");

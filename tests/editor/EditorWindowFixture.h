@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPoint>
+#include <QSettings>
 #include <QStringList>
 #include <QTest>
 #include <deque>
@@ -21,14 +22,40 @@ namespace tarn::editor::testing {
 
 using ::tarn::testing::ScratchDir;
 
+// The built program, for the tests that run it as a user would.
+inline QString GridsmithPath() {
+    return QString::fromLocal8Bit(qgetenv("TARN_PROGRAM_DIR")) + QStringLiteral("/Gridsmith");
+}
+
+// Whether the area holds a pixel darker than mid grey, such as text on white.
+inline bool HasDarkPixel(const QImage& image, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 class ScriptedDialogs : public UserDialogs {
   public:
     PromptAnswer AskYesNoCancel(const QString& title, const QString& text) override {
         questions << title + "|" + text;
         return answer;
     }
+    bool AskYesNo(const QString& title, const QString& text) override {
+        questions << title + "|" + text;
+        return yes;
+    }
     void Inform(const QString& title, const QString& text, Severity) override {
         messages << title + "|" + text;
+    }
+    int Choose(const QString& title, const QString& text, const QStringList& buttons) override {
+        questions << title + "|" + text;
+        choices.push_back(buttons);
+        return choice;
     }
     QString GetOpenFileName(const QString& initialName, const QString& filter) override {
         return Next(initialName, filter);
@@ -48,12 +75,25 @@ class ScriptedDialogs : public UserDialogs {
     }
 
     PromptAnswer answer = PromptAnswer::Cancel;
+    bool yes = false;  // the answer to yes/no questions
+    int choice = -1;   // the button chosen by Choose
+    std::vector<QStringList> choices;
     std::deque<QString> names;
     QStringList questions, messages, offered, filters;
 };
 
 class RecordingPrinter : public PagePrinter {
   public:
+    bool HasPrinter() const override { return present; }
+    bool SavePdf(const QImage& picture, const QString& path, QString&) override {
+        pdfs << path;
+        pages.push_back(picture);
+        return true;
+    }
+    bool ShowPreview(const QImage& picture, QWidget*) override {
+        previews.push_back(picture);
+        return previewAsksForPdf;
+    }
     bool PrintPage(const QImage& picture, QString& error) override {
         pages.push_back(picture);
         if (!works) {
@@ -61,8 +101,11 @@ class RecordingPrinter : public PagePrinter {
         }
         return works;
     }
+    bool present = true;
+    bool previewAsksForPdf = false;  // the preview closed with its "PDFに保存" button
     bool works = true;
-    std::vector<QImage> pages;
+    std::vector<QImage> pages, previews;
+    QStringList pdfs;
 };
 
 class RecordingLauncher : public GameLauncher {
@@ -71,9 +114,14 @@ class RecordingLauncher : public GameLauncher {
         program = path;
         arguments = args;
         workingDirectory = folder;
+        starts += works ? 1 : 0;
+        running = works;
         return works;
     }
+    bool Running() const override { return running; }
     bool works = true;
+    bool running = false;
+    int starts = 0;
     QString program, workingDirectory;
     QStringList arguments;
 };
@@ -81,10 +129,17 @@ class RecordingLauncher : public GameLauncher {
 class EditorWindowTest : public ::testing::Test {
   protected:
     EditorWindowTest()
-        : window(EditorServices{dialogs, printer, launcher, ProgramDir(), "first.tr2"}) {
+        : window(EditorServices{dialogs, printer, launcher, settings, ProgramDir(), "first.tr2"}) {
         window.show();
         QApplication::processEvents();
     }
+    // Gives the window a client area of the given size.
+    void ResizeClient(int width, int height) {
+        window.resize(width, height + window.height() - window.ClientArea()->height());
+        QApplication::processEvents();
+    }
+    // The folder the dialogs start in: the program folder's stage folders.
+    QString DataDir() const { return ProgramDir() + QStringLiteral("/data"); }
     // The program folder handed to the window: the test's own folder.
     QString ProgramDir() const { return QString::fromStdString(folder.path().string()); }
     MapCanvas* Canvas() { return window.Canvas(); }
@@ -98,6 +153,9 @@ class EditorWindowTest : public ::testing::Test {
     void Move(QPoint at, Qt::MouseButtons held = Qt::NoButton);
 
     ScratchDir folder;
+    // The program folder holds the stage folders' data/, as an installed one does.
+    bool hasDataFolder = std::filesystem::create_directory(folder / "data");
+    QSettings settings{QString::fromStdString(folder.File("gridsmith.ini")), QSettings::IniFormat};
     ScriptedDialogs dialogs;
     RecordingPrinter printer;
     RecordingLauncher launcher;

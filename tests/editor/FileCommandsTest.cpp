@@ -2,52 +2,15 @@
 // caption through every command, and the shared dialog file name.
 #include <gtest/gtest.h>
 
-#include <deque>
-
+#include "ScriptedUi.h"
 #include "StageFiles.h"
-#include "editor/doc/FileCommands.h"
 #include "tests/common/TestFiles.h"
 
 namespace tarn::editor {
 namespace {
 
 using tarn::testing::ScratchDir;
-
-class ScriptedUi : public EditorUi {
-  public:
-    PromptAnswer AskSaveChanges() override {
-        ++prompts;
-        return answer;
-    }
-    std::string AskOpenFileName(const std::string& initialName, FileFilter filter) override {
-        offered.push_back(initialName);
-        filters.push_back(filter);
-        return Next();
-    }
-    std::string AskSaveFileName(const std::string& initialName, FileFilter filter) override {
-        offered.push_back(initialName);
-        filters.push_back(filter);
-        return Next();
-    }
-    void ReportError(const std::string& text) override { errors.push_back(text); }
-    void Inform(const UserMessage& message) override { errors.push_back(message.text); }
-
-    std::string Next() {
-        if (names.empty()) {
-            return {};
-        }
-        std::string name = names.front();
-        names.pop_front();
-        return name;
-    }
-
-    PromptAnswer answer = PromptAnswer::Cancel;
-    int prompts = 0;
-    std::deque<std::string> names;  // dialog answers; "" = cancelled
-    std::vector<std::string> offered;
-    std::vector<FileFilter> filters;
-    std::vector<std::string> errors;
-};
+using testing::ScriptedUi;
 
 class FileCommandsTest : public ::testing::Test {
   protected:
@@ -69,7 +32,7 @@ class FileCommandsTest : public ::testing::Test {
 
 TEST_F(FileCommandsTest, StartsUntitledAndUnmodified) {
     EXPECT_EQ(doc.Caption(), "Tarn2 NapEditer - 無題");
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(commands.DialogFileName(), "cmdline.tr2");
 }
 
@@ -79,17 +42,17 @@ TEST_F(FileCommandsTest, NewWithoutChangesAsksNothing) {
 }
 
 TEST_F(FileCommandsTest, NewWithCancelKeepsTheDocument) {
-    doc.Modified = true;
+    doc.SetModified(true);
     doc.SetCell(1, 1, 4);
     ui.answer = PromptAnswer::Cancel;
     EXPECT_FALSE(commands.New());
     EXPECT_EQ(doc.Cell(1, 1), 4);
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_TRUE(changes.empty());
 }
 
 TEST_F(FileCommandsTest, NewWithNoClearsWithoutSaving) {
-    doc.Modified = true;
+    doc.SetModified(true);
     doc.CurrentFile = folder.File("x.tr2");
     doc.SetCell(1, 1, 4);
     doc.properties.Text4 = "goal2";
@@ -98,7 +61,7 @@ TEST_F(FileCommandsTest, NewWithNoClearsWithoutSaving) {
     EXPECT_TRUE(commands.New());
     EXPECT_FALSE(std::filesystem::exists(folder.File("x.tr2")));
     EXPECT_EQ(doc.Cell(1, 1), 0);
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(doc.Caption(), "Tarn2 NapEditer - 無題");
     EXPECT_EQ(doc.properties.Times, "150");
     EXPECT_EQ(doc.properties.Text4, "goal2");
@@ -106,7 +69,7 @@ TEST_F(FileCommandsTest, NewWithNoClearsWithoutSaving) {
 }
 
 TEST_F(FileCommandsTest, NewWithYesSavesFirst) {
-    doc.Modified = true;
+    doc.SetModified(true);
     doc.CurrentFile = folder.File("x.tr2");
     doc.SetCell(1, 1, 4);
     ui.answer = PromptAnswer::Yes;
@@ -116,35 +79,35 @@ TEST_F(FileCommandsTest, NewWithYesSavesFirst) {
 }
 
 TEST_F(FileCommandsTest, YesWhoseSaveFailsAbandonsTheCommand) {
-    doc.Modified = true;
+    doc.SetModified(true);
     doc.CurrentFile = folder.File("no-such-folder/x.tr2");
     doc.SetCell(1, 1, 4);
     ui.answer = PromptAnswer::Yes;
     EXPECT_FALSE(commands.New());
     EXPECT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(doc.Cell(1, 1), 4);
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 }
 
 TEST_F(FileCommandsTest, OpenLoadsTheChosenFile) {
     MakeStageFile("s.tr2", 9);
-    doc.Modified = true;
+    doc.SetModified(true);
     ui.answer = PromptAnswer::No;
     ui.names = {folder.File("s.tr2")};
     EXPECT_TRUE(commands.Open());
     EXPECT_EQ(ui.offered.back(), "");  // the dialog's name is emptied first
     EXPECT_EQ(doc.Cell(2, 2), 9);
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(doc.Caption(), "Tarn2 NapEditer - " + folder.File("s.tr2"));
     EXPECT_EQ(changes, std::vector{DocumentChange::Opened});
 }
 
 TEST_F(FileCommandsTest, OpenCancelledKeepsDocumentAndModified) {
-    doc.Modified = true;
+    doc.SetModified(true);
     doc.SetCell(1, 1, 4);
     ui.answer = PromptAnswer::No;
     EXPECT_FALSE(commands.Open());
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(doc.Cell(1, 1), 4);
 }
 
@@ -161,36 +124,36 @@ TEST_F(FileCommandsTest, OpenOfDamagedFileReportsAndKeepsTheDocument) {
 }
 
 TEST_F(FileCommandsTest, OverwriteSaveOnUntitledActsAsSaveAs) {
-    doc.Modified = true;
+    doc.SetModified(true);
     ui.names = {folder.File("new.tr2")};
     EXPECT_EQ(commands.OverwriteSave(), SaveOutcome::Saved);
     EXPECT_EQ(ui.offered.back(), "cmdline.tr2");
     EXPECT_TRUE(std::filesystem::exists(folder.File("new.tr2")));
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(doc.CurrentFile, folder.File("new.tr2"));
 }
 
 TEST_F(FileCommandsTest, OverwriteSaveWritesTheCurrentFileWithoutDialog) {
     doc.CurrentFile = folder.File("cur.tr2");
-    doc.Modified = true;
+    doc.SetModified(true);
     EXPECT_EQ(commands.OverwriteSave(), SaveOutcome::Saved);
     EXPECT_TRUE(ui.offered.empty());
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 }
 
 TEST_F(FileCommandsTest, FailedSaveReportsAndKeepsModified) {
-    doc.Modified = true;
+    doc.SetModified(true);
     ui.names = {folder.File("no-such-folder/x.tr2")};
     EXPECT_EQ(commands.SaveAs(), SaveOutcome::Failed);
     EXPECT_EQ(ui.errors.size(), 1u);
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(doc.Caption(), "Tarn2 NapEditer - 無題");
 }
 
 TEST_F(FileCommandsTest, SaveAsCancelledWritesNothingAndKeepsModified) {
-    doc.Modified = true;
+    doc.SetModified(true);
     EXPECT_EQ(commands.SaveAs(), SaveOutcome::Cancelled);
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
@@ -207,19 +170,19 @@ TEST_F(FileCommandsTest, CloseWithoutChangesAsksNothing) {
 }
 
 TEST_F(FileCommandsTest, CloseWithChangesAndCancelStaysOpen) {
-    doc.Modified = true;
+    doc.SetModified(true);
     ui.answer = PromptAnswer::Cancel;
     EXPECT_FALSE(commands.MayClose());
 }
 
 TEST_F(FileCommandsTest, CloseWithChangesAndNoCloses) {
-    doc.Modified = true;
+    doc.SetModified(true);
     ui.answer = PromptAnswer::No;
     EXPECT_TRUE(commands.MayClose());
 }
 
 TEST_F(FileCommandsTest, CloseWithYesAndCancelledSaveDialogStillCloses) {
-    doc.Modified = true;
+    doc.SetModified(true);
     ui.answer = PromptAnswer::Yes;
     EXPECT_TRUE(commands.MayClose());
     EXPECT_EQ(ui.offered.size(), 1u);
@@ -228,7 +191,7 @@ TEST_F(FileCommandsTest, CloseWithYesAndCancelledSaveDialogStillCloses) {
 TEST_F(FileCommandsTest, BitmapDialogUsesBitmapFilterAndRestoresStageFilter) {
     EXPECT_EQ(commands.AskBitmapFileName(), "");
     EXPECT_EQ(ui.filters.back(), FileFilter::Bitmap);
-    EXPECT_EQ(ui.offered.back(), "cmdline.tr2");
+    EXPECT_EQ(ui.offered.back(), "cmdline.bmp");
     EXPECT_EQ(commands.CurrentFilter(), FileFilter::Stage);
     EXPECT_EQ(FilterText(commands.CurrentFilter()), "Tarn2マップデータファイル(*.tr2)|*.tr2");
 }

@@ -1,4 +1,4 @@
-// The window: menus, caption, property fields, resizing, printing, bitmap export, test
+// The window: menus, caption, property fields, resizing, bitmap export, test
 // play, and the --export-bmp command line.
 #include <QComboBox>
 #include <QFile>
@@ -11,7 +11,10 @@
 #include <QScrollBar>
 #include <QUndoStack>
 #include <QWheelEvent>
+#include <QWindow>
+#include <functional>
 #include <tuple>
+#include <vector>
 
 #include "EditorWindowFixture.h"
 #include "editor/app/ChipTiles.h"
@@ -32,17 +35,6 @@ QStringList MenuLines(QMenu* menu) {
     return lines;
 }
 
-bool HasDarkPixel(const QImage& image, QRect area) {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 TEST_F(MainWindowTest, FileMenuHoldsTheItemsInOrder) {
     const QList<QAction*> menus = window.menuBar()->actions();
     ASSERT_GE(menus.size(), 3);
@@ -50,7 +42,7 @@ TEST_F(MainWindowTest, FileMenuHoldsTheItemsInOrder) {
     EXPECT_EQ(MenuLines(menus[0]->menu()),
               (QStringList{"新規作成(&N)=Ctrl+N", "-", "印刷(&P)=Ctrl+P", "Bitmap保存(&B)=Ctrl+B",
                            "-", "開く=Ctrl+O", "上書き保存(&S)=Ctrl+S", "名前を付けて保存=Ctrl+A",
-                           "-", "終了(&X)=Ctrl+X"}));
+                           "-", "最近使ったファイル(&R)=", "-", "終了(&X)=Ctrl+X"}));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("編集(&E)"));
     EXPECT_EQ(MenuLines(menus[1]->menu()),
               (QStringList{"元に戻す(&U)=Ctrl+Z", "やり直し(&R)=Ctrl+Y"}));
@@ -58,19 +50,36 @@ TEST_F(MainWindowTest, FileMenuHoldsTheItemsInOrder) {
     EXPECT_EQ(menus[2]->shortcut().toString(), QStringLiteral("F5"));
 }
 
-TEST_F(MainWindowTest, CaptionFollowsTheDocument) {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarn2 NapEditer - 無題"));
-    const QString path = QString::fromStdString(folder.File("a.tr2"));
+// The title the window system shows: Qt's placeholder replaced by the modified mark.
+QString ShownTitle(const QWidget& window) {
+    return window.windowHandle()->title();
+}
+
+TEST_F(MainWindowTest, TitleShowsTheFileNameFirstAndThePathAfterIt) {
+    EXPECT_EQ(ShownTitle(window), QStringLiteral("無題 - Tarn2 NapEditer"));
+    const QString path = QString::fromStdString(folder.File("1-1.tr2"));
     dialogs.names = {path};
     window.SaveStageAs();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarn2 NapEditer - ") + path);
+    EXPECT_EQ(ShownTitle(window), QStringLiteral("1-1.tr2 - Tarn2 NapEditer - ") + path);
     window.NewStage();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarn2 NapEditer - 無題"));
+    EXPECT_EQ(ShownTitle(window), QStringLiteral("無題 - Tarn2 NapEditer"));
+}
+
+TEST_F(MainWindowTest, TitleCarriesTheModifiedMarkUntilSaved) {
+    QTest::mouseClick(Canvas(), Qt::LeftButton, {}, {5, 5});
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_EQ(ShownTitle(window), QStringLiteral("無題* - Tarn2 NapEditer"));
+    dialogs.names = {QString::fromStdString(folder.File("1-1.tr2"))};
+    window.SaveStageAs();
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_TRUE(ShownTitle(window).startsWith(QStringLiteral("1-1.tr2 - ")));
+    window.Fields().Text2()->setText(QStringLiteral("森"));
+    EXPECT_TRUE(ShownTitle(window).startsWith(QStringLiteral("1-1.tr2* - ")));
 }
 
 TEST_F(MainWindowTest, CommandLineNameIsOfferedBySaveAs) {
     window.SaveStageAs();
-    EXPECT_EQ(dialogs.offered.back(), QStringLiteral("first.tr2"));
+    EXPECT_EQ(dialogs.offered.back(), DataDir() + QStringLiteral("/first.tr2"));
     EXPECT_EQ(dialogs.filters.back(), QStringLiteral("Tarn2マップデータファイル(*.tr2)|*.tr2"));
 }
 
@@ -114,6 +123,7 @@ TEST_F(MainWindowTest, OpenFillsFieldsAndCanvasAndForgetsUndo) {
 TEST_F(MainWindowTest, NewSelectsTheBreakableBlockAndKeepsGoalTwo) {
     window.Fields().Text4()->setText(QStringLiteral("g2"));
     window.Fields().Text2()->setText(QStringLiteral("name"));
+    dialogs.answer = PromptAnswer::No;
     window.NewStage();
     EXPECT_EQ(window.Palette()->currentIndex(), 1);
     EXPECT_EQ(window.Fields().Text2()->text(), QString());
@@ -122,43 +132,12 @@ TEST_F(MainWindowTest, NewSelectsTheBreakableBlockAndKeepsGoalTwo) {
 }
 
 TEST_F(MainWindowTest, CloseWithChangesAndCancelKeepsTheWindow) {
-    Doc().Modified = true;
+    Doc().SetModified(true);
     dialogs.answer = PromptAnswer::Cancel;
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(dialogs.questions.front(),
               QStringLiteral("Tarn2 MapEditer|内容が変更されています。上書き保存しますか？"));
-}
-
-TEST_F(MainWindowTest, ClearedTimeLimitComesBackAs150) {
-    window.Fields().Times()->setEditText(QString());
-    EXPECT_EQ(window.Fields().Times()->currentText(), QStringLiteral("150"));
-    EXPECT_EQ(Doc().properties.Times, "150");
-}
-
-TEST_F(MainWindowTest, ZeroTimeLimitBecomesZeroAndLettersDoNotCrash) {
-    window.Fields().Times()->setEditText(QStringLiteral("00"));
-    EXPECT_EQ(window.Fields().Times()->currentText(), QStringLiteral("0"));
-    QTest::keyClicks(window.Fields().Times(), QStringLiteral("abc"));
-    EXPECT_EQ(NumericValue(Doc().properties.Times), 0.0);
-    EXPECT_FALSE(Doc().properties.Times.empty());
-}
-
-TEST_F(MainWindowTest, TypedTimeLimitIsNotCompletedFromTheList) {
-    QComboBox* times = window.Fields().Times();
-    window.activateWindow();
-    times->setFocus();
-    times->lineEdit()->selectAll();
-    QTest::keyClicks(times->lineEdit(), QStringLiteral("30"));
-    EXPECT_EQ(times->currentText(), QStringLiteral("30"));
-    EXPECT_EQ(Doc().properties.Times, "30");
-}
-
-TEST_F(MainWindowTest, PropertyEditsDoNotMarkModified) {
-    window.Fields().Text1()->setText(QStringLiteral("bg.bmp"));
-    window.Fields().STX()->setCurrentIndex(5);
-    EXPECT_EQ(Doc().properties.STX, 5);
-    EXPECT_FALSE(Doc().Modified);
 }
 
 TEST_F(MainWindowTest, FieldLabelsShowTheirWholeText) {
@@ -174,9 +153,35 @@ TEST_F(MainWindowTest, FieldLabelsShowTheirWholeText) {
     }
 }
 
-TEST_F(MainWindowTest, StartsWithAClientAreaOf683By471) {
-    EXPECT_EQ(window.ClientArea()->size(), QSize(683, 471));
-    EXPECT_EQ(window.Viewport()->geometry(), QRect(4, 136, 666, 305));
+TEST_F(MainWindowTest, StartsWithAtLeastTheClassicClientAreaWithinTheScreen) {
+    const QSize client = window.ClientArea()->size();
+    EXPECT_GE(client.width(), 683);
+    EXPECT_GE(client.height(), 471);
+    EXPECT_LE(client.width(), window.screen()->availableGeometry().width());
+    EXPECT_LE(client.height(), window.screen()->availableGeometry().height());
+}
+
+TEST_F(MainWindowTest, DrawModeListShowsRangeSelectionUncut) {
+    QComboBox* modes = window.DrawModeList();
+    modes->setCurrentIndex(1);
+    const int textWidth = modes->fontMetrics().horizontalAdvance(modes->currentText());
+    EXPECT_GE(modes->width(), modes->sizeHint().width());
+    EXPECT_GT(modes->width(), textWidth);
+    EXPECT_GT(window.InfoLabel()->x(), modes->geometry().right());
+}
+
+TEST_F(MainWindowTest, OpeningAStageScrollsItsStartPositionIntoView) {
+    StageFields stage;
+    stage.startColumnIndex = 150;
+    stage.startRowIndex = 55;
+    WriteStage(folder.File("far.tr2"), stage);
+    dialogs.names = {QString::fromStdString(folder.File("far.tr2"))};
+    window.OpenStage();
+    const QRect visible = window.Viewport()->rect().translated(-Canvas()->pos());
+    EXPECT_TRUE(visible.contains(QRect(150 * 10, 55 * 10, 10, 10)))
+        << visible.x() << "," << visible.y();
+    window.NewStage();
+    EXPECT_EQ(Canvas()->pos(), QPoint(0, 0));
 }
 
 TEST_F(MainWindowTest, LowWindowSnapsBackTo440High) {
@@ -193,9 +198,7 @@ TEST_F(MainWindowTest, NarrowWindowSnapsBackTo440) {
 }
 
 TEST_F(MainWindowTest, ViewportLaysOutAndBarsScrollTheCanvas) {
-    const int menu = window.height() - window.ClientArea()->height();
-    window.resize(504 + 17, 304 + 30 + 136 + menu);
-    QApplication::processEvents();
+    ResizeClient(504 + 17, 304 + 30 + 136);
     EXPECT_EQ(window.Viewport()->geometry(), QRect(4, 136, 504, 304));
     EXPECT_EQ(window.HorizontalBar()->minimum(), -1496);
     EXPECT_EQ(window.VerticalBar()->minimum(), -296);
@@ -205,6 +208,7 @@ TEST_F(MainWindowTest, ViewportLaysOutAndBarsScrollTheCanvas) {
 }
 
 TEST_F(MainWindowTest, WheelOverTheCanvasScrollsDown) {
+    ResizeClient(683, 471);
     QWheelEvent wheel(QPointF(50, 50), Canvas()->mapToGlobal(QPointF(50, 50)), QPoint(),
                       QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(Canvas(), &wheel);
@@ -219,7 +223,7 @@ TEST_F(MainWindowTest, BitmapExportHasMapAboveAndSummaryAtY600) {
     dialogs.names = {path};
     window.ExportBitmap();
     EXPECT_EQ(dialogs.filters.back(), QStringLiteral("BMP|*.bmp"));
-    EXPECT_EQ(dialogs.offered.back(), QStringLiteral("first.tr2"));
+    EXPECT_EQ(dialogs.offered.back(), DataDir() + QStringLiteral("/first.bmp"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -235,41 +239,30 @@ TEST_F(MainWindowTest, BitmapExportHasMapAboveAndSummaryAtY600) {
     EXPECT_EQ(image.pixel(1990, 605), qRgb(255, 255, 255));
 }
 
+// Saving myst.tr2, then Ctrl+B and confirming the proposed name must not turn the
+// stage into a picture.
+TEST_F(MainWindowTest, CtrlBAfterASaveProposesABmpAndNeverReplacesTheStage) {
+    const QString stage = QString::fromStdString(folder.File("myst.tr2"));
+    dialogs.names = {stage};
+    window.SaveStageAs();
+    const std::string saved = ReadPlain(stage.toStdString());
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    dialogs.names = {stage};
+    QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.offered.back(), QString::fromStdString(folder.File("myst.bmp")));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(ReadPlain(stage.toStdString()), saved);
+    EXPECT_FALSE(Doc().Modified());
+}
+
 TEST_F(MainWindowTest, CancelledBitmapExportWritesNothing) {
     window.ExportBitmap();
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(DataDir().toStdString()));
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
+        EXPECT_NE(entry.path().extension(), ".bmp") << entry.path();
+    }
     EXPECT_EQ(window.Commands().CurrentFilter(), FileFilter::Stage);
-}
-
-TEST_F(MainWindowTest, PrintSendsTheHalfSizePicture) {
-    window.Palette()->setCurrentIndex(2);
-    QTest::mouseClick(Canvas(), Qt::LeftButton, {}, {25, 35});
-    window.PrintStage();
-    ASSERT_EQ(printer.pages.size(), 1u);
-    const QImage& page = printer.pages.front();
-    ASSERT_EQ(page.size(), QSize(1000, 350));
-    EXPECT_NE(page.pixel(12, 17), qRgb(0, 0, 0));  // the block, halved, at (10..14, 15..19)
-    EXPECT_TRUE(HasDarkPixel(page, QRect(0, 300, 300, 16)));
-    EXPECT_FALSE(HasDarkPixel(page, QRect(0, 320, 1000, 30)));
-}
-
-TEST_F(MainWindowTest, PrintWithoutPrinterTellsTheUser) {
-    printer.works = false;
-    window.PrintStage();
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages.front().endsWith(QStringLiteral("no printer")));
-}
-
-TEST_F(MainWindowTest, PrintCommandWritesAPdfPageThroughQPrinter) {
-    const QString pdf = QString::fromStdString(folder.File("page.pdf"));
-    QtPagePrinter pdfPrinter(pdf);
-    MainWindow printing(EditorServices{dialogs, pdfPrinter, launcher, QString(), {}});
-    printing.PrintStage();
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.read(4), QByteArray("%PDF"));
-    EXPECT_GT(file.size(), 1000);
 }
 
 // A background picture in the program folder's bmp folder, named in the stage.
@@ -283,7 +276,7 @@ void GiveBackground(const std::filesystem::path& programDir, StageDocument& doc)
 TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
     GiveBackground(folder.path(), Doc());
     Doc().SetCell(7, 8, 12);
-    Doc().Modified = true;
+    Doc().SetModified(true);
     window.TestPlay();
     EXPECT_EQ(launcher.program, ProgramDir() + QStringLiteral("/TarnVer2"));
     ASSERT_EQ(launcher.arguments.size(), 3);
@@ -291,9 +284,28 @@ TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
     EXPECT_EQ(launcher.arguments[1], QStringLiteral("--stage"));
     const GameStageText game = ReadGameStage(ReadPlain(launcher.arguments[2].toStdString()));
     EXPECT_EQ(game.rows[8][7], 12);
-    EXPECT_TRUE(Doc().Modified);
+    EXPECT_TRUE(Doc().Modified());
     EXPECT_EQ(Doc().CurrentFile, "");
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, SecondF5WhileTheGameRunsStartsNoSecondGame) {
+    GiveBackground(folder.path(), Doc());
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F5);
+    ASSERT_EQ(launcher.starts, 1);
+    const QString stage = launcher.arguments.back();
+    const std::string first = ReadPlain(stage.toStdString());
+    Doc().SetCell(0, 0, 2);
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_EQ(launcher.starts, 1);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("まだ動いています")));
+    EXPECT_EQ(ReadPlain(stage.toStdString()), first);  // the running game's stage is kept
+    launcher.running = false;
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_EQ(launcher.starts, 2);
 }
 
 TEST_F(MainWindowTest, TestPlayThatCannotStartTellsTheUser) {
@@ -313,10 +325,6 @@ TEST_F(MainWindowTest, TestPlayWithoutBackgroundPictureTellsTheUserInstead) {
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞ")));
     EXPECT_TRUE(dialogs.messages[1].contains(QStringLiteral("none.bmp")));
     EXPECT_TRUE(launcher.program.isEmpty());
-}
-
-QString GridsmithPath() {
-    return QString::fromLocal8Bit(qgetenv("TARN_PROGRAM_DIR")) + QStringLiteral("/Gridsmith");
 }
 
 TEST(GridsmithProgram, VersionIsTheProjectsVersion) {

@@ -2,12 +2,14 @@
 // the canvas of a shown window.
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QUndoStack>
 
 #include "EditorWindowFixture.h"
 #include "editor/app/ChipTiles.h"
+#include "editor/app/StagePropertiesFields.h"
 
 namespace tarn::editor::testing {
 
@@ -33,7 +35,7 @@ TEST_F(MapCanvasTest, LeftPressPaintsThePaletteCode) {
     Release(Qt::LeftButton, {25, 35});
     EXPECT_EQ(Doc().Cell(2, 3), 2);
     ExpectCellShows(window.Document(), 2, 3, 2);
-    EXPECT_TRUE(Doc().Modified);
+    EXPECT_TRUE(Doc().Modified());
 }
 
 TEST_F(MapCanvasTest, PaintingReportsOnlyTheStampedCellForRepaint) {
@@ -60,7 +62,7 @@ TEST_F(MapCanvasTest, RightPressErasesWhateverThePaletteShows) {
 TEST_F(MapCanvasTest, PressMarksModifiedEvenWhenNothingChanges) {
     Press(Qt::LeftButton, {5, 5});  // palette entry 0 on an empty cell
     Release(Qt::LeftButton, {5, 5});
-    EXPECT_TRUE(Doc().Modified);
+    EXPECT_TRUE(Doc().Modified());
     EXPECT_FALSE(window.Document().UndoStack().canUndo());
 }
 
@@ -113,9 +115,36 @@ TEST_F(MapCanvasTest, UndoAfterSaveMarksTheDocumentModified) {
     Release(Qt::LeftButton, {5, 5});
     dialogs.names = {QString::fromStdString(folder.File("a.tr2"))};
     window.SaveStageAs();
-    ASSERT_FALSE(Doc().Modified);
+    ASSERT_FALSE(Doc().Modified());
     window.Undo();
-    EXPECT_TRUE(Doc().Modified);
+    EXPECT_TRUE(Doc().Modified());
+}
+
+// The user types a stage name, paints, and presses Ctrl+Z: the paint goes, the name stays.
+TEST_F(MapCanvasTest, CtrlZAfterTypingANameAndPaintingUndoesThePaint) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QLineEdit* name = window.Fields().Text2();
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClicks(name, QStringLiteral("mori"));
+    window.Palette()->setCurrentIndex(2);
+    QTest::mouseClick(Canvas(), Qt::LeftButton, {}, {25, 35});
+    EXPECT_EQ(QApplication::focusWidget(), Canvas());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Doc().Cell(2, 3), 0);
+    EXPECT_EQ(name->text(), QStringLiteral("mori"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Doc().Cell(2, 3), 2);
+}
+
+TEST_F(MapCanvasTest, EditMenuUndoActsOnTheMapWhileAFieldHasTheFocus) {
+    window.Palette()->setCurrentIndex(2);
+    QTest::mouseClick(Canvas(), Qt::LeftButton, {}, {25, 35});
+    window.Fields().Text2()->setFocus();
+    window.Fields().Text2()->setText(QStringLiteral("mori"));
+    window.FindAction(QStringLiteral("元に戻す(&U)"))->trigger();
+    EXPECT_EQ(Doc().Cell(2, 3), 0);
+    EXPECT_EQ(window.Fields().Text2()->text(), QStringLiteral("mori"));
 }
 
 // A dialog opened by a shortcut during a drag takes the button's release.

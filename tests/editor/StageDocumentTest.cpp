@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "StageFiles.h"
 #include "editor/doc/StageDocument.h"
@@ -31,6 +33,39 @@ StageFields SampleFields() {
     fields.nextStage = "1-2";
     fields.nextStage2 = "bonus";
     return fields;
+}
+
+TEST(StageDocumentState, ModifiedListenerHearsEachChangeOnce) {
+    StageDocument doc;
+    std::vector<bool> heard;
+    doc.onModifiedChanged = [&heard](bool modified) { heard.push_back(modified); };
+    doc.SetModified(true);
+    doc.SetModified(true);
+    doc.SetModified(false);
+    doc.SetModified(true);
+    doc.ResetForNew();
+    EXPECT_EQ(heard, (std::vector<bool>{true, false, true, false}));
+}
+
+TEST(StageDocumentState, OpenKeepsTheFlagAndItsListener) {
+    ScratchDir folder;
+    WriteStage(folder.File("s.tr2"), SampleFields());
+    StageDocument doc;
+    int heard = 0;
+    doc.onModifiedChanged = [&heard](bool) { ++heard; };
+    doc.SetModified(true);
+    ASSERT_FALSE(OpenF(doc, folder.File("s.tr2")));
+    EXPECT_TRUE(doc.Modified());
+    doc.SetModified(false);
+    EXPECT_EQ(heard, 2);
+}
+
+TEST(StageDocumentState, WindowTitlePutsTheFileNameFirst) {
+    StageDocument doc;
+    EXPECT_EQ(doc.WindowTitle("[*]"), "無題[*] - Tarn2 NapEditer");
+    doc.CurrentFile = "/stages/森/1-1.tr2";
+    EXPECT_EQ(doc.DisplayName(), "1-1.tr2");
+    EXPECT_EQ(doc.WindowTitle("*"), "1-1.tr2* - Tarn2 NapEditer - /stages/森/1-1.tr2");
 }
 
 TEST(StageDocumentSave, FreshDocumentWritesDefaultLines) {
@@ -61,13 +96,25 @@ TEST(StageDocumentSave, EmptyGoalFieldsBecomeNoneInFileAndFields) {
     EXPECT_EQ(doc.properties.Text4, "NONE");
 }
 
+TEST(StageDocumentSave, TimeLimitLeftMidEditIsNormalisedInFileAndField) {
+    ScratchDir folder;
+    StageDocument doc;
+    for (const auto& [typed, saved] : {std::pair{"", "150"}, std::pair{"00", "0"},
+                                       std::pair{"90", "90"}, std::pair{"0.5", "0.5"}}) {
+        doc.properties.Times = typed;
+        ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
+        EXPECT_EQ(SplitStageLines(ReadPlain(folder.File("a.tr2"))).Line(5), saved) << typed;
+        EXPECT_EQ(doc.properties.Times, saved);
+    }
+}
+
 TEST(StageDocumentSave, SetsCurrentFileAndLeavesModified) {
     ScratchDir folder;
     StageDocument doc;
-    doc.Modified = true;
+    doc.SetModified(true);
     ASSERT_FALSE(SaveF(doc, folder.File("a.tr2")));
     EXPECT_EQ(doc.CurrentFile, folder.File("a.tr2"));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(doc.Caption(), "Tarn2 NapEditer - " + folder.File("a.tr2"));
 }
 
@@ -216,7 +263,7 @@ class StageDocumentDamaged : public ::testing::Test {
         doc.SetCell(3, 3, 7);
         doc.properties.Text2 = "kept";
         doc.CurrentFile = "current.tr2";
-        doc.Modified = true;
+        doc.SetModified(true);
         const auto problem = OpenF(doc, path);
         ASSERT_TRUE(problem);
         EXPECT_NE(problem->text.find(reason), std::string::npos) << problem->text;
@@ -224,7 +271,7 @@ class StageDocumentDamaged : public ::testing::Test {
         EXPECT_EQ(doc.Cell(3, 3), 7);
         EXPECT_EQ(doc.properties.Text2, "kept");
         EXPECT_EQ(doc.CurrentFile, "current.tr2");
-        EXPECT_TRUE(doc.Modified);
+        EXPECT_TRUE(doc.Modified());
     }
     std::string WithLine(int n, const std::string& text) {
         StageLines lines = SplitStageLines(WriteStageText(SampleFields()));

@@ -28,6 +28,36 @@ TEST(CommandLineTest, ReadsEveryOption) {
     EXPECT_EQ(o.screenshot, "s.bmp");
 }
 
+TEST(CommandLineTest, ReadsThePlayersPreferences) {
+    Options o;
+    ASSERT_TRUE(ParseCommandLine({}, o).ok);
+    EXPECT_FALSE(o.musicVolume || o.effectsVolume || o.smoothScaling) << "nothing given";
+    const auto result = ParseCommandLine(
+        {"--music-volume", "40", "--effects-volume", "0", "--scaling", "smooth"}, o);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(o.musicVolume, 40);
+    EXPECT_EQ(o.effectsVolume, 0);
+    EXPECT_EQ(o.smoothScaling, true);
+    ASSERT_TRUE(ParseCommandLine({"--scaling", "sharp", "--music-volume", "100"}, o).ok);
+    EXPECT_EQ(o.smoothScaling, false);
+    EXPECT_EQ(o.musicVolume, 100);
+}
+
+TEST(CommandLineTest, RejectsVolumesOutsideTheirRangeAndUnknownScalings) {
+    Options o;
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--music-volume", "101"},
+                                               {"--music-volume", "-1"},
+                                               {"--effects-volume", "loud"},
+                                               {"--effects-volume"},
+                                               {"--scaling", "linear"},
+                                               {"--scaling"}}) {
+        const auto result = ParseCommandLine(args, o);
+        EXPECT_FALSE(result.ok) << args[0];
+        EXPECT_NE(result.error.find(args[0]), std::string::npos) << result.error;
+    }
+}
+
 TEST(CommandLineTest, FullscreenIsTheDefaultAndTheLastWordWins) {
     Options o;
     ASSERT_TRUE(ParseCommandLine({}, o).ok);
@@ -50,7 +80,8 @@ TEST(CommandLineTest, HelpNamesEveryOption) {
     PrintHelp(out, "TarnVer2");
     for (const char* option :
          {"--root", "--windowed", "--fullscreen", "--stage", "--headless", "--replay", "--record",
-          "--frames", "--dump-state", "--screenshot", "--help", "--version"}) {
+          "--frames", "--dump-state", "--screenshot", "--music-volume", "--effects-volume",
+          "--scaling", "--help", "--version"}) {
         EXPECT_NE(out.str().find(option), std::string::npos) << option;
     }
 }

@@ -23,6 +23,11 @@ class CountingText : public TextPainter {
         ++draws;
         return SharedFontText().Draw(target, x, y, text, points, color);
     }
+    int DrawOutlined(Surface& target, int x, int y, std::string_view text, int points,
+                     std::uint32_t color, std::uint32_t outline) override {
+        ++draws;
+        return SharedFontText().DrawOutlined(target, x, y, text, points, color, outline);
+    }
     int draws = 0;
 };
 
@@ -115,6 +120,33 @@ TEST(ScreenTest, PrintingMovesThePrintPositionLikeTheView) {
     screen.Print("");
     EXPECT_EQ(screen.view.CurrentX, 0);
     EXPECT_EQ(screen.view.CurrentY, 7 + SharedFontText().LineHeight(kViewFontPoints));
+}
+
+TEST(ScreenTest, TextsOnTheViewAreOutlinedInTheirOwnFontSizePlaceAndColour) {
+    NothingShownPlatform platform;
+    Screen screen(platform, art::Builtin());
+    FillWhole(screen.view.surface, kWhite);
+    screen.SetPrintPosition(0, 100);
+    screen.Print("           Pause");
+    screen.view.FontSize = kPauseHintFontPoints;
+    screen.PrintOnLine("Press Enter");
+
+    Surface expected(kViewWidth, kViewHeight, kWhite);
+    FontText& font = SharedFontText();
+    font.DrawOutlined(expected, 0, 100, "           Pause", kViewFontPoints, kTextColor,
+                      kTextOutlineColor);
+    font.DrawOutlined(expected, 0, 100 + font.LineHeight(kViewFontPoints), "Press Enter",
+                      kPauseHintFontPoints, kTextColor, kTextOutlineColor);
+    EXPECT_EQ(screen.view.surface, expected);
+    // White letters on white show only by their outline.
+    int dark = 0;
+    for (int y = 0; y < kViewHeight; ++y) {
+        for (int x = 0; x < kViewWidth; ++x) {
+            const std::uint32_t pixel = screen.view.surface.Pixel(x, y);
+            dark += ((pixel >> 16) & 0xFF) < 128 && ((pixel >> 8) & 0xFF) < 128 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 100);
 }
 
 }  // namespace

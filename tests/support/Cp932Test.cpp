@@ -34,6 +34,12 @@ TEST(Cp932, BrokenInputIsReplacedNotDropped) {
     EXPECT_FALSE(cp932::FromUtf8Strict("😀"));
 }
 
+TEST(Cp932, UnconvertibleCharactersAreListedOnceInOrder) {
+    EXPECT_TRUE(cp932::UnconvertibleCharacters("森のｽﾃｰｼﾞ 1-1 ～").empty());
+    EXPECT_EQ(cp932::UnconvertibleCharacters("a😀한b😀"), (std::vector<std::string>{"😀", "한"}));
+    EXPECT_EQ(cp932::UnconvertibleCharacters("x\x80y"), (std::vector<std::string>{"\x80"}));
+}
+
 TEST(Cp932, LeadBytes) {
     EXPECT_TRUE(cp932::IsLeadByte(0x81));
     EXPECT_TRUE(cp932::IsLeadByte(0x9F));

@@ -30,7 +30,7 @@ class SdlPlatformTest : public ::testing::Test {
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
-        platform = std::make_unique<SdlPlatform>(true);
+        platform = std::make_unique<SdlPlatform>(WindowChoice{true});
         ASSERT_TRUE(platform->Ok()) << platform->Error();
         std::vector<InputEvent> drained;
         platform->PollEvents(drained);
@@ -111,6 +111,49 @@ TEST_F(SdlPlatformTest, PresentsTheStripAboveTheViewInTheWindow) {
     EXPECT_EQ(platform->Text().TextWidth("", 48), 0);
 }
 
+TEST_F(SdlPlatformTest, AResizedWindowShowsThePictureAtTheLargestWholeFactorCentred) {
+    SDL_SetWindowSize(platform->Window(), 1400, 1100);
+    std::vector<InputEvent> events;
+    platform->PollEvents(events);
+    Surface strip(640, 16, Rgb(200, 0, 0));
+    Surface view(640, 480, Rgb(10, 20, 30));
+    platform->Present(strip, view);
+    SDL_Surface* window = SDL_GetWindowSurface(platform->Window());
+    ASSERT_EQ(window->w, 1400);
+    ASSERT_EQ(window->h, 1100);
+    EXPECT_EQ(WindowPixel(platform->Window(), 60, 54), Rgb(200, 0, 0));
+    EXPECT_EQ(WindowPixel(platform->Window(), 60 + 1279, 54 + 31), Rgb(200, 0, 0));
+    EXPECT_EQ(WindowPixel(platform->Window(), 60, 54 + 32), Rgb(10, 20, 30));
+    EXPECT_EQ(WindowPixel(platform->Window(), 60 + 1279, 54 + 991), Rgb(10, 20, 30));
+    EXPECT_EQ(WindowPixel(platform->Window(), 59, 500), kBlack);
+    EXPECT_EQ(WindowPixel(platform->Window(), 700, 54 + 992), kBlack);
+    EXPECT_EQ(platform->WindowedWidth(), 1400);
+    EXPECT_EQ(platform->WindowedHeight(), 1100);
+}
+
+TEST(SdlWindowSizeTest, AWindowStartsAtTheRememberedSize) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    SdlPlatform platform(WindowChoice{true, 800, 620, false});
+    ASSERT_TRUE(platform.Ok()) << platform.Error();
+    int width = 0, height = 0;
+    SDL_GetWindowSize(platform.Window(), &width, &height);
+    EXPECT_EQ(width, 800);
+    EXPECT_EQ(height, 620);
+    EXPECT_EQ(platform.WindowedWidth(), 800);
+}
+
+TEST(SdlWindowSizeTest, FullScreenKeepsTheRememberedWindowSize) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    SdlPlatform platform(WindowChoice{false, 900, 700, true});
+    ASSERT_TRUE(platform.Ok()) << platform.Error();
+    EXPECT_EQ(platform.WindowedWidth(), 900);
+    EXPECT_EQ(platform.WindowedHeight(), 700);
+    SdlPlatform never(WindowChoice{false});
+    EXPECT_EQ(never.WindowedWidth(), 0) << "no size to remember yet";
+}
+
 TEST_F(SdlPlatformTest, PlaysThroughTheMixerWithoutASoundCard) {
     SdlAudio* audio = platform->Audio();
     ASSERT_NE(audio, nullptr);
@@ -145,7 +188,7 @@ class SdlMessageTest : public ::testing::Test {
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
-        platform = std::make_unique<SdlPlatform>(false);
+        platform = std::make_unique<SdlPlatform>(WindowChoice{false});
         ASSERT_TRUE(platform->Ok()) << platform->Error();
         std::vector<InputEvent> drained;
         platform->PollEvents(drained);
