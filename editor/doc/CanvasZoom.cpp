@@ -41,12 +41,10 @@ int ZoomedOut(int cellPixels, int fit) {
     return std::max(lower, fit);
 }
 
-int ScrollValueKeeping(int value, int anchor, int oldCellPixels, int newCellPixels,
-                       int viewportSize, int newCanvasSize) {
-    // The canvas pixel under the anchor, carried to the new size.
-    const double canvasPixel = double(anchor - value) * newCellPixels / oldCellPixels;
-    const int kept = int(std::lround(anchor - canvasPixel));
-    return std::clamp(kept, std::min(viewportSize - newCanvasSize, 0), 0);
+int ScrollValuePlacing(double mapCells, int anchor, int cellPixels, int viewportSize,
+                       int canvasSize) {
+    const int value = int(std::lround(anchor - mapCells * cellPixels));
+    return std::clamp(value, std::min(viewportSize - canvasSize, 0), 0);
 }
 
 }  // namespace tarn::editor

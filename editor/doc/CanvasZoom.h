@@ -18,9 +18,10 @@ int ZoomedIn(int cellPixels);
 // The next step down, but never below the size that fits the whole map: a size at or
 // below fit stays where it is.
 int ZoomedOut(int cellPixels, int fit);
-// The scroll value (0 down to viewport - canvas) that keeps the map point under the
-// anchor (in viewport pixels) in place when the cell size changes.
-int ScrollValueKeeping(int value, int anchor, int oldCellPixels, int newCellPixels,
-                       int viewportSize, int newCanvasSize);
+// The scroll value (0 down to viewport - canvas) that puts the map point mapCells (in
+// cells from the map's edge) under the anchor, in viewport pixels, as far as the canvas
+// allows.
+int ScrollValuePlacing(double mapCells, int anchor, int cellPixels, int viewportSize,
+                       int canvasSize);
 
 }  // namespace tarn::editor

@@ -48,13 +48,14 @@ TEST(CanvasZoom, RangeBandsCountCellsAtTheirZoom) {
     EXPECT_EQ(BandSizeText(band, 32), "横幅： 2　縦幅： 1");
 }
 
-TEST(CanvasZoom, ScrollKeepsTheMapPointUnderTheAnchor) {
-    // Canvas at -300, pointer at 100: map pixel 400 at 10 a cell is 1280 at 32.
-    EXPECT_EQ(ScrollValueKeeping(-300, 100, 10, 32, 800, 6400), -1180);
-    // Zooming out near the start clamps to the canvas's left edge.
-    EXPECT_EQ(ScrollValueKeeping(-10, 5, 10, 3, 800, 600), 0);
+TEST(CanvasZoom, ScrollPutsTheMapPointUnderTheAnchor) {
+    // Map point 40 cells in under the pointer at 100: 1280 pixels in at 32 a cell.
+    EXPECT_EQ(ScrollValuePlacing(40.0, 100, 32, 800, 6400), -1180);
+    EXPECT_EQ(ScrollValuePlacing(40.5, 100, 10, 800, 2000), -305);
+    // Near the start the canvas stays at its left edge.
+    EXPECT_EQ(ScrollValuePlacing(1.5, 5, 3, 800, 600), 0);
     // Near the far edge the canvas may not leave a gap on the right.
-    EXPECT_EQ(ScrollValueKeeping(-1200, 700, 10, 8, 800, 1600), -800);
+    EXPECT_EQ(ScrollValuePlacing(190.0, 700, 8, 800, 1600), -800);
 }
 
 }  // namespace
