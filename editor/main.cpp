@@ -7,6 +7,9 @@
 #include <QGuiApplication>
 #include <QSettings>
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "editor/app/GameLauncher.h"
 #include "editor/app/MainWindow.h"
@@ -14,17 +17,18 @@
 #include "editor/app/QtJapanese.h"
 #include "editor/app/StagePicture.h"
 #include "editor/app/UserDialogs.h"
+#include "support/CommandLinePaths.h"
 #include "support/Version.h"
 
 namespace {
 
 using namespace tarn::editor;
 
-int ExportBitmapOnly(const QString& stagePath, const QString& bitmapPath) {
+int ExportBitmapOnly(const std::filesystem::path& stagePath,
+                     const std::filesystem::path& bitmapPath) {
     MapDocument document;
     StageDocument loaded;
-    if (auto problem =
-            ReadStageFile(document.Doc(), PathFromUtf8(stagePath.toStdString()), loaded)) {
+    if (auto problem = ReadStageFile(document.Doc(), stagePath, loaded)) {
         if (const auto& message = problem->containerMessage) {
             std::fprintf(stderr, "%s%s%s\n", message->title.c_str(),
                          message->title.empty() ? "" : ": ", message->text.c_str());
@@ -50,9 +54,12 @@ int main(int argc, char** argv) {
     // The command line is read before any window system is touched, so --help,
     // --version and --export-bmp work without a display.
     QStringList arguments;
+    std::vector<std::string> decoded;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
+        decoded.push_back(arguments.back().toStdString());
     }
+    const tarn::RawArguments raw(argc, argv, std::move(decoded));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Gridsmith, the Tarn 2 stage editor."));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -102,7 +109,9 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         QGuiApplication app(argc, argv);
-        return ExportBitmapOnly(parser.value(exportOption), positional.front());
+        return ExportBitmapOnly(
+            raw.PathOf(parser.value(exportOption).toStdString(), "--export-bmp"),
+            raw.PathOf(positional.front().toStdString()));
     }
 
     QApplication app(argc, argv);

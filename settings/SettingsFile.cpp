@@ -5,6 +5,8 @@
 
 #include "support/Cp932.h"
 #include "support/FileBytes.h"
+#include "support/FileWords.h"
+#include "support/UserText.h"
 
 namespace tarn {
 namespace {
@@ -35,24 +37,35 @@ std::vector<int> FirstLineCharacters(std::string_view contents) {
 // A settings line is 34 bytes; anything near this size is some other file.
 constexpr std::uintmax_t kMaxSettingsFileBytes = std::uintmax_t{1} << 20;
 
-SettingsStatus ReadWholeFile(const std::filesystem::path& file, std::string& contents) {
-    switch (ReadFileBytes(file, contents, kMaxSettingsFileBytes)) {
+SettingsStatus ReadWholeFile(const std::filesystem::path& file, std::string& contents,
+                             FileReason* why) {
+    FileReason reason;
+    const FileStatus status = ReadFileBytes(file, contents, kMaxSettingsFileBytes, &reason);
+    if (why != nullptr) {
+        *why = reason;
+    }
+    switch (status) {
         case FileStatus::Ok:
             return SettingsStatus::Ok;
         case FileStatus::NotFound:
             return SettingsStatus::NotFound;
         case FileStatus::NotAFile:
+            if (why != nullptr && why->type == std::filesystem::file_type::directory) {
+                why->error = std::make_error_code(std::errc::is_a_directory);
+            }
+            break;
         case FileStatus::TooLarge:
         case FileStatus::ReadFailed:
         case FileStatus::WriteFailed:
+        case FileStatus::WriteProtected:
             break;
     }
     return SettingsStatus::Unreadable;
 }
 
-SettingsStatus ReadLine(const std::filesystem::path& file, SettingsLine& line) {
+SettingsStatus ReadLine(const std::filesystem::path& file, SettingsLine& line, FileReason* why) {
     std::string contents;
-    const SettingsStatus status = ReadWholeFile(file, contents);
+    const SettingsStatus status = ReadWholeFile(file, contents, why);
     if (status != SettingsStatus::Ok) {
         return status;
     }
@@ -60,7 +73,16 @@ SettingsStatus ReadLine(const std::filesystem::path& file, SettingsLine& line) {
 }
 
 std::string MessageTitle(const std::filesystem::path& file) {
-    return file.filename().string();
+    return ShownPath(file.filename());
+}
+
+// The system's reason as a line of its own, when there is one.
+std::string ReasonLine(const FileReason& why) {
+    if (why.type != std::filesystem::file_type::none &&
+        why.type != std::filesystem::file_type::regular) {
+        return "\n" + DescribeFileJa(FileStatus::NotAFile, why);
+    }
+    return why.error ? "\n（" + SystemReasonJa(why.error) + "）" : std::string();
 }
 
 UserMessage BadFrameRate(const std::filesystem::path& file) {
@@ -77,23 +99,28 @@ const char* SettingsFileName(SettingsBuild build) {
     return build == SettingsBuild::LowSpec ? "morva2.cf" : "morva2.cfh";
 }
 
-std::string SettingsMessage(SettingsStatus status, const std::filesystem::path& file) {
-    const std::string name = file.string();
+std::string SettingsMessage(SettingsStatus status, const std::filesystem::path& file,
+                            const FileReason& why) {
+    const std::string name = ShownPath(file);
     switch (status) {
         case SettingsStatus::Ok:
             return {};
         case SettingsStatus::NotFound:
             return "設定ファイルが見つかりません\n" + name;
         case SettingsStatus::Unreadable:
-            return "設定ファイルを読み込めません\n" + name;
+            return "設定ファイルを読み込めません\n" + name + ReasonLine(why);
         case SettingsStatus::TooShort:
             return "設定ファイルの内容が短すぎます（31文字以上必要です）\n" + name;
         case SettingsStatus::KeyNotStorable:
             return "設定ファイルに保存できないキーがあります\n" + name;
         case SettingsStatus::WriteFailed:
-            return "設定ファイルを書き込めません\n" + name;
+            return "設定ファイルを書き込めません\n" + name + ReasonLine(why);
         case SettingsStatus::ValueOutOfRange:
             return "FPSまたは色数の値が範囲外のため保存できません\n" + name;
+        case SettingsStatus::WriteProtected:
+            return "設定ファイルは読み取り専用のため書き込めません（書き込みの許可がありません）。"
+                   "ファイルはそのままです\n" +
+                   name;
     }
     return "設定ファイルの処理に失敗しました\n" + name;
 }
@@ -115,9 +142,9 @@ SettingsStatus ParseSettingsLine(std::string_view fileContents, SettingsLine& li
 }
 
 SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings& settings,
-                                SettingsWarnings& warnings) {
+                                SettingsWarnings& warnings, FileReason* why) {
     SettingsLine line;
-    const SettingsStatus status = ReadLine(file, line);
+    const SettingsStatus status = ReadLine(file, line, why);
     if (status != SettingsStatus::Ok) {
         return status;
     }
@@ -142,9 +169,9 @@ SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings&
 }
 
 SettingsStatus ReadToolSettings(const std::filesystem::path& file, ToolSettings& settings,
-                                SettingsWarnings& warnings) {
+                                SettingsWarnings& warnings, FileReason* why) {
     SettingsLine line;
-    const SettingsStatus status = ReadLine(file, line);
+    const SettingsStatus status = ReadLine(file, line, why);
     if (status != SettingsStatus::Ok) {
         return status;
     }
@@ -196,15 +223,22 @@ SettingsStatus FormatSettingsLine(const ToolSettings& settings, std::string& lin
     return SettingsStatus::Ok;
 }
 
-SettingsStatus WriteSettingsFile(const std::filesystem::path& file, const ToolSettings& settings) {
+SettingsStatus WriteSettingsFile(const std::filesystem::path& file, const ToolSettings& settings,
+                                 FileReason* why) {
     std::string line;
     const SettingsStatus status = FormatSettingsLine(settings, line);
     if (status != SettingsStatus::Ok) {
         return status;
     }
     // The old file stays whole until the new one is complete on disk.
-    return WriteFileAtomically(file, line) == FileStatus::Ok ? SettingsStatus::Ok
-                                                             : SettingsStatus::WriteFailed;
+    switch (WriteFileAtomically(file, line, why)) {
+        case FileStatus::Ok:
+            return SettingsStatus::Ok;
+        case FileStatus::WriteProtected:
+            return SettingsStatus::WriteProtected;
+        default:
+            return SettingsStatus::WriteFailed;
+    }
 }
 
 }  // namespace tarn

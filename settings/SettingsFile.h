@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/FileBytes.h"
 #include "support/UserMessage.h"
 
 namespace tarn {
@@ -35,9 +36,12 @@ enum class [[nodiscard]] SettingsStatus{
     KeyNotStorable,  // a key code the line cannot carry (10, 13, a lead byte)
     WriteFailed,
     ValueOutOfRange,  // a frame-rate index outside 0..8 or a colour index outside 0..1
+    WriteProtected,   // the file is read-only for this user and was left as it was
 };
-// The message a program shows for a failed read or write, naming the file (UTF-8).
-std::string SettingsMessage(SettingsStatus status, const std::filesystem::path& file);
+// The message a program shows for a failed read or write, naming the file (UTF-8) and,
+// when the file itself failed, the system's reason.
+std::string SettingsMessage(SettingsStatus status, const std::filesystem::path& file,
+                            const FileReason& why = {});
 
 // The raw values of a settings line, as both readers decode them.
 struct SettingsLine {
@@ -63,7 +67,7 @@ struct GameSettings {
 // outside 10..90 gives 60 (so that it never reaches the frame pacing); each adds a
 // warning.
 SettingsStatus ReadGameSettings(const std::filesystem::path& file, GameSettings& settings,
-                                SettingsWarnings& warnings);
+                                SettingsWarnings& warnings, FileReason* why = nullptr);
 
 // The settings tool's reading: list indexes of the frame-rate and colour lists.
 struct ToolSettings {
@@ -73,7 +77,7 @@ struct ToolSettings {
 };
 // An index outside its list gives the default (60, 8 bits) and adds a warning.
 SettingsStatus ReadToolSettings(const std::filesystem::path& file, ToolSettings& settings,
-                                SettingsWarnings& warnings);
+                                SettingsWarnings& warnings, FileReason* why = nullptr);
 
 // True for every key code that the line can carry and read back unchanged: 0..255 except
 // 10 and 13 (they end the line) and the lead bytes of code page 932 (they join the next
@@ -90,7 +94,8 @@ constexpr int FrameRateOfIndex(int index) {
 
 // The line for a table, frame-rate index and colour index, CR LF included.
 SettingsStatus FormatSettingsLine(const ToolSettings& settings, std::string& line);
-// Writes the file atomically (a temporary file beside it, renamed over it).
-SettingsStatus WriteSettingsFile(const std::filesystem::path& file, const ToolSettings& settings);
+// Writes the file atomically (see WriteFileAtomically); a read-only file is left as it was.
+SettingsStatus WriteSettingsFile(const std::filesystem::path& file, const ToolSettings& settings,
+                                 FileReason* why = nullptr);
 
 }  // namespace tarn

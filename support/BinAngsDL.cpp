@@ -7,6 +7,8 @@
 #include <system_error>
 
 #include "support/FileBytes.h"
+#include "support/FileWords.h"
+#include "support/UserText.h"
 
 namespace tarn {
 
@@ -56,35 +58,70 @@ void Yield(const BinAngsDL& container) {
     }
 }
 
-// Reads the whole file; yields before reading.
-ContainerStatus ReadWholeFile(const BinAngsDL& container, const std::filesystem::path& path,
-                              std::vector<std::uint8_t>& bytes) {
-    bytes.clear();
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        return ContainerStatus::FileNotFound;
-    }
-    Yield(container);
-    switch (ReadFileBytes(path, bytes, kMaxContainerFileBytes)) {
+ContainerStatus FromFileStatus(FileStatus status) {
+    switch (status) {
         case FileStatus::Ok:
-            return bytes.empty() ? ContainerStatus::EmptyFile : ContainerStatus::Ok;
+            return ContainerStatus::Ok;
         case FileStatus::NotFound:
             return ContainerStatus::FileNotFound;
         case FileStatus::TooLarge:
             return ContainerStatus::TooLarge;
         case FileStatus::NotAFile:
+            return ContainerStatus::NotAFile;
         case FileStatus::ReadFailed:
+            return ContainerStatus::ReadFailed;
         case FileStatus::WriteFailed:
-            break;
+            return ContainerStatus::WriteFailed;
+        case FileStatus::WriteProtected:
+            return ContainerStatus::WriteProtected;
     }
     return ContainerStatus::ReadFailed;
 }
 
+// The file status behind a container status, for the statuses that are about the file.
+std::optional<FileStatus> ToFileStatus(ContainerStatus status) {
+    switch (status) {
+        case ContainerStatus::FileNotFound:
+            return FileStatus::NotFound;
+        case ContainerStatus::ReadFailed:
+            return FileStatus::ReadFailed;
+        case ContainerStatus::WriteFailed:
+            return FileStatus::WriteFailed;
+        case ContainerStatus::TooLarge:
+            return FileStatus::TooLarge;
+        case ContainerStatus::NotAFile:
+            return FileStatus::NotAFile;
+        case ContainerStatus::WriteProtected:
+            return FileStatus::WriteProtected;
+        default:
+            return std::nullopt;
+    }
+}
+
+// Reads the whole file; yields before reading.
+ContainerStatus ReadWholeFile(const BinAngsDL& container, const std::filesystem::path& path,
+                              std::vector<std::uint8_t>& bytes, FileReason* why) {
+    bytes.clear();
+    // A missing file is told before the yield, as the container always did.
+    std::error_code error;
+    if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
+        if (why != nullptr) {
+            *why = FileReason{std::make_error_code(std::errc::no_such_file_or_directory), {}};
+        }
+        return ContainerStatus::FileNotFound;
+    }
+    Yield(container);
+    const FileStatus status = ReadFileBytes(path, bytes, kMaxContainerFileBytes, why);
+    if (status == FileStatus::Ok && bytes.empty()) {
+        return ContainerStatus::EmptyFile;
+    }
+    return FromFileStatus(status);
+}
+
 ContainerStatus WriteWholeFile(const std::filesystem::path& path,
-                               std::span<const std::uint8_t> bytes) {
+                               std::span<const std::uint8_t> bytes, FileReason* why) {
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return WriteFileAtomically(path, text) == FileStatus::Ok ? ContainerStatus::Ok
-                                                             : ContainerStatus::WriteFailed;
+    return FromFileStatus(WriteFileAtomically(path, text, why));
 }
 
 }  // namespace
@@ -111,14 +148,51 @@ const char* Describe(ContainerStatus status) {
             return "character that is no hexadecimal digit";
         case ContainerStatus::TooLarge:
             return "file too large for a stage file";
+        case ContainerStatus::NotAFile:
+            return "not a regular file";
+        case ContainerStatus::WriteProtected:
+            return "read-only (no write permission); left as it was";
     }
     return "unknown error";
+}
+
+std::string Describe(ContainerStatus status, const FileReason& why) {
+    if (status == ContainerStatus::TooLarge) {
+        return Describe(status);
+    }
+    if (const auto file = ToFileStatus(status)) {
+        return DescribeFile(*file, why);
+    }
+    return Describe(status);
+}
+
+std::string DescribeJa(ContainerStatus status, const FileReason& why) {
+    switch (status) {
+        case ContainerStatus::Ok:
+            return "正常です";
+        case ContainerStatus::TooLarge:
+            return "ステージファイルとしては大きすぎます";
+        case ContainerStatus::OddLength:
+        case ContainerStatus::BadDigit:
+        case ContainerStatus::EmptyText:
+            return "書き込むデータが壊れています";
+        case ContainerStatus::EmptyFile:
+            return "空のファイルです";
+        case ContainerStatus::TooShort:
+            return "ステージファイルとしては短すぎます";
+        default:
+            break;
+    }
+    if (const auto file = ToFileStatus(status)) {
+        return DescribeFileJa(*file, why);
+    }
+    return Describe(status);
 }
 
 ContainerStatus BinAngsDL::OpenBin(const std::filesystem::path& BFileName, std::string& hexText) {
     hexText.clear();
     std::vector<std::uint8_t> bytes;
-    const ContainerStatus status = ReadWholeFile(*this, BFileName, bytes);
+    const ContainerStatus status = ReadWholeFile(*this, BFileName, bytes, nullptr);
     if (status != ContainerStatus::Ok) {
         return status;
     }
@@ -149,7 +223,7 @@ ContainerStatus BinAngsDL::SaveBin(const std::filesystem::path& Bflename, std::s
         }
         bytes[i] = static_cast<std::uint8_t>((high << 4) | low);
     }
-    return WriteWholeFile(Bflename, bytes);
+    return WriteWholeFile(Bflename, bytes, nullptr);
 }
 
 ContainerStatus BinAngsDL::Angs(std::string_view Texts, std::string& enciphered) {
@@ -163,7 +237,7 @@ ContainerStatus BinAngsDL::Angs(std::string_view Texts, std::string& enciphered)
 std::optional<UserMessage> BinAngsDL::MessageFor(ContainerStatus status,
                                                  const std::filesystem::path& file) const {
     if (status == ContainerStatus::FileNotFound) {
-        return UserMessage{"ファイルが見つかりません\r\n" + file.string(), TitleName};
+        return UserMessage{"ファイルが見つかりません\r\n" + ShownPath(file), TitleName};
     }
     if (status == ContainerStatus::OddLength) {
         return UserMessage{"KVXﾊﾞｲﾅﾘｻｰﾊﾞｰ ｴﾗｰ", TitleName + "-ｴﾗｰ"};
@@ -237,10 +311,10 @@ ContainerStatus DecipherBytes(std::span<const std::uint8_t> stored,
 }
 
 ContainerStatus ReadEncipheredFile(BinAngsDL& container, const std::filesystem::path& path,
-                                   std::vector<std::uint8_t>& plain) {
+                                   std::vector<std::uint8_t>& plain, FileReason* why) {
     plain.clear();
     std::vector<std::uint8_t> stored;
-    const ContainerStatus status = ReadWholeFile(container, path, stored);
+    const ContainerStatus status = ReadWholeFile(container, path, stored, why);
     if (status != ContainerStatus::Ok) {
         return status;
     }
@@ -248,14 +322,14 @@ ContainerStatus ReadEncipheredFile(BinAngsDL& container, const std::filesystem::
 }
 
 ContainerStatus WriteEncipheredFile(const std::filesystem::path& path,
-                                    std::span<const std::uint8_t> plain) {
+                                    std::span<const std::uint8_t> plain, FileReason* why) {
     if (plain.empty()) {
         return ContainerStatus::EmptyText;
     }
     std::mt19937 engine = FreshEngine();
     const int key = DrawKey(engine);
     const int noise = DrawNoise(engine);
-    return WriteWholeFile(path, EncipherBytes(plain, noise, key));
+    return WriteWholeFile(path, EncipherBytes(plain, noise, key), why);
 }
 
 }  // namespace tarn

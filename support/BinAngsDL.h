@@ -15,21 +15,24 @@
 #include <string_view>
 #include <vector>
 
+#include "support/FileBytes.h"
 #include "support/UserMessage.h"
 
 namespace tarn {
 
 enum class [[nodiscard]] ContainerStatus{
     Ok,
-    FileNotFound,  // the input file does not exist (the container has a message for it)
-    ReadFailed,    // the input file exists but could not be read
-    WriteFailed,   // the output file could not be written
-    OddLength,     // hexadecimal text of odd length (the container has a message for it)
-    EmptyFile,     // the input file holds no bytes
-    EmptyText,     // empty hexadecimal text where bytes were expected
-    TooShort,      // enciphered text shorter than its two leading digits
-    BadDigit,      // a character that is no hexadecimal digit
-    TooLarge,      // the input file is larger than any stage file can be
+    FileNotFound,    // the input file does not exist (the container has a message for it)
+    ReadFailed,      // the input file exists but could not be read
+    WriteFailed,     // the output file could not be written
+    OddLength,       // hexadecimal text of odd length (the container has a message for it)
+    EmptyFile,       // the input file holds no bytes
+    EmptyText,       // empty hexadecimal text where bytes were expected
+    TooShort,        // enciphered text shorter than its two leading digits
+    BadDigit,        // a character that is no hexadecimal digit
+    TooLarge,        // the input file is larger than any stage file can be
+    NotAFile,        // the name is a folder, a pipe or a device, not a file
+    WriteProtected,  // the output file is read-only for this user and was left as it was
 };
 
 // Files above this size are refused unread: a stage file is about 12 KB.
@@ -37,6 +40,10 @@ inline constexpr std::uintmax_t kMaxContainerFileBytes = std::uintmax_t{64} << 2
 
 // A short English description, for command-line tools and logs.
 const char* Describe(ContainerStatus status);
+// The same with the system's reason where the file itself failed ("Permission denied",
+// "not a regular file but a folder"), in English and in Japanese.
+std::string Describe(ContainerStatus status, const FileReason& why);
+std::string DescribeJa(ContainerStatus status, const FileReason& why);
 
 class BinAngsDL {
   public:
@@ -48,7 +55,7 @@ class BinAngsDL {
 
     // Reads the whole file as hexadecimal text. A missing file gives FileNotFound, an
     // empty file EmptyFile, one above kMaxContainerFileBytes TooLarge, a folder or a pipe
-    // ReadFailed. Yields once to the window system before reading.
+    // NotAFile. Yields once to the window system before reading.
     ContainerStatus OpenBin(const std::filesystem::path& BFileName, std::string& hexText);
 
     static std::string BinToHex2(std::uint8_t BinData);
@@ -80,14 +87,15 @@ std::vector<std::uint8_t> EncipherBytes(std::span<const std::uint8_t> plain, int
 ContainerStatus DecipherBytes(std::span<const std::uint8_t> stored,
                               std::vector<std::uint8_t>& plain);
 
-// Reads an enciphered file and returns its plain bytes, yielding as OpenBin does.
+// Reads an enciphered file and returns its plain bytes, yielding as OpenBin does. `why`
+// receives the system's reason when the file itself failed.
 ContainerStatus ReadEncipheredFile(BinAngsDL& container, const std::filesystem::path& path,
-                                   std::vector<std::uint8_t>& plain);
+                                   std::vector<std::uint8_t>& plain, FileReason* why = nullptr);
 
-// Enciphers plain bytes with a fresh key and writes them through a temporary file beside
-// the target that is renamed over it, so the target never holds a plain or partial file.
-// A replaced file keeps its permissions.
+// Enciphers plain bytes with a fresh key and replaces the file with them atomically (see
+// WriteFileAtomically), so the target never holds a plain or partial file. A replaced file
+// keeps its permissions; a read-only one is left as it was (WriteProtected).
 ContainerStatus WriteEncipheredFile(const std::filesystem::path& path,
-                                    std::span<const std::uint8_t> plain);
+                                    std::span<const std::uint8_t> plain, FileReason* why = nullptr);
 
 }  // namespace tarn

@@ -68,6 +68,7 @@ PictureStatus LoadPicture(const std::filesystem::path& path, Surface& picture) {
         case FileStatus::TooLarge:
         case FileStatus::ReadFailed:
         case FileStatus::WriteFailed:
+        case FileStatus::WriteProtected:
             break;
     }
     return PictureStatus::Unreadable;

@@ -1,8 +1,11 @@
 // Checks a plain stage text for everything that keeps it from loading as it was authored.
+#include <algorithm>
 #include <string>
 
 #include "support/Cp932.h"
+#include "support/FileNames.h"
 #include "support/StageText.h"
+#include "support/UserText.h"
 
 namespace tarn {
 
@@ -26,19 +29,25 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, last - first));
 }
 
-// A line as a message quotes it: UTF-8, control characters as "?", at most 40 bytes, so
-// that a damaged file cannot flood the output or send escape sequences to a terminal.
+// A line of the file as a message quotes it.
 std::string Quoted(std::string_view line) {
-    constexpr std::size_t kMaxBytes = 40;
-    std::string text = PrintableText(cp932::ToUtf8(Trimmed(line)));
-    if (text.size() > kMaxBytes) {
-        std::size_t cut = kMaxBytes;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-            --cut;  // not inside a UTF-8 sequence
-        }
-        text = text.substr(0, cut) + "...";
+    // Only the excerpt's bytes are converted, however long the line.
+    const std::string start = Trimmed(line.substr(0, kExcerptBytes * 2));
+    return "\"" + Excerpt(cp932::ToUtf8(start)) + "\"";
+}
+
+// A name as the game reads it (UTF-8), quoted.
+std::string QuotedName(std::string_view name) {
+    return "\"" + Excerpt(name) + "\"";
+}
+
+void CheckNextStageName(const std::string& name, int line, const char* goal,
+                        std::vector<StageProblem>& problems) {
+    if (name.empty() || name == "NONE" || IsPlainFileName(name + ".tr2")) {
+        return;
     }
-    return "\"" + text + "\"";
+    problems.push_back({line, std::string("next stage after ") + goal + " " + QuotedName(name) +
+                                  " is not the name of a stage in the stage's own folder"});
 }
 
 // True when the whole line, blanks aside, is one number.
@@ -140,19 +149,41 @@ void CheckRow(std::string_view row, int lineNumber, std::vector<StageProblem>& p
 
 }  // namespace
 
-std::string PrintableText(std::string text) {
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '?';
+std::vector<int> OverlongFieldLines(const StageLines& lines) {
+    std::vector<int> overlong;
+    for (const int line : {1, 2, 3, 4, 5, kNextStage2Line, kNextStageLine}) {
+        if (lines.Line(line).size() > kMaxFieldLineBytes) {
+            overlong.push_back(line);
         }
     }
-    return text;
+    return overlong;
+}
+
+std::vector<StageProblem> CheckStageFields(std::string_view plain) {
+    const StageLines lines = SplitStageLines(plain);
+    std::vector<StageProblem> problems;
+    for (const int line : OverlongFieldLines(lines)) {
+        problems.push_back({line, "the line holds " + std::to_string(lines.Line(line).size()) +
+                                      " bytes; a name or number line holds at most " +
+                                      std::to_string(kMaxFieldLineBytes)});
+    }
+    if (!problems.empty()) {
+        return problems;  // the names below would only be cut versions of the lines
+    }
+    const GameStageText stage = ReadGameStage(plain);
+    if (!stage.BackgroundName.empty() && !IsPlainFileName(stage.BackgroundName)) {
+        problems.push_back({1, "background " + QuotedName(stage.BackgroundName) +
+                                   " is not the name of a picture in the bmp folder"});
+    }
+    CheckNextStageName(stage.NextStage2, kNextStage2Line, "goal 2", problems);
+    CheckNextStageName(stage.NextStage, kNextStageLine, "goal 1", problems);
+    return problems;
 }
 
 std::vector<StageProblem> CheckStageText(std::string_view plain) {
     const StageLines lines = SplitStageLines(plain);
     const int lineCount = static_cast<int>(lines.lines.size());
-    std::vector<StageProblem> problems;
+    std::vector<StageProblem> problems = CheckStageFields(plain);
     if (lineCount < kStageLineCount) {
         problems.push_back({0, "the text has " + std::to_string(lineCount) + " lines instead of " +
                                    std::to_string(kStageLineCount)});
@@ -172,6 +203,8 @@ std::vector<StageProblem> CheckStageText(std::string_view plain) {
     for (int line = kFirstRowLine; line < kFirstRowLine + kMapRows && line <= lineCount; ++line) {
         CheckRow(lines.Line(line), line, problems);
     }
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const StageProblem& a, const StageProblem& b) { return a.line < b.line; });
     return problems;
 }
 

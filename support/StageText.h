@@ -101,17 +101,28 @@ std::string WriteStageText(const StageFields& fields);
 // Map character for a chip code: "0".."9" for 0..9, "A".. for 10 and up.
 char SHex(int code);
 
-// A text from a stage file as tools print it: control characters (escape sequences of a
-// damaged file) become "?".
-std::string PrintableText(std::string text);
-
 // Problems that keep a stage from loading as authored.
 struct StageProblem {
     int line = 0;         // 1-based line, 0 for the file as a whole
-    std::string message;  // UTF-8; quotes at most 40 bytes of a line
+    std::string message;  // UTF-8; quotes only excerpts of a line
 };
-// Checks line count, row lengths and characters, codes above 23, the start position and
-// the time limit. Next-stage files are the caller's to check (they need a folder).
+
+// The longest text a name or number line (1 to 5, 66 and 96) may hold; map rows are cut
+// where the readers cut them, and the reserved lines are never read.
+inline constexpr std::size_t kMaxFieldLineBytes = 255;
+
+// The name and number lines of a stage that hold more than kMaxFieldLineBytes, in order.
+std::vector<int> OverlongFieldLines(const StageLines& lines);
+
+// What keeps the game from loading a stage at all: a name or number line longer than
+// kMaxFieldLineBytes, a background that is no plain file name (it must name a picture of
+// the bmp folder itself), a next stage whose file name is no plain file name (it must name
+// a stage of the stage's own folder; "NONE" and an empty name mean none and pass).
+std::vector<StageProblem> CheckStageFields(std::string_view plain);
+
+// Everything CheckStageFields finds, and the line count, row lengths and characters,
+// codes above 23, the start position and the time limit. Whether next-stage files exist
+// is the caller's to check (that needs the folder).
 std::vector<StageProblem> CheckStageText(std::string_view plain);
 
 }  // namespace tarn

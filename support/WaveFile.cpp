@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "support/FileBytes.h"
+#include "support/FileWords.h"
+#include "support/UserText.h"
 
 namespace tarn {
 namespace {
@@ -127,17 +129,15 @@ bool DecodeWave(const Bytes& bytes, Wave& wave, std::string& reason) {
 
 bool ReadWave(const std::filesystem::path& file, Wave& wave, std::string& reason) {
     Bytes bytes;
-    switch (ReadFileBytes(file, bytes, kMaxWaveFileBytes)) {
+    FileReason why;
+    switch (const FileStatus status = ReadFileBytes(file, bytes, kMaxWaveFileBytes, &why)) {
         case FileStatus::Ok:
             return DecodeWave(bytes, wave, reason);
-        case FileStatus::NotAFile:
-            reason = "it is not a regular file";
-            return false;
         case FileStatus::TooLarge:
             reason = "the file is larger than " + std::to_string(kMaxWaveFileBytes >> 20) + " MB";
             return false;
         default:
-            reason = "the file is missing or cannot be read";
+            reason = DescribeFile(status, why);
             return false;
     }
 }
@@ -197,8 +197,10 @@ bool WriteWave(const std::filesystem::path& file, const std::vector<double>& sam
                int bits, std::string& error) {
     const Bytes bytes = EncodeWave(samples, rate, bits);
     const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (WriteFileAtomically(file, contents) != FileStatus::Ok) {
-        error = file.string() + ": cannot be written";
+    FileReason why;
+    if (const FileStatus status = WriteFileAtomically(file, contents, &why);
+        status != FileStatus::Ok) {
+        error = ShownPath(file) + ": " + DescribeFile(status, why);
         return false;
     }
     return true;

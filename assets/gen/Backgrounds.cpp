@@ -1,5 +1,6 @@
-// The stage background tiles: sky, night, cave, castle and lake. Every tile repeats without a
-// seam, and none of the sizes divides 3200 x 960, so the last column and row are cut.
+// The stage background tiles: sky, night, cave, castle, lake, tower, mine and dusk. Every tile
+// repeats without a seam, and none of the sizes divides 3200 x 960, so the last column and row are
+// cut.
 #include "assets/gen/Backgrounds.h"
 
 #include <algorithm>
@@ -186,6 +187,124 @@ Surface Lake(const SpriteBook& book) {
     return tile;
 }
 
+// The inside of an old mossy tower: courses of small grey-green bricks, every other one
+// shifted, with a narrow window; wind-blown streaks of light run across the wall.
+Surface Tower(const SpriteBook& book) {
+    Surface tile(140, 90);
+    Dice dice(89);
+    const int brickW = 20, brickH = 10;
+    const std::uint32_t mortar = Rgb(32, 42, 40);
+    for (int course = 0; course < tile.height() / brickH; ++course) {
+        const int shift = (course % 2) * (brickW / 2);
+        for (int brick = 0; brick < tile.width() / brickW; ++brick) {
+            const int variation = dice.Below(12);
+            const std::uint32_t face = Rgb(66 + variation, 82 + variation, 76 + variation);
+            for (int y = 0; y < brickH; ++y) {
+                for (int x = 0; x < brickW; ++x) {
+                    std::uint32_t colour = face;
+                    if (x == brickW - 1 || y == brickH - 1) {
+                        colour = mortar;
+                    } else if (y == 0) {
+                        colour = Blend(face, Rgb(140, 160, 146), 0.3);
+                    } else if (dice.Below(13) == 0) {
+                        colour = Blend(face, mortar, 0.3);
+                    }
+                    tile.SetPixel(Wrap(brick * brickW + shift + x, tile.width()),
+                                  course * brickH + y, colour);
+                }
+            }
+        }
+    }
+    for (const int base : {22, 63}) {  // streaks of light, one pixel high, wrapping sideways
+        const int start = dice.Below(tile.width());
+        for (int x = 0; x < 46; ++x) {
+            const int px = Wrap(start + x, tile.width());
+            tile.SetPixel(px, base, Blend(tile.Pixel(px, base), Rgb(206, 226, 210), 0.3));
+        }
+    }
+    if (const Sprite* window = book.Find("scenery.window")) {
+        StampWrapped(tile, *window, 96, 34);
+    }
+    return tile;
+}
+
+// A mine gallery: dark packed earth with flecks of ore, held up by timber posts and a beam
+// that join at the tile's edges, and a lamp on the post.
+Surface Mine(const SpriteBook& book) {
+    Surface tile(176, 104, Rgb(44, 34, 30));
+    Dice dice(97);
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            const int roll = dice.Below(40);
+            if (roll < 5) {
+                tile.SetPixel(x, y, Rgb(52, 40, 34));
+            } else if (roll == 5) {
+                tile.SetPixel(x, y, Rgb(36, 28, 26));
+            }
+        }
+    }
+    for (int i = 0; i < 9; ++i) {  // ore: small bright clusters
+        const int x = dice.Below(tile.width()), y = dice.Below(tile.height());
+        const std::uint32_t ore = i % 3 == 0 ? Rgb(150, 126, 60) : Rgb(96, 104, 120);
+        tile.SetPixel(x, y, ore);
+        tile.SetPixel(Wrap(x + 1, tile.width()), y, Blend(ore, Rgb(44, 34, 30), 0.4));
+    }
+    const std::uint32_t wood = Rgb(62, 44, 32), grain = Rgb(50, 36, 26), lit = Rgb(80, 58, 40);
+    for (int y = 0; y < tile.height(); ++y) {  // a post across the tile's left edge
+        for (int x = -4; x < 4; ++x) {
+            const std::uint32_t colour = x == -4                        ? lit
+                                         : (x == 3 || (y + x) % 9 == 0) ? grain
+                                                                        : wood;
+            tile.SetPixel(Wrap(x, tile.width()), y, colour);
+        }
+    }
+    for (int x = 0; x < tile.width(); ++x) {  // the beam it carries
+        for (int y = 0; y < 5; ++y) {
+            const std::uint32_t colour = y == 0                              ? lit
+                                         : (y == 4 || (x + 2 * y) % 13 == 0) ? grain
+                                                                             : wood;
+            tile.SetPixel(x, y, colour);
+        }
+    }
+    if (const Sprite* torch = book.Find("scenery.torch")) {
+        StampWrapped(tile, *torch, 8, 40);
+    }
+    if (const Sprite* crystal = book.Find("scenery.crystal")) {
+        StampWrapped(tile, *crystal, 112, 70);
+    }
+    return tile;
+}
+
+// A sky at dusk: rose and violet bands of thin cloud drawn as long soft streaks, which wrap
+// sideways, and a few clouds lit from below.
+Surface Dusk(const SpriteBook& book) {
+    Surface tile(232, 124, Rgb(118, 80, 128));
+    Dice dice(103);
+    for (int y = 0; y < tile.height(); ++y) {
+        // Warmer towards the middle of the tile, cooler at its top and bottom edges, which
+        // meet when the tile repeats.
+        const double warmth = 0.5 - 0.5 * std::cos(2 * 3.14159265358979 * y / tile.height());
+        const std::uint32_t band = Blend(Rgb(110, 76, 126), Rgb(196, 112, 106), warmth);
+        for (int x = 0; x < tile.width(); ++x) {
+            tile.SetPixel(x, y, dice.Below(29) == 0 ? Blend(band, Rgb(236, 170, 120), 0.2) : band);
+        }
+    }
+    for (int i = 0; i < 7; ++i) {
+        const int y = dice.Below(tile.height());
+        const int start = dice.Below(tile.width());
+        const int length = 30 + dice.Below(60);
+        for (int x = 0; x < length; ++x) {
+            const int px = Wrap(start + x, tile.width());
+            tile.SetPixel(px, y, Blend(tile.Pixel(px, y), Rgb(244, 178, 128), 0.45));
+        }
+    }
+    if (const Sprite* cloud = book.Find("scenery.cloud")) {
+        StampWrapped(tile, *cloud, 40, 30);
+        StampWrapped(tile, *cloud, 170, 84);
+    }
+    return tile;
+}
+
 }  // namespace
 
 std::uint32_t Dice::Next() {
@@ -212,7 +331,8 @@ std::vector<BackgroundTile> BackgroundTiles(const SpriteBook& book) {
     return {
         {"sky.bmp", "daylight sky", Sky(book)},     {"night.bmp", "starry night", Night(book)},
         {"cave.bmp", "cave wall", Cave(book)},      {"castle.bmp", "castle wall", Castle(book)},
-        {"lake.bmp", "under the lake", Lake(book)},
+        {"lake.bmp", "under the lake", Lake(book)}, {"tower.bmp", "tower wall", Tower(book)},
+        {"mine.bmp", "mine gallery", Mine(book)},   {"dusk.bmp", "sky at dusk", Dusk(book)},
     };
 }
 

@@ -38,15 +38,19 @@ void DrawMasked(Surface& view, const Sprite& sprite, int x, int y) {
     BitBlt(view, x, y, 16, 16, picture, 0, 0, RasterOp::SrcPaint);
 }
 
-}  // namespace
-
-Surface ScenePreview(const SpriteBook& book, const Surface& tile) {
-    Surface view(320, 240);
+void TileOver(Surface& view, const Surface& tile) {
     for (int y = 0; y < view.height(); y += tile.height()) {
         for (int x = 0; x < view.width(); x += tile.width()) {
             BitBlt(view, x, y, tile.width(), tile.height(), tile, 0, 0);
         }
     }
+}
+
+}  // namespace
+
+Surface ScenePreview(const SpriteBook& book, const Surface& tile) {
+    Surface view(320, 240);
+    TileOver(view, tile);
     for (int row = 0; row < int(kRows.size()); ++row) {
         const std::string cells = kRows[std::size_t(row)];
         for (int col = 0; col < int(cells.size()) && col < 20; ++col) {
@@ -63,6 +67,52 @@ Surface ScenePreview(const SpriteBook& book, const Surface& tile) {
         DrawMasked(view, *player, 2 * 16, 11 * 16);
     }
     return view;
+}
+
+Surface StagePicture(const SpriteBook& book, const Surface& tile, const StageCells& cells,
+                     int playerX, int playerY) {
+    Surface map(kMapWidth, kMapHeight);
+    TileOver(map, tile);
+    for (int row = 0; row < kMapRows; ++row) {
+        const std::vector<std::int32_t>& codes = cells[std::size_t(row)];
+        for (int col = 0; col < int(codes.size()) && col < kMapColumns; ++col) {
+            const std::int32_t code = codes[std::size_t(col)];
+            if (code <= 0 || FindChip(code) == nullptr) {
+                continue;
+            }
+            if (const Sprite* sprite = book.Find(PictureName(code))) {
+                DrawMasked(map, *sprite, col * kCellSize, row * kCellSize);
+            }
+        }
+    }
+    if (const Sprite* player = book.Find(WalkName(2))) {
+        DrawMasked(map, *player, playerX, playerY);
+    }
+    return map;
+}
+
+Surface Reduce(const Surface& picture, int factor) {
+    if (factor <= 1) {
+        return picture;
+    }
+    Surface reduced(picture.width() / factor, picture.height() / factor);
+    const int area = factor * factor;
+    for (int y = 0; y < reduced.height(); ++y) {
+        for (int x = 0; x < reduced.width(); ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int dy = 0; dy < factor; ++dy) {
+                for (int dx = 0; dx < factor; ++dx) {
+                    const std::uint32_t c = picture.Pixel(x * factor + dx, y * factor + dy);
+                    r += int((c >> 16) & 0xFF);
+                    g += int((c >> 8) & 0xFF);
+                    b += int(c & 0xFF);
+                }
+            }
+            reduced.SetPixel(
+                x, y, Rgb((r + area / 2) / area, (g + area / 2) / area, (b + area / 2) / area));
+        }
+    }
+    return reduced;
 }
 
 }  // namespace tarn::assetgen

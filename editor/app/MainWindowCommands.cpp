@@ -13,6 +13,7 @@
 #include "editor/app/StagePropertiesFields.h"
 #include "editor/app/UserDialogs.h"
 #include "editor/doc/SaveChecks.h"
+#include "support/FileNames.h"
 
 namespace tarn::editor {
 namespace {
@@ -118,6 +119,15 @@ void MainWindow::TestPlay() {
             Title(),
             QStringLiteral("ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞが空です。\nテストプレイの前に、bmp "
                            "フォルダにある背景画像のファイル名を入れてください。"),
+            Severity::Warning);
+        return;
+    }
+    // The game reads only pictures of its bmp folder itself.
+    if (!IsPlainFileName(document_.Doc().properties.Text1)) {
+        services_.dialogs.Inform(
+            Title(),
+            QStringLiteral("ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞには bmp フォルダにある背景画像のファイル名だけを入れてく"
+                           "ださい（フォルダ名や記号 / \\ は使えません）。"),
             Severity::Warning);
         return;
     }

@@ -2,10 +2,14 @@
 // y, as text printed at a print position does.
 #include "editor/app/StagePicture.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QSaveFile>
+
+#include "support/FileBytes.h"
+#include "support/FileWords.h"
+#include "support/UserText.h"
 
 namespace tarn::editor {
 namespace {
@@ -48,9 +52,21 @@ QImage ComposeExportPicture(const QImage& canvas, const QString& summary) {
 }
 
 bool SaveBitmap(const QImage& picture, const QString& path, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit()) {
-        error = QStringLiteral("ビットマップを保存できませんでした。\n") + path;
+    return SaveBitmap(picture, std::filesystem::path(path.toStdString()), error);
+}
+
+bool SaveBitmap(const QImage& picture, const std::filesystem::path& path, QString& error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    FileReason why;
+    FileStatus status = FileStatus::WriteFailed;
+    if (buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "BMP")) {
+        status = WriteFileAtomically(path, {bytes.constData(), std::size_t(bytes.size())}, &why);
+    }
+    if (status != FileStatus::Ok) {
+        error =
+            QStringLiteral("ビットマップを保存できませんでした。\n") +
+            QString::fromStdString(ShownPath(path) + "\n（" + DescribeFileJa(status, why) + "）");
         return false;
     }
     return true;

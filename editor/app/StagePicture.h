@@ -2,6 +2,8 @@
 // bitmap export, each with the stage summary written under the map.
 #pragma once
 
+#include <filesystem>
+
 #include <QImage>
 #include <QString>
 
@@ -15,7 +17,9 @@ QImage ComposePrintPicture(const QImage& canvas, const QString& summary,
 // 2000 x 700: the canvas at full size, then the summary at y 600 on white.
 QImage ComposeExportPicture(const QImage& canvas, const QString& summary);
 
-// Writes a 24-bit BMP through a temporary file renamed over path.
+// Writes a 24-bit BMP atomically (see WriteFileAtomically); a read-only file is kept.
 bool SaveBitmap(const QImage& picture, const QString& path, QString& error);
+// The same for a path given as the system's bytes.
+bool SaveBitmap(const QImage& picture, const std::filesystem::path& path, QString& error);
 
 }  // namespace tarn::editor

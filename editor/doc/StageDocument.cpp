@@ -94,6 +94,15 @@ std::optional<OpenProblem> ReadStageFile(const StageDocument& base,
         return Problem(shown, "ステージファイルの行数が足りません（" +
                                   std::to_string(stage.lineCount) + " 行。96 行必要です）。");
     }
+    // A name or number line far beyond any the editor writes is a damaged file, not a name.
+    const StageLines lines = SplitStageLines(text);
+    if (const auto overlong = OverlongFieldLines(lines); !overlong.empty()) {
+        const int line = overlong.front();
+        return Problem(shown, std::to_string(line) + " 行目が長すぎます（" +
+                                  std::to_string(lines.Line(line).size()) +
+                                  " バイト。名前や数値の行は " +
+                                  std::to_string(kMaxFieldLineBytes) + " バイトまでです）。");
+    }
     if (stage.STX < 0 || stage.STX >= kStartColumnCount) {
         return Problem(shown, "スタート位置 X が範囲外です（3 行目）。");
     }
@@ -139,11 +148,12 @@ std::optional<std::string> WriteStageFile(const StageDocument& doc,
                                           const std::filesystem::path& path) {
     const std::string text = WriteStageText(doc.ToFields());
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const ContainerStatus status = WriteEncipheredFile(path, {bytes, text.size()});
+    FileReason why;
+    const ContainerStatus status = WriteEncipheredFile(path, {bytes, text.size()}, &why);
     if (status != ContainerStatus::Ok) {
         const std::string shown(reinterpret_cast<const char*>(path.u8string().c_str()));
-        return "ファイルを保存できませんでした。\n" + shown + "\n（" +
-               std::string(Describe(status)) + "）";
+        return "ファイルを保存できませんでした。\n" + shown + "\n（" + DescribeJa(status, why) +
+               "）";
     }
     return std::nullopt;
 }

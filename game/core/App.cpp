@@ -11,7 +11,9 @@
 #include "game/core/Startup.h"
 #include "game/core/StateDump.h"
 #include "game/core/Trace.h"
+#include "support/FileWords.h"
 #include "support/PictureFile.h"
+#include "support/UserText.h"
 
 namespace tarn::game {
 
@@ -29,8 +31,15 @@ Failure ResolveStage(StageFolders& folders, const std::string& stage, std::strin
     if (IsStagePath(stage)) {
         std::error_code error;
         const auto absolute = std::filesystem::absolute(path, error);
-        if (error || !std::filesystem::is_regular_file(absolute, error)) {
-            return Fail("The stage file " + path.string() + " does not exist.");
+        const auto type = std::filesystem::status(absolute, error).type();
+        if (type == std::filesystem::file_type::not_found) {
+            return Fail("The stage file " + ShownPath(path) + " does not exist.");
+        }
+        if (type != std::filesystem::file_type::regular) {
+            const FileReason why{error, type};
+            return Fail("Cannot read the stage file " + ShownPath(path) + " (" +
+                        DescribeFile(error ? FileStatus::ReadFailed : FileStatus::NotAFile, why) +
+                        ").");
         }
         folders.StageDir = absolute.parent_path() / "";
         name = absolute.stem().string();
@@ -57,7 +66,7 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
         std::string error;
         if (!ReadReplayScript(options.replay, script, error)) {
             realPlatform.ShowMessage(Fail(error));
-            return 1;
+            return 2;  // as for any other bad command-line input
         }
         replay = std::make_unique<Replay>(realPlatform, live, std::move(script));
         clock = replay.get();
@@ -67,7 +76,7 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
         record = std::make_unique<Recording>(realPlatform, live, options.record);
         if (!record->Ok()) {
             realPlatform.ShowMessage(
-                Fail("Cannot write the recording " + options.record.string() + "."));
+                Fail("Cannot write the recording " + ShownPath(options.record) + "."));
             return 1;
         }
         clock = record.get();
@@ -146,7 +155,7 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
         const Surface& shot = game.screen.Presented();
         if (SaveBmp(options.screenshot, shot) != PictureStatus::Ok) {
             realPlatform.ShowMessage(
-                Fail("Cannot write the screenshot " + options.screenshot.string() + "."));
+                Fail("Cannot write the screenshot " + ShownPath(options.screenshot) + "."));
             status = status == 0 ? 1 : status;
         }
     }

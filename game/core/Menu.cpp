@@ -12,6 +12,7 @@
 #include "game/core/StageFolders.h"
 #include "settings/VirtualKeys.h"
 #include "support/PictureFile.h"
+#include "support/UserText.h"
 
 namespace tarn::game {
 
@@ -127,7 +128,7 @@ Next RunMenu(GameState& state, Screen& screen, RunControl& run, StageFolders& fo
     run.menuRequested = false;
     if (const auto status = LoadPicture(titlePicture, screen.view.picture);
         status != PictureStatus::Ok) {
-        screen.ShowMessage(Fail("Cannot load the title picture " + titlePicture.string() + " (" +
+        screen.ShowMessage(Fail("Cannot load the title picture " + ShownPath(titlePicture) + " (" +
                                 Describe(status) + ")."));
         run.exitCode = 1;
         return Next{Phase::Exit, {}};

@@ -14,6 +14,7 @@
 #include "game/core/Screen.h"
 #include "game/core/StageFolders.h"
 #include "game/core/ViewGeometry.h"
+#include "support/FileNames.h"
 #include "support/HEXRNDData.h"
 
 namespace tarn::game {
@@ -81,9 +82,11 @@ Next StageClear(Sequence& q) {
     q.Sound(SoundId::timep, SoundOp::Stop);
     screen.Print("");
 
-    const auto next = q.folders.StageFile(st.stage.NextStage);
+    // The loader let no other name through; the check keeps this step safe on its own.
+    const std::string& name = st.stage.NextStage;
     std::error_code error;
-    if (!st.stage.NextStage.empty() && std::filesystem::is_regular_file(next, error)) {
+    if (IsPlainFileName(name + ".tr2") &&
+        std::filesystem::is_regular_file(q.folders.StageFile(name), error)) {
         PrintSlowly(q, " GO TO NEXT STAGE!", 80);
         q.WaitSince(q.Clock(), 800);
         return Next{Phase::Load, st.stage.NextStage};

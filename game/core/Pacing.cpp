@@ -10,22 +10,29 @@ int PacingFps(int targetFps) {
     return targetFps >= 10 && targetFps <= 90 ? targetFps : 60;
 }
 
+namespace {
+
+// Milliseconds from the second's start to now, across the clock's wrap at 2^32.
+std::int32_t SinceSecondStart(std::uint32_t now, std::uint32_t secondStart) {
+    return std::int32_t(now - secondStart);
+}
+
+}  // namespace
+
 bool SecondBoundaryPassed(std::uint32_t now, std::uint32_t secondStart) {
-    return std::int64_t(now) > std::int64_t(secondStart) + 1000;
+    return SinceSecondStart(now, secondStart) > 1000;
 }
 
 bool FrameDue(std::uint32_t now, std::uint32_t secondStart, int targetFps,
               std::int32_t frameCount) {
-    return double(now) >
-           double(secondStart) + (1000.0 / double(PacingFps(targetFps))) * double(frameCount);
+    return double(SinceSecondStart(now, secondStart)) >
+           (1000.0 / double(PacingFps(targetFps))) * double(frameCount);
 }
 
 std::uint32_t NextWakeTime(std::uint32_t secondStart, int targetFps, std::int32_t frameCount) {
-    const double due =
-        double(secondStart) + (1000.0 / double(PacingFps(targetFps))) * double(frameCount);
-    const double frameWake = std::floor(due) + 1.0;
-    const double boundaryWake = double(secondStart) + 1001.0;
-    return std::uint32_t(std::min(frameWake, boundaryWake));
+    const double due = (1000.0 / double(PacingFps(targetFps))) * double(frameCount);
+    const double wake = std::min(std::floor(due) + 1.0, 1001.0);
+    return secondStart + std::uint32_t(std::max(wake, 0.0));
 }
 
 int FpsKey(const KeyState& keys, int targetFps) {

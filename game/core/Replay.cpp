@@ -6,6 +6,9 @@
 #include <sstream>
 
 #include "game/core/StateDump.h"
+#include "support/FileBytes.h"
+#include "support/FileWords.h"
+#include "support/UserText.h"
 
 namespace tarn::game {
 
@@ -51,16 +54,29 @@ std::string EventText(const InputEvent& event) {
 }  // namespace
 
 bool ReadReplayScript(const std::filesystem::path& file, ReplayScript& script, std::string& error) {
-    std::ifstream in(file);
-    if (!in) {
-        error = "Cannot read the replay file " + file.string() + ".";
+    std::string text;
+    FileReason why;
+    if (const FileStatus status = ReadFileBytes(file, text, kMaxReplayFileBytes, &why);
+        status != FileStatus::Ok) {
+        error = "Cannot read the replay file " + ShownPath(file) + " (" +
+                (status == FileStatus::TooLarge
+                     ? "larger than " + std::to_string(kMaxReplayFileBytes >> 20) + " MB"
+                     : DescribeFile(status, why)) +
+                ").";
         return false;
     }
+    return ParseReplayScript(text, ShownPath(file), script, error);
+}
+
+bool ParseReplayScript(std::string_view text, const std::string& name, ReplayScript& script,
+                       std::string& error) {
+    script = {};
+    std::istringstream in{std::string(text)};
     std::string raw;
     int lineNo = 0;
     std::uint64_t lastClock = 0;
     const auto bad = [&](const std::string& why) {
-        error = file.string() + ":" + std::to_string(lineNo) + ": " + why;
+        error = name + ":" + std::to_string(lineNo) + ": " + why;
         return false;
     };
     while (std::getline(in, raw)) {
@@ -79,8 +95,9 @@ bool ReadReplayScript(const std::filesystem::path& file, ReplayScript& script, s
         std::uint64_t value = 0;
         if (tokens[0] == "c") {
             for (std::size_t i = 1; i < tokens.size(); ++i) {
-                if (!ParseNumber(tokens[i], value)) {
-                    return bad("a clock difference must be a whole number");
+                if (!ParseNumber(tokens[i], value) || value > kMaxClockStep) {
+                    return bad("a clock difference must be a whole number from 0 to " +
+                               std::to_string(kMaxClockStep));
                 }
                 lastClock += value;
                 script.clock.push_back(std::uint32_t(lastClock));
@@ -100,7 +117,7 @@ bool ReadReplayScript(const std::filesystem::path& file, ReplayScript& script, s
             std::size_t i = 1;
             for (; i < tokens.size() && tokens[i] != ";"; ++i) {
                 if (!ParseNumber(tokens[i], value) || value > 255) {
-                    return bad("\"" + tokens[i] + "\" is no virtual-key code 0..255");
+                    return bad("\"" + Excerpt(tokens[i]) + "\" is no virtual-key code 0..255");
                 }
                 line.keys.push_back(int(value));
             }
@@ -145,8 +162,9 @@ void Replay::WaitUntil(std::uint32_t ms) {
         liveOffset_ = std::int64_t(liveClock_.Clock()) - std::int64_t(virtualClock_);
     }
     liveClock_.WaitUntil(std::uint32_t(std::int64_t(ms) + *liveOffset_));
-    if (clockIndex_ >= script_.clock.size()) {
-        virtualClock_ = std::max(virtualClock_, ms);
+    // Readings wrap around at 2^32 ms: the later one is the one ahead by less than half.
+    if (clockIndex_ >= script_.clock.size() && std::int32_t(ms - virtualClock_) > 0) {
+        virtualClock_ = ms;
     }
 }
 

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/core/GameClock.h"
@@ -35,8 +36,18 @@ struct ReplayScript {
     std::vector<std::pair<std::uint64_t, std::uint64_t>> checksums;  // frame, sum
 };
 
-// Reads a replay or recorded file; false with a message naming the line on errors.
+// A replay of many hours stays far below this; anything larger is some other file.
+inline constexpr std::uintmax_t kMaxReplayFileBytes = std::uintmax_t{64} << 20;
+// One clock difference at most. The clock wraps around at 2^32 ms, so a step of half of
+// that or more cannot be told from one backwards.
+inline constexpr std::uint64_t kMaxClockStep = 0x7FFF'FFFF;
+
+// Reads a replay or recorded file; false with a message naming the line on errors. Only
+// a regular file of at most kMaxReplayFileBytes is read.
 bool ReadReplayScript(const std::filesystem::path& file, ReplayScript& script, std::string& error);
+// The same for the file's text; `name` is what messages call the file.
+bool ParseReplayScript(std::string_view text, const std::string& name, ReplayScript& script,
+                       std::string& error);
 
 // A replay is one more input source: it takes the keys from the script instead of the
 // live input (closing the window still ends the run), hands back the recorded clock

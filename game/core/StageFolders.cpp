@@ -19,9 +19,10 @@ void StageFolders::ChooseNext() {
     StageDir = StageDirs[std::size_t(StageDirNo - 1)];
 }
 
-std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path& dataFolder) {
+std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path& dataFolder,
+                                                    std::error_code& error) {
     std::vector<std::filesystem::path> folders;
-    std::error_code error;
+    error.clear();
     for (std::filesystem::directory_iterator it(dataFolder, error), end; !error && it != end;
          it.increment(error)) {
         std::error_code typeError;

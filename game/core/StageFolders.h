@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace tarn::game {
@@ -23,7 +24,10 @@ struct StageFolders {
     void ChooseNext();
 };
 
-// The sub-folders of a folder, sorted by name, each path ending in a separator.
-std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path& dataFolder);
+// The sub-folders of a folder, sorted by name, each path ending in a separator. `error`
+// tells why the folder itself could not be read (it stays empty for a folder without
+// sub-folders).
+std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path& dataFolder,
+                                                    std::error_code& error);
 
 }  // namespace tarn::game

@@ -12,7 +12,9 @@
 #include "game/core/Screen.h"
 #include "game/core/StageFolders.h"
 #include "game/core/StageMaps.h"
+#include "support/FileNames.h"
 #include "support/PictureFile.h"
+#include "support/UserText.h"
 
 namespace tarn::game {
 
@@ -41,13 +43,6 @@ void TileBackground(Surface& back, const Surface& tile) {
     }
 }
 
-// The background must be a file of bmp/ itself: a name with a separator, a NUL or a
-// dot folder would reach pictures elsewhere.
-bool IsPlainFileName(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
-}
-
 }  // namespace
 
 void FillStage(GameState& state, Layers& layers, const art::BuiltinPictures& art,
@@ -71,14 +66,9 @@ void NowLoading(Screen& screen, std::string_view title) {
 
 StageLoader::StageLoader(std::filesystem::path programFolder) : root_(std::move(programFolder)) {}
 
-Failure StageLoader::BuildBackground(Layers& layers, const std::filesystem::path& stagePath,
-                                     const std::string& tileName) {
+Failure StageLoader::BuildBackground(Layers& layers, const std::string& tileName) {
     if (tileName.empty()) {
         return Fail("The stage names no background picture.");
-    }
-    if (!IsPlainFileName(tileName)) {
-        return Fail("The stage file " + stagePath.string() + " is damaged: its background \"" +
-                    PrintableText(tileName) + "\" is not the name of a picture in the bmp folder.");
     }
     // BackPIC is only ever read after it has been composed, so the background of the
     // previous load serves again when the tile is the same.
@@ -88,7 +78,7 @@ Failure StageLoader::BuildBackground(Layers& layers, const std::filesystem::path
     LoadedBackground.clear();
     const auto tilePath = root_ / "bmp" / tileName;
     if (const auto status = LoadPicture(tilePath, BackB); status != PictureStatus::Ok) {
-        return Fail("Cannot load the background picture " + tilePath.string() + " (" +
+        return Fail("Cannot load the background picture " + ShownPath(tilePath) + " (" +
                     Describe(status) + ").");
     }
     // std.bmp only gives the background its size: the tiles cover all of it.
@@ -96,7 +86,7 @@ Failure StageLoader::BuildBackground(Layers& layers, const std::filesystem::path
         const auto stdPath = root_ / "bmp" / "std.bmp";
         Surface size;
         if (const auto status = LoadPicture(stdPath, size); status != PictureStatus::Ok) {
-            return Fail("Cannot load the picture " + stdPath.string() + " (" + Describe(status) +
+            return Fail("Cannot load the picture " + ShownPath(stdPath) + " (" + Describe(status) +
                         ").");
         }
         backgroundWidth_ = size.width();
@@ -116,25 +106,35 @@ Failure StageLoader::ReadData(const std::string& name, const std::string& title,
     screen.view.picture = Surface{};
     screen.view.Cls();
 
+    // Only a file of the stage folder itself is a stage.
+    if (!IsPlainFileName(name + ".tr2")) {
+        return Fail("There is no stage named \"" + Excerpt(name) + "\" in the stage folder.");
+    }
     std::vector<std::uint8_t> plain;
     const auto path = folders.StageFile(name);
-    const ContainerStatus status = ReadEncipheredFile(container_, path, plain);
+    FileReason why;
+    const ContainerStatus status = ReadEncipheredFile(container_, path, plain, &why);
     if (status != ContainerStatus::Ok) {
         if (auto message = container_.MessageFor(status, path)) {
             return message;
         }
-        return Fail("Cannot read the stage file " + path.string() + " (" + Describe(status) + ").");
+        return Fail("Cannot read the stage file " + ShownPath(path) + " (" + Describe(status, why) +
+                    ").");
     }
-    const GameStageText text =
-        ReadGameStage(std::string_view(reinterpret_cast<const char*>(plain.data()), plain.size()));
+    const std::string_view plainText(reinterpret_cast<const char*>(plain.data()), plain.size());
+    const GameStageText text = ReadGameStage(plainText);
     if (text.lineCount == 0) {
-        return Fail("The stage file " + path.string() + " holds no stage.");
+        return Fail("The stage file " + ShownPath(path) + " holds no stage.");
+    }
+    if (const auto problems = CheckStageFields(plainText); !problems.empty()) {
+        return Fail("The stage file " + ShownPath(path) + " is damaged: line " +
+                    std::to_string(problems.front().line) + ": " + problems.front().message + ".");
     }
     screen.strip.SetStage(title, text.StageName);
     NowLoading(screen, title);
     run.Pump(state);
 
-    if (auto failure = BuildBackground(layers, path, text.BackgroundName)) {
+    if (auto failure = BuildBackground(layers, text.BackgroundName)) {
         return failure;
     }
     Stage& st = state.stage;

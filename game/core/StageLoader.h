@@ -41,8 +41,7 @@ class StageLoader {
     void ForgetBackground() { LoadedBackground.clear(); }
 
   private:
-    Failure BuildBackground(Layers& layers, const std::filesystem::path& stagePath,
-                            const std::string& tileName);
+    Failure BuildBackground(Layers& layers, const std::string& tileName);
 
     std::filesystem::path root_;  // the program folder
     BinAngsDL container_;

@@ -7,6 +7,7 @@
 
 #include "game/core/Game.h"
 #include "support/PictureFile.h"
+#include "support/UserText.h"
 
 namespace tarn::game {
 
@@ -14,7 +15,7 @@ namespace {
 
 Failure LoadPlayerPicture(const std::filesystem::path& path, Surface& picture) {
     if (const auto status = LoadPicture(path, picture); status != PictureStatus::Ok) {
-        return Fail("Cannot load the player picture " + path.string() + " (" + Describe(status) +
+        return Fail("Cannot load the player picture " + ShownPath(path) + " (" + Describe(status) +
                     ").");
     }
     return std::nullopt;
@@ -70,12 +71,18 @@ Failure Startup(Game& game, SettingsBuild build, bool needStageFolder) {
     game.screen.Refresh();
 
     StageFolders& folders = game.folders;
-    folders.StageDirs = ListStageFolders(game.root / "data");
+    std::error_code listError;
+    folders.StageDirs = ListStageFolders(game.root / "data", listError);
     if (folders.StageDirs.empty() && !needStageFolder) {
         return std::nullopt;
     }
+    if (folders.StageDirs.empty() && listError &&
+        listError != std::errc::no_such_file_or_directory) {
+        return Fail("Cannot read the folder " + ShownPath(game.root / "data") + " (" +
+                    listError.message() + "). The game needs its folders of stage files.");
+    }
     if (folders.StageDirs.empty()) {
-        return Fail("No stage folder found below " + (game.root / "data").string() +
+        return Fail("No stage folder found below " + ShownPath(game.root / "data") +
                     ". The game needs at least one folder of stage files there.");
     }
     folders.StageDirNo = 1;

@@ -9,6 +9,14 @@
 
 namespace tarn::game {
 
+void HeadlessPlatform::Sound(SoundId id, SoundOp op) {
+    if (sounds.size() == kKeptSounds) {
+        sounds.pop_front();
+    }
+    sounds.push_back({id, op});
+    ++soundRequests;
+}
+
 void HeadlessPlatform::WaitUntil(std::uint32_t ms) {
     if (std::int32_t(ms - now_) > 0) {
         now_ = ms;

@@ -1,6 +1,6 @@
 // The platform without window and sound device: a virtual clock that advances exactly as
 // on a perfectly punctual machine (every wait completes at once), events queued by the
-// caller, a log of the sound requests, and messages written to standard error.
+// caller, a log of the latest sound requests, and messages written to standard error.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +24,8 @@ class HeadlessPlatform : public Platform {
     void PollEvents(std::vector<InputEvent>& events) override;
     std::string TimeOfDay() override;
     Failure LoadSounds(const std::filesystem::path& soundFolder) override;
-    void Sound(SoundId id, SoundOp op) override { sounds.push_back({id, op}); }
+    // Keeps the latest kKeptSounds requests: a long run must not grow without bound.
+    void Sound(SoundId id, SoundOp op) override;
     TextPainter& Text() override;
     void SetColorDepth(int bits) override { colorDepth = bits; }
     // Counts the present; nobody sees it, so nothing of the frame is asked for.
@@ -37,7 +38,9 @@ class HeadlessPlatform : public Platform {
     void Queue(InputEvent event) { queued_.push_back(event); }
     void Advance(std::uint32_t ms) { now_ += ms; }
 
-    std::vector<SoundRequest> sounds;
+    static constexpr std::size_t kKeptSounds = 4096;
+    std::deque<SoundRequest> sounds;    // the latest requests, oldest first
+    std::uint64_t soundRequests = 0;    // every request ever made
     std::vector<UserMessage> messages;  // every message shown, in order
     int colorDepth = 0;
     std::uint64_t presents = 0;

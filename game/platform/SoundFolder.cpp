@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "support/UserText.h"
+
 namespace tarn::game {
 
 Failure LoadSoundFolder(const std::filesystem::path& folder,
@@ -13,7 +15,7 @@ Failure LoadSoundFolder(const std::filesystem::path& folder,
         Wave wave;
         std::string reason;
         if (!ReadWave(path, wave, reason)) {
-            return Fail("Cannot load the sound file " + path.string() + " (" + reason + ").");
+            return Fail("Cannot load the sound file " + ShownPath(path) + " (" + reason + ").");
         }
         if (take) {
             take(id, wave);

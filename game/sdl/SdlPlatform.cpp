@@ -105,7 +105,14 @@ std::uint32_t SdlPlatform::Clock() {
 }
 
 void SdlPlatform::WaitUntil(std::uint32_t ms) {
-    const auto due = start_ + std::chrono::milliseconds(ms);
+    // The reading wraps around at 2^32 ms: the wait is the distance ahead of the clock.
+    const std::int32_t ahead = std::int32_t(ms - Clock());
+    if (ahead <= 0) {
+        return;
+    }
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start_);
+    const auto due = start_ + elapsed + std::chrono::milliseconds(ahead);
     if (std::chrono::steady_clock::now() + kSpinMargin < due) {
         std::this_thread::sleep_until(due - kSpinMargin);
     }

@@ -3,17 +3,20 @@
 
 #include <system_error>
 
+#include "support/UserText.h"
+
 namespace tarn::optara {
 namespace {
 
 std::string OfferText(const OptaraModel& model, SettingsBuild build, SettingsStatus status) {
-    std::string text = SettingsMessage(status, model.FileOf(build)) + "\n\n";
+    std::string text =
+        SettingsMessage(status, model.FileOf(build), model.LastFileReason()) + "\n\n";
     text += std::string(BuildLabel(build)) + "の設定ファイルを、ゲームに付属の既定の内容で";
     if (status == SettingsStatus::NotFound) {
         return text + "作成しますか？";
     }
-    return text + "作り直しますか？\n今のファイルは " + model.BackupOf(build).filename().string() +
-           " として残します。";
+    return text + "作り直しますか？\n今のファイルは " +
+           ShownPath(model.BackupOf(build).filename()) + " として残します。";
 }
 
 }  // namespace
@@ -41,8 +44,8 @@ bool OfferDefaultFile(OptaraModel& model, Messenger& messenger, SettingsBuild bu
         if (created == SettingsStatus::Ok) {
             return true;
         }
-        messenger.Show(SettingsMessage(created, model.FileOf(build)), kOptaraTitle,
-                       MessageIcon::Error);
+        messenger.Show(SettingsMessage(created, model.FileOf(build), model.LastFileReason()),
+                       kOptaraTitle, MessageIcon::Error);
         std::error_code ignored;
         if (!std::filesystem::exists(model.FileOf(build), ignored)) {
             status = SettingsStatus::NotFound;  // set aside before the write failed

@@ -9,6 +9,7 @@
 #include "settings/optara/DefaultFileOffer.h"
 #include "settings/optara/OptaraDialog.h"
 #include "settings/optara/OptaraModel.h"
+#include "support/CommandLinePaths.h"
 #include "support/Version.h"
 
 namespace tarn::optara {
@@ -76,8 +77,19 @@ bool DisplayReachable() {
 
 int RunOptaraDialog(const QString& root, Messenger& messenger,
                     const std::function<void(OptaraDialog&)>& onShown) {
-    const QString folder = root.isEmpty() ? QCoreApplication::applicationDirPath() : root;
-    OptaraModel model(folder.toStdString());
+    std::filesystem::path folder = root.toStdString();
+    if (root.isEmpty()) {
+        folder = ExecutableFolder();
+    }
+    if (folder.empty()) {
+        folder = QCoreApplication::applicationDirPath().toStdString();
+    }
+    return RunOptaraDialog(folder, messenger, onShown);
+}
+
+int RunOptaraDialog(const std::filesystem::path& folder, Messenger& messenger,
+                    const std::function<void(OptaraDialog&)>& onShown) {
+    OptaraModel model(folder);
     SettingsWarnings warnings;
     const SettingsStatus status = model.Open(warnings);
     ShowEach(messenger, warnings);

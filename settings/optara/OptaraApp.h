@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <functional>
 
 #include "settings/optara/Messenger.h"
@@ -31,6 +32,9 @@ bool DisplayReachable();
 // shipped defaults. Returns 0 after OK or Cancel, 1 when the file could not be had.
 // onShown, when set, receives the dialog once it is shown (tests drive it from there).
 int RunOptaraDialog(const QString& root, Messenger& messenger,
+                    const std::function<void(OptaraDialog&)>& onShown = {});
+// The same on a folder given as the system's bytes (a name that is no UTF-8 included).
+int RunOptaraDialog(const std::filesystem::path& folder, Messenger& messenger,
                     const std::function<void(OptaraDialog&)>& onShown = {});
 
 // ParseOptaraCommandLine, then RunOptaraDialog; 2 for a bad command line.

@@ -239,7 +239,8 @@ void OptaraDialog::OnOk() {
 }
 
 void OptaraDialog::ShowFailure(SettingsStatus status, const std::filesystem::path& file) {
-    messenger_.Show(SettingsMessage(status, file), kOptaraTitle, MessageIcon::Error);
+    messenger_.Show(SettingsMessage(status, file, model_.LastFileReason()), kOptaraTitle,
+                    MessageIcon::Error);
 }
 
 }  // namespace tarn::optara

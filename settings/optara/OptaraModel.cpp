@@ -45,7 +45,7 @@ SettingsStatus OptaraModel::Open(SettingsWarnings& warnings) {
 SettingsStatus OptaraModel::ChooseTarget(SettingsBuild build, SettingsWarnings& warnings) {
     if (!File(build).loaded) {
         ToolSettings read;
-        const SettingsStatus status = ReadToolSettings(FileOf(build), read, warnings);
+        const SettingsStatus status = ReadToolSettings(FileOf(build), read, warnings, &reason_);
         if (status != SettingsStatus::Ok) {
             return status;
         }
@@ -75,15 +75,17 @@ SettingsStatus OptaraModel::CreateDefaultFile(SettingsBuild build) {
         // Only a file is set aside; whatever else holds the name stays untouched.
         if (kind != std::filesystem::file_type::regular &&
             kind != std::filesystem::file_type::symlink) {
+            reason_ = {std::error_code(), kind};
             return SettingsStatus::WriteFailed;
         }
         std::filesystem::rename(file, BackupOf(build), error);
         if (error) {
+            reason_ = {error, {}};
             return SettingsStatus::WriteFailed;
         }
     }
     const ToolSettings defaults = DefaultSettings(build);
-    const SettingsStatus status = WriteSettingsFile(file, defaults);
+    const SettingsStatus status = WriteSettingsFile(file, defaults, &reason_);
     if (status == SettingsStatus::Ok) {
         Load(build, defaults);
     }
@@ -186,7 +188,7 @@ SettingsStatus OptaraModel::Save(SettingsBuild build) {
         return SettingsStatus::NotFound;
     }
     const ToolSettings toWrite = Normalised(file.settings);
-    const SettingsStatus status = WriteSettingsFile(FileOf(build), toWrite);
+    const SettingsStatus status = WriteSettingsFile(FileOf(build), toWrite, &reason_);
     if (status == SettingsStatus::Ok) {
         file.saved = toWrite;
     }

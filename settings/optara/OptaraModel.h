@@ -81,6 +81,9 @@ class OptaraModel {
     SettingsStatus Save();
     SettingsStatus Save(SettingsBuild build);
 
+    // The system's reason for the last read or write of a file that failed, for messages.
+    const FileReason& LastFileReason() const { return reason_; }
+
   private:
     struct BuildFile {
         bool loaded = false;
@@ -99,6 +102,7 @@ class OptaraModel {
     SettingsBuild target_ = SettingsBuild::Normal;
     int configNo_ = 0;
     std::array<BuildFile, 2> files_;
+    FileReason reason_;
 };
 
 }  // namespace tarn::optara

@@ -1,6 +1,7 @@
 // Reading and writing stage files: the line formats, round trips with the game's reader
 // and with encoded stages, and damaged or missing files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -136,6 +137,21 @@ TEST(StageDocumentSave, FailedSaveReportsAndKeepsTargetAndCurrentFile) {
     EXPECT_NE(problem->find("保存できませんでした"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_EQ(doc.CurrentFile, "old.tr2");
+}
+
+TEST(StageDocumentSave, ReadOnlyStageFileIsKeptAndTheMessageSaysWhy) {
+    ScratchDir folder;
+    StageDocument doc;
+    const std::string target = folder.File("a.tr2");
+    ASSERT_FALSE(SaveF(doc, target));
+    const std::string saved = tarn::testing::ReadFile(target);
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    doc.properties.Text3 = "changed";
+    const auto problem = SaveF(doc, target);
+    ASSERT_TRUE(problem);
+    EXPECT_NE(problem->find(target), std::string::npos) << *problem;
+    EXPECT_NE(problem->find("読み取り専用"), std::string::npos) << *problem;
+    EXPECT_EQ(tarn::testing::ReadFile(target), saved);
 }
 
 TEST(StageDocumentSave, SavedStageLoadsInTheGameWithTheSameContent) {
@@ -311,6 +327,11 @@ TEST_F(StageDocumentDamaged, StartRowOutsideTheListIsReported) {
 
 TEST_F(StageDocumentDamaged, MapCodeAbove23IsReported) {
     ExpectRejected(WithLine(10, std::string(50, '0') + "O"), "10 行目、51 文字目");
+}
+
+TEST_F(StageDocumentDamaged, OverlongNameLineIsReportedNotLoaded) {
+    ExpectRejected(WithLine(2, std::string(1 << 20, 'n')), "2 行目が長すぎます（1048576 バイト");
+    ExpectRejected(WithLine(96, std::string(kMaxFieldLineBytes + 1, 'n')), "96 行目が長すぎます");
 }
 
 TEST_F(StageDocumentDamaged, MangledStagesEitherLoadCleanlyOrLeaveTheDocument) {

@@ -8,6 +8,7 @@
 #include "game/core/StageLoader.h"
 #include "support/BinAngsDL.h"
 #include "support/PictureFile.h"
+#include "support/UserText.h"
 
 namespace tarn::game::testing {
 namespace {
@@ -223,9 +224,40 @@ TEST_F(ReadDataTest, BackgroundOutsideTheBmpFolderIsADamagedStage) {
         f.background = name;
         folder.AddStage("a", "1-1", f);
         const Loaded loaded = Load("1-1");
-        EXPECT_EQ(loaded.status, 1) << PrintableText(name);
-        EXPECT_NE(loaded.shown.find("is damaged"), std::string::npos) << PrintableText(name);
+        EXPECT_EQ(loaded.status, 1) << Excerpt(name);
+        EXPECT_NE(loaded.shown.find("is damaged"), std::string::npos) << Excerpt(name);
     }
+}
+
+TEST_F(ReadDataTest, NextStageOutsideTheStageFolderIsADamagedStage) {
+    folder.AddStage("b", "x", FloorStage());
+    const std::string names[] = {"../b/x", (folder.root() / "data" / "b" / "x").string(),
+                                 std::string("x\0", 2)};
+    for (const std::string& name : names) {
+        for (const bool goal2 : {false, true}) {
+            StageFields f = FloorStage();
+            (goal2 ? f.nextStage2 : f.nextStage) = name;
+            folder.AddStage("a", "1-1", f);
+            const Loaded loaded = Load("1-1");
+            EXPECT_EQ(loaded.status, 1) << Excerpt(name);
+            EXPECT_NE(loaded.shown.find(goal2 ? "is damaged: line 66: next stage after goal 2"
+                                              : "is damaged: line 96: next stage after goal 1"),
+                      std::string::npos)
+                << loaded.shown;
+        }
+    }
+}
+
+TEST_F(ReadDataTest, OverlongStageNameIsADamagedStageWithAShortMessage) {
+    StageFields f = FloorStage();
+    f.stageName = std::string(1 << 20, 'n');
+    folder.AddStage("a", "1-1", f);
+    const Loaded loaded = Load("1-1");
+    EXPECT_EQ(loaded.status, 1);
+    EXPECT_NE(loaded.shown.find("is damaged: line 2: the line holds 1048576 bytes"),
+              std::string::npos);
+    EXPECT_LT(loaded.shown.size(), 300u);
+    EXPECT_EQ(loaded.caption.find("nnnn"), std::string::npos);
 }
 
 TEST_F(ReadDataTest, StagePathSetsTheStageFolder) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <deque>
 #include <sstream>
 
 #include "game/core/App.h"
@@ -44,7 +45,7 @@ class MixingPlatform : public HeadlessPlatform {
     std::vector<float> output;
 };
 
-std::size_t Requests(const std::vector<SoundRequest>& sounds, SoundId id) {
+std::size_t Requests(const std::deque<SoundRequest>& sounds, SoundId id) {
     return std::size_t(std::count_if(sounds.begin(), sounds.end(),
                                      [&](const SoundRequest& r) { return r.id == id; }));
 }
@@ -57,7 +58,7 @@ TEST(MixdownTest, PlayedStageNeverReachesFullScaleAndCarriesNoOffset) {
     options.root = program;
     options.headless = true;
     options.stage = "1-1";
-    options.replay = std::filesystem::path(source) / "assets/stages/replays/1-1.rpl";
+    options.replay = std::filesystem::path(source) / "assets/stages/standard/replays/1-1.rpl";
     options.frames = 900;
     MixingPlatform platform;
     PlatformInput nobody(platform, PlatformInput::Person::Nobody);

@@ -89,6 +89,16 @@ TEST(PacingRules, WakeTimeIsTheFirstDueMillisecondOrTheWindowEnd) {
     EXPECT_FALSE(SecondBoundaryPassed(1000, 0));
 }
 
+TEST(PacingRules, PacingHoldsAcrossTheClocksWrap) {
+    const std::uint32_t start = 0xFFFF'FFFFu - 5;  // the second starts 6 ms before the wrap
+    EXPECT_EQ(NextWakeTime(start, 60, 1), 11u);
+    EXPECT_FALSE(FrameDue(9, start, 60, 1));
+    EXPECT_TRUE(FrameDue(11, start, 60, 1));
+    EXPECT_EQ(NextWakeTime(start, 10, 10), 995u);
+    EXPECT_FALSE(SecondBoundaryPassed(994, start));
+    EXPECT_TRUE(SecondBoundaryPassed(995, start));
+}
+
 TEST_F(PacingTest, HeadlessPauseEndsAtOnce) {
     const LoopRun run = RunFrames(folder, 30, "5 32\n");
     EXPECT_EQ(run.frames, 30u);

@@ -130,5 +130,57 @@ TEST(ReplayScriptTest, RejectsBadLinesNamingThem) {
     EXPECT_FALSE(ReadReplayScript(folder.root() / "none.txt", script, error));
 }
 
+TEST(ReplayScriptTest, ClockStepsOfHalfTheClockOrMoreAreRefused) {
+    ProgramFolder folder;
+    ReplayScript script;
+    std::string error;
+    EXPECT_FALSE(ReadReplayScript(WriteReplay(folder, "1\nc 17 4294967000\n"), script, error));
+    EXPECT_NE(error.find(":2: a clock difference must be a whole number from 0 to 2147483647"),
+              std::string::npos)
+        << error;
+    EXPECT_TRUE(
+        ReadReplayScript(WriteReplay(folder, "c 2147483647 2147483647 17\n"), script, error))
+        << error;
+    ASSERT_EQ(script.clock.size(), 3u);
+    EXPECT_EQ(script.clock.back(), 15u);  // past the wrap
+}
+
+TEST(ReplayScriptTest, OnlyRegularFilesOfBoundedSizeAreRead) {
+    ProgramFolder folder;
+    ReplayScript script;
+    std::string error;
+    EXPECT_FALSE(ReadReplayScript("/dev/zero", script, error));
+    EXPECT_NE(error.find("not a regular file but a device"), std::string::npos) << error;
+    const auto huge = folder.root() / "huge.rec";
+    { std::ofstream(huge).put('1'); }
+    std::filesystem::resize_file(huge, kMaxReplayFileBytes + 1);
+    EXPECT_FALSE(ReadReplayScript(huge, script, error));
+    EXPECT_NE(error.find("larger than 64 MB"), std::string::npos) << error;
+}
+
+TEST(ReplayScriptTest, MessagesQuoteOnlyAnExcerptOfABadToken) {
+    ProgramFolder folder;
+    ReplayScript script;
+    std::string error;
+    EXPECT_FALSE(ReadReplayScript(WriteReplay(folder, "1 " + std::string(100000, '7') + "\x1b\n"),
+                                  script, error));
+    EXPECT_LT(error.size(), 400u);
+    EXPECT_EQ(error.find('\x1b'), std::string::npos);
+}
+
+TEST_F(ReplayTest, ClockReadingsAcrossTheWrapStillEndAtTheFrameLimit) {
+    std::string clock = "c 2147483647 2147483000";
+    for (int i = 0; i < 400; ++i) {
+        clock += " 5";
+    }
+    Options options;
+    options.stage = "1-1";
+    options.frames = 120;
+    options.replay = WriteReplay(folder, "1 39\n" + clock + "\n");
+    std::uint64_t frames = 0;
+    RunHeadless(folder, options, nullptr, {}, [&](Game& s) { frames = s.run.framesRun; });
+    EXPECT_EQ(frames, 120u);
+}
+
 }  // namespace
 }  // namespace tarn::game::testing

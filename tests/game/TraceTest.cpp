@@ -35,7 +35,7 @@ TEST(TraceTest, ThePlayedStageListsItsSoundsAndTextsAtTheirFrames) {
     options.root = program;
     options.headless = true;
     options.stage = "1-1";
-    options.replay = std::filesystem::path(source) / "assets/stages/replays/1-1.rpl";
+    options.replay = std::filesystem::path(source) / "assets/stages/standard/replays/1-1.rpl";
     options.frames = 900;
     options.trace = scratch.path() / "1-1.trace";
     HeadlessPlatform platform;

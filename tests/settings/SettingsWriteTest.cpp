@@ -193,5 +193,25 @@ TEST_F(WriteTest, ReadOnlyFolderFailsAndKeepsTheOldFile) {
     EXPECT_EQ(ReadFile(file_), "old");
 }
 
+TEST_F(WriteTest, ReadOnlyFileIsKeptAndTheMessageNamesItAndWhy) {
+    WriteFile(file_, "old");
+    ASSERT_EQ(::chmod(file_.c_str(), 0444), 0);
+    FileReason why;
+    EXPECT_EQ(WriteSettingsFile(file_, ArrowSettings(), &why), SettingsStatus::WriteProtected);
+    EXPECT_EQ(ReadFile(file_), "old");
+    const std::string message = SettingsMessage(SettingsStatus::WriteProtected, file_, why);
+    EXPECT_NE(message.find(file_.string()), std::string::npos) << message;
+    EXPECT_NE(message.find("読み取り専用"), std::string::npos) << message;
+}
+
+TEST_F(WriteTest, FailedWriteMessageGivesTheSystemsReason) {
+    FileReason why;
+    const auto file = folder_ / "no-such-folder" / "morva2.cf";
+    EXPECT_EQ(WriteSettingsFile(file, ArrowSettings(), &why), SettingsStatus::WriteFailed);
+    EXPECT_EQ(SettingsMessage(SettingsStatus::WriteFailed, file, why),
+              "設定ファイルを書き込めません\n" + file.string() +
+                  "\n（ファイルまたはフォルダが見つかりません）");
+}
+
 }  // namespace
 }  // namespace tarn

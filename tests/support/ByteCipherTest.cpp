@@ -154,9 +154,14 @@ TEST(EncipheredFile, ReadingAFolderOrAPipeFailsWithoutWaiting) {
     ScratchDir dir;
     BinAngsDL container;
     std::vector<std::uint8_t> plain;
-    EXPECT_EQ(ReadEncipheredFile(container, dir.path(), plain), ContainerStatus::ReadFailed);
+    FileReason why;
+    EXPECT_EQ(ReadEncipheredFile(container, dir.path(), plain, &why), ContainerStatus::NotAFile);
+    EXPECT_EQ(Describe(ContainerStatus::NotAFile, why), "not a regular file but a folder");
     ASSERT_EQ(::mkfifo((dir / "pipe.tr2").c_str(), 0600), 0);
-    EXPECT_EQ(ReadEncipheredFile(container, dir / "pipe.tr2", plain), ContainerStatus::ReadFailed);
+    EXPECT_EQ(ReadEncipheredFile(container, dir / "pipe.tr2", plain, &why),
+              ContainerStatus::NotAFile);
+    EXPECT_EQ(DescribeJa(ContainerStatus::NotAFile, why),
+              "通常のファイルではありません（パイプです）");
 }
 
 }  // namespace

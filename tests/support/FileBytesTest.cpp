@@ -97,7 +97,7 @@ TEST(WriteFileAtomically, SymbolicLinkIsFollowedAndKept) {
 TEST(WriteFileAtomically, FolderInThePlaceOfTheFileFailsAndLeavesNothing) {
     ScratchDir dir;
     std::filesystem::create_directory(dir / "f");
-    EXPECT_EQ(WriteFileAtomically(dir / "f", "new"), FileStatus::WriteFailed);
+    EXPECT_EQ(WriteFileAtomically(dir / "f", "new"), FileStatus::NotAFile);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "f"));
     EXPECT_EQ(EntriesIn(dir.path()), 1);
 }

@@ -99,5 +99,46 @@ TEST(StageCheck, EveryProblemIsReportedNotJustTheFirst) {
     EXPECT_EQ(problems.size(), 4u);
 }
 
+TEST(StageCheck, NextStagesOutsideTheStageFolderAreReportedOnTheirLines) {
+    const auto problems = CheckStageText(StageWith({{66, "/etc/x"}, {96, std::string("x\0y", 3)}}));
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_TRUE(HasProblem(problems, 66, "next stage after goal 2 \"/etc/x\" is not the name"));
+    EXPECT_TRUE(HasProblem(problems, 96, "next stage after goal 1 \"x?y\" is not the name"));
+}
+
+TEST(StageCheck, NoneEmptyAndPlainNextStagesPassTheFieldCheck) {
+    EXPECT_TRUE(CheckStageFields(StageWith({{66, "NONE"}, {96, ""}})).empty());
+    EXPECT_TRUE(CheckStageFields(StageWith({{66, "2-1"}, {96, "\"1-3\",x"}})).empty());
+    // A comma ends line 96's field: what follows it is not part of the name.
+    EXPECT_TRUE(CheckStageFields(StageWith({{96, "1-3,../../x"}})).empty());
+}
+
+TEST(StageCheck, BackgroundOutsideTheBmpFolderIsReported) {
+    const auto problems = CheckStageFields(StageWith({{1, "../../../../etc/passwd"}}));
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(HasProblem(problems, 1, "not the name of a picture in the bmp folder"));
+}
+
+TEST(StageCheck, OverlongNameAndNumberLinesAreReportedWithoutQuotingThem) {
+    const std::string huge(1 << 20, '1');
+    for (const int line : {1, 2, 3, 4, 5, 66, 96}) {
+        const auto problems = CheckStageText(StageWith({{line, huge}}));
+        ASSERT_FALSE(problems.empty()) << line;
+        EXPECT_TRUE(HasProblem(problems, line, "the line holds 1048576 bytes")) << line;
+        for (const auto& problem : problems) {
+            EXPECT_LT(problem.message.size(), 120u) << line;
+        }
+    }
+    EXPECT_TRUE(CheckStageFields(StageWith({{2, std::string(kMaxFieldLineBytes, 'n')}})).empty());
+}
+
+TEST(StageCheck, ProblemsComeInLineOrder) {
+    const auto problems = CheckStageText(StageWith({{96, "../x"}, {3, "900"}, {1, "a/b"}}));
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(problems[0].line, 1);
+    EXPECT_EQ(problems[1].line, 3);
+    EXPECT_EQ(problems[2].line, 96);
+}
+
 }  // namespace
 }  // namespace tarn

@@ -2,6 +2,7 @@
 #include "tools/tr2tool/Arguments.h"
 
 #include "support/BinAngsDL.h"
+#include "support/UserText.h"
 
 namespace tarn::tr2tool {
 
@@ -36,14 +37,15 @@ void ReportUsage(const std::string& command, const std::string& problem, std::os
 bool LoadStage(const std::filesystem::path& file, std::vector<std::uint8_t>& plain,
                std::ostream& err) {
     BinAngsDL container;
-    const ContainerStatus status = ReadEncipheredFile(container, file, plain);
+    FileReason why;
+    const ContainerStatus status = ReadEncipheredFile(container, file, plain, &why);
     if (status == ContainerStatus::Ok) {
         return true;
     }
     if (const auto message = container.MessageFor(status, file)) {
         PrintMessage(*message, err);
     } else {
-        err << "tr2tool: " << file.string() << ": " << Describe(status) << "\n";
+        err << "tr2tool: " << ShownPath(file) << ": " << Describe(status, why) << "\n";
     }
     return false;
 }

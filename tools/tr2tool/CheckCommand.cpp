@@ -1,5 +1,7 @@
 // tr2tool check: every problem of each stage file, including next stages without a file.
+#include "support/FileNames.h"
 #include "support/StageText.h"
+#include "support/UserText.h"
 #include "tools/tr2tool/Arguments.h"
 #include "tools/tr2tool/Commands.h"
 
@@ -11,8 +13,11 @@ constexpr const char* kCheckHelp =
     "Usage: tr2tool check FILE.tr2...\n"
     "Reports every problem of each stage file: its line count, map rows of the wrong\n"
     "length or with characters that are no chip code, codes above 23, a start outside\n"
-    "the map, a time limit that is no number, and next stages that name no .tr2 file in\n"
-    "the same folder (\"NONE\" means no next stage). Prints 'FILE: ok' for a clean stage.\n"
+    "the map, a time limit that is no number, name and number lines longer than 255 bytes,\n"
+    "a background or next stage that is no plain file name (the game reads pictures of its\n"
+    "bmp folder and stages of the stage's own folder only), and next stages that name no\n"
+    ".tr2 file in the same folder (\"NONE\" means no next stage). Prints 'FILE: ok' for a\n"
+    "clean stage.\n"
     "Exit status: 0 when every stage is clean, 1 when any has a problem.\n"
     "\n"
     "  -h, --help  show this help\n";
@@ -26,11 +31,14 @@ void CheckNextStage(const std::filesystem::path& folder, const std::string& name
         problems.push_back({line, std::string("next stage after ") + goal + " is empty"});
         return;
     }
-    std::error_code error;
     const std::string file = name + ".tr2";
+    if (!IsPlainFileName(file)) {
+        return;  // the stage text's own check has reported it
+    }
+    std::error_code error;
     if (!std::filesystem::is_regular_file(folder / file, error)) {
-        problems.push_back({line, std::string("next stage after ") + goal + " \"" + name +
-                                      "\" names no file " + file + " in the same folder"});
+        problems.push_back({line, std::string("next stage after ") + goal + " \"" + Excerpt(name) +
+                                      "\" names no file " + Excerpt(file) + " in the same folder"});
     }
 }
 

@@ -2,7 +2,9 @@
 #include "support/BinAngsDL.h"
 #include "support/Cp932.h"
 #include "support/FileBytes.h"
+#include "support/FileWords.h"
 #include "support/StageText.h"
+#include "support/UserText.h"
 #include "tools/tr2tool/Arguments.h"
 #include "tools/tr2tool/Commands.h"
 
@@ -20,7 +22,8 @@ constexpr const char* kDecodeHelp =
 constexpr const char* kEncodeHelp =
     "Usage: tr2tool encode [--utf8] [--crlf] [--check] TEXT OUT.tr2\n"
     "Enciphers the plain stage text in TEXT into the stage file OUT.tr2, which ends up\n"
-    "exactly one byte longer than the text it holds. OUT.tr2 is replaced as a whole.\n"
+    "exactly one byte longer than the text it holds. OUT.tr2 is replaced as a whole, never\n"
+    "left half written; a read-only OUT.tr2 is left as it is.\n"
     "\n"
     "  --utf8      TEXT is UTF-8 (a byte order mark is dropped); convert it to code page\n"
     "              932 first, failing on characters that code page 932 cannot hold\n"
@@ -29,21 +32,15 @@ constexpr const char* kEncodeHelp =
     "  -h, --help  show this help\n";
 
 bool ReadTextFile(const std::filesystem::path& file, std::string& text, std::ostream& err) {
-    switch (ReadFileBytes(file, text, kMaxContainerFileBytes)) {
-        case FileStatus::Ok:
-            return true;
-        case FileStatus::NotFound:
-        case FileStatus::NotAFile:
-            err << "tr2tool: " << file.string() << ": no such file\n";
-            return false;
-        case FileStatus::TooLarge:
-            err << "tr2tool: " << file.string() << ": too large for a stage text\n";
-            return false;
-        case FileStatus::ReadFailed:
-        case FileStatus::WriteFailed:
-            break;
+    FileReason why;
+    const FileStatus status = ReadFileBytes(file, text, kMaxContainerFileBytes, &why);
+    if (status == FileStatus::Ok) {
+        return true;
     }
-    err << "tr2tool: " << file.string() << ": cannot be read\n";
+    err << "tr2tool: " << ShownPath(file) << ": "
+        << (status == FileStatus::TooLarge ? "too large for a stage text"
+                                           : DescribeFile(status, why))
+        << "\n";
     return false;
 }
 
@@ -119,7 +116,7 @@ int Encode(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         auto converted = cp932::FromUtf8Strict(text);
         if (!converted) {
-            err << "tr2tool: " << source.string()
+            err << "tr2tool: " << ShownPath(source)
                 << ": holds text that is not UTF-8 or has no code page 932 form\n";
             return kExitFailed;
         }
@@ -129,21 +126,22 @@ int Encode(const std::vector<std::string>& args, std::ostream& out, std::ostream
         text = WithCrLf(text);
     }
     if (text.empty()) {
-        err << "tr2tool: " << source.string() << ": empty text; nothing written\n";
+        err << "tr2tool: " << ShownPath(source) << ": empty text; nothing written\n";
         return kExitFailed;
     }
     if (line->options.contains("--check")) {
         const auto problems = CheckStageText(text);
         PrintProblems(source.string(), problems, err);
         if (!problems.empty()) {
-            err << "tr2tool: " << target.string() << " not written\n";
+            err << "tr2tool: " << ShownPath(target) << " not written\n";
             return kExitFailed;
         }
     }
     const std::vector<std::uint8_t> bytes(text.begin(), text.end());
-    const ContainerStatus status = WriteEncipheredFile(target, bytes);
+    FileReason why;
+    const ContainerStatus status = WriteEncipheredFile(target, bytes, &why);
     if (status != ContainerStatus::Ok) {
-        err << "tr2tool: " << target.string() << ": " << Describe(status) << "\n";
+        err << "tr2tool: " << ShownPath(target) << ": " << Describe(status, why) << "\n";
         return kExitFailed;
     }
     return kExitOk;

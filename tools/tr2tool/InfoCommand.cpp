@@ -4,6 +4,7 @@
 
 #include "support/ChipTable.h"
 #include "support/StageText.h"
+#include "support/UserText.h"
 #include "tools/tr2tool/Arguments.h"
 #include "tools/tr2tool/Commands.h"
 
@@ -17,6 +18,12 @@ constexpr const char* kInfoHelp =
     "cells of each chip code and the number of moving objects, as the game reads them.\n"
     "\n"
     "  -h, --help  show this help\n";
+
+// A name of the stage as printed: a damaged file's escape sequences never reach the
+// terminal, and a line far longer than any name is cut.
+std::string Shown(const std::string& text) {
+    return Excerpt(text, 2 * kMaxFieldLineBytes);
+}
 
 }  // namespace
 
@@ -56,13 +63,13 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     }
 
     out << "file:                " << line->operands[0] << "\n"
-        << "stage name:          " << PrintableText(stage.StageName) << "\n"
-        << "background:          " << PrintableText(stage.BackgroundName) << "\n"
+        << "stage name:          " << Shown(stage.StageName) << "\n"
+        << "background:          " << Shown(stage.BackgroundName) << "\n"
         << "start:               column " << edited.STX << ", row " << edited.STY << " (pixels "
         << stage.PlayerX << ", " << stage.PlayerY << ")\n"
         << "time limit:          " << PlainNumberText(stage.TimeLeft) << "\n"
-        << "next stage (goal 1): " << PrintableText(stage.NextStage) << "\n"
-        << "next stage (goal 2): " << PrintableText(stage.NextStage2) << "\n"
+        << "next stage (goal 1): " << Shown(stage.NextStage) << "\n"
+        << "next stage (goal 2): " << Shown(stage.NextStage2) << "\n"
         << "lines:               " << stage.lineCount << "\n"
         << "chips:\n";
     for (int code = 0; code < kChipCodeCount; ++code) {

@@ -236,7 +236,8 @@ TEST_F(OptaraDialogTest, FailedWriteSaysSoAndKeepsTheDialogOpen) {
     QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
     ASSERT_EQ(messenger_.messages.size(), 1u);
     EXPECT_EQ(messenger_.messages[0].text,
-              SettingsMessage(SettingsStatus::WriteFailed, folder_.FileOf(SettingsBuild::Normal)));
+              SettingsMessage(SettingsStatus::WriteFailed, folder_.FileOf(SettingsBuild::Normal)) +
+                  "\n通常のファイルではありません（フォルダです）");
     EXPECT_TRUE(dialog_->isVisible());
 }
 

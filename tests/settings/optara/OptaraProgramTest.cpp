@@ -15,6 +15,7 @@
 #include "settings/optara/KeyBox.h"
 #include "settings/optara/OptaraDialog.h"
 #include "support/Version.h"
+#include "tests/common/TestFiles.h"
 
 namespace tarn::optara {
 namespace {
@@ -57,6 +58,18 @@ TEST_F(RunOptaraTest, MissingSettingsFileIsOfferedAndTheToolOpensOnTheDefaults) 
     EXPECT_EQ(game.KeyTable, DefaultKeyTable());
     EXPECT_EQ(game.TargetFps, 60);
     EXPECT_EQ(game.ColorDepth, 16);
+}
+
+TEST(RunOptaraFolder, FolderWhoseNameIsNoUtf8OpensAndSaves) {
+    tarn::testing::ScratchDir scratch;
+    const std::filesystem::path folder = scratch / "\xff\xfe-latin1-\xe9";
+    std::filesystem::create_directory(folder);
+    RecordingMessenger messenger;
+    messenger.answers = {0};  // create the missing file with the defaults
+    EXPECT_EQ(RunOptaraDialog(folder, messenger, [](OptaraDialog& dialog) { dialog.accept(); }), 0);
+    GameSettings game;
+    SettingsWarnings warnings;
+    EXPECT_EQ(ReadGameSettings(folder / "morva2.cfh", game, warnings), SettingsStatus::Ok);
 }
 
 TEST_F(RunOptaraTest, DecliningTheOfferForAMissingFileExitsWithFailureAndWritesNothing) {

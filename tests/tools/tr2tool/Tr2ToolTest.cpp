@@ -242,6 +242,29 @@ TEST(Tr2ToolCheck, NextStageWithoutAFileIsReported) {
     EXPECT_EQ(result.out.find(":66:"), std::string::npos) << "NONE needs no file";
 }
 
+TEST(Tr2ToolCheck, NextStagesOutsideTheFolderAreReportedWithTheirLines) {
+    ScratchDir dir;
+    WriteStage(dir / "x.tr2", StageWith({}));
+    WriteStage(dir / "s.tr2", StageWith({{66, "../" + dir.path().filename().string() + "/x"},
+                                         {96, std::string("x\0", 2)}}));
+    const Result result = RunTool({"check", (dir / "s.tr2").string()});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.out.find("s.tr2:66: next stage after goal 2 \"../"), std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("s.tr2:96: next stage after goal 1 \"x?\" is not the name"),
+              std::string::npos)
+        << result.out;
+}
+
+TEST(Tr2ToolCheck, EscapeSequencesInNextStagesAreNotPrinted) {
+    ScratchDir dir;
+    WriteStage(dir / "s.tr2", StageWith({{66, "\x1b]0;title\a"}, {96, "\x1b[2J"}}));
+    const Result result = RunTool({"check", (dir / "s.tr2").string()});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.out.find('\x1b'), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\"?[2J\""), std::string::npos) << result.out;
+}
+
 TEST(Tr2ToolCheck, EveryFileIsCheckedEvenAfterAFailure) {
     ScratchDir dir;
     const Result result = RunTool({"check", (dir / "none.tr2").string(),

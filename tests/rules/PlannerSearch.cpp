@@ -1,0 +1,329 @@
+// The planner's beam search. Each step copies every kept line of play once per action,
+// runs the action's frames, and keeps the best children. Only two pools of states live at
+// a time; the lines themselves are kept as (parent, action) pairs per step.
+#include "PlannerSearch.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <numeric>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "PlannerScore.h"
+#include "Scenario.h"
+#include "game/core/Pacing.h"
+
+namespace tarn::game::testing {
+
+std::vector<PlannerAction> PlannerActions(bool power) {
+    std::vector<PlannerAction> actions = {
+        {"-", {}},
+        {"R", {kReplayRight}},
+        {"L", {kReplayLeft}},
+        {"RJ", {kReplayRight, kReplayJump}},
+        {"LJ", {kReplayLeft, kReplayJump}},
+        {"J", {kReplayJump}},
+        {"RD", {kReplayRight, kReplayDash}},
+        {"RDJ", {kReplayRight, kReplayDash, kReplayJump}},
+        {"LD", {kReplayLeft, kReplayDash}},
+        {"LDJ", {kReplayLeft, kReplayDash, kReplayJump}},
+    };
+    if (power) {
+        actions.push_back({"P", {kReplayPower}});
+        actions.push_back({"PJ", {kReplayPower, kReplayJump}});
+    }
+    return actions;
+}
+
+void UseReplayBindings(GameState& state) {
+    state.bindings = KeyBindings{std::uint8_t(kReplayRight),  std::uint8_t(kReplayLeft),
+                                 std::uint8_t(kReplayDash),   std::uint8_t(kReplayJump),
+                                 std::uint8_t(kReplayGiveUp), std::uint8_t(kReplayPower)};
+}
+
+PacedClock::PacedClock(int fps, std::uint32_t start)
+    : fps_(fps), now_(start), secondStart_(start) {}
+
+double PacedClock::NextFrame() {
+    double spent = 0;
+    for (;;) {
+        if (SecondBoundaryPassed(now_, secondStart_)) {
+            spent += double(frameCount_) / 30.0;
+            frameCount_ = 0;
+            secondStart_ = now_;
+        }
+        if (FrameDue(now_, secondStart_, fps_, frameCount_)) {
+            break;
+        }
+        now_ = NextWakeTime(secondStart_, fps_, frameCount_);
+    }
+    ++frameCount_;
+    return spent;
+}
+
+namespace {
+
+// The clock reading and the time taken off before each frame (index = frame number).
+struct Schedule {
+    std::vector<std::uint32_t> clock;
+    std::vector<double> spent;
+
+    Schedule(int fps, int frames) {
+        PacedClock paced(fps);
+        clock.resize(std::size_t(frames) + 1);
+        spent.resize(std::size_t(frames) + 1);
+        for (int frame = 1; frame <= frames; ++frame) {
+            spent[std::size_t(frame)] = paced.NextFrame();
+            clock[std::size_t(frame)] = paced.Now();
+        }
+    }
+};
+
+// Frame services that only keep the clock: the search draws nothing and plays nothing.
+class SilentServices : public FrameServices {
+  public:
+    std::uint32_t now = 0;
+    std::uint32_t Clock() override { return now; }
+    void Sound(SoundId, SoundOp) override {}
+    void PrintOnPBuffer(int, int, std::string_view) override {}
+};
+
+struct Slot {
+    GameState state;
+    int parent = -1;  // index of the parent among the previous step's kept lines
+    int action = 0;
+    std::size_t waypoint = 0;
+    double score = 0;
+};
+
+struct Choice {
+    int parent;
+    int action;
+};
+
+std::size_t Mix(std::size_t h, std::int64_t value) {
+    return (h ^ std::size_t(value)) * 1099511628211ull;
+}
+
+// Lines of play that cannot be told apart by what happens next share a key.
+std::size_t KeyOf(const Slot& slot) {
+    const Player& p = slot.state.player;
+    std::size_t h = 14695981039346656037ull;
+    for (std::int64_t v :
+         {std::int64_t(p.PlayerX), std::int64_t(p.PlayerY), std::int64_t(p.JumpState),
+          std::int64_t(p.JumpFrame), std::int64_t(p.JumpArmed), std::int64_t(p.JumpPower),
+          std::int64_t(p.OnLift), std::int64_t(p.RunSpeed), std::int64_t(p.PowerUntil),
+          std::int64_t(slot.waypoint), std::int64_t(slot.state.loop.StompChain)}) {
+        h = Mix(h, v);
+    }
+    const Stage& st = slot.state.stage;
+    for (std::size_t i = 0; i < std::size_t(st.ObjCount); ++i) {
+        h = Mix(h, std::int64_t(st.ObjKind[i]));
+        h = Mix(h, std::int64_t(st.ObjX[i]) * 4096 + st.ObjY[i]);
+        h = Mix(h, std::int64_t(st.ObjDX[i]) * 64 + st.ObjDY[i]);
+    }
+    return h;
+}
+
+class Search {
+  public:
+    Search(const PlanOptions& options, const GameState& start)
+        : options_(options),
+          actions_(PlannerActions(options.power)),
+          schedule_(options.fps, options.maxFrames + options.macro + kPlanFirstFrame),
+          pictures_(TestPictures()),
+          start_(start),
+          startNext_(start.stage.NextStage) {
+        kept_.resize(options.beam);
+        children_.resize(options.beam * actions_.size());
+        kept_[0].state = start;
+        for (int frame = 1; frame < kPlanFirstFrame; ++frame) {
+            RunFrame(kept_[0].state, {}, frame);
+        }
+        alive_ = 1;
+    }
+
+    PlanResult Run() {
+        PlanResult result;
+        const int steps = (options_.maxFrames - kPlanFirstFrame) / options_.macro;
+        for (int step = 0; step < steps; ++step) {
+            const std::size_t born = Expand(step, result);
+            if (result.found) {
+                return result;
+            }
+            if (born == 0) {
+                result.failure = "every line of play died by frame " + std::to_string(Frame(step));
+                return result;
+            }
+            Select(born);
+            if (options_.reportEvery > 0 && step % options_.reportEvery == 0) {
+                const Slot& best = kept_[0];
+                const Player& p = best.state.player;
+                std::fprintf(
+                    stderr, "frame %d: x %d y %d jump state %d waypoint %zu score %.0f lines %zu\n",
+                    Frame(step + 1), p.PlayerX, p.PlayerY, p.JumpState, best.waypoint, best.score,
+                    alive_);
+            }
+        }
+        result.failure = "no clear within " + std::to_string(options_.maxFrames) + " frames";
+        return result;
+    }
+
+  private:
+    int Frame(int step) const { return kPlanFirstFrame + step * options_.macro; }
+
+    void RunFrame(GameState& state, const std::vector<int>& keys, int frame) {
+        state.keys.Clear();
+        for (int key : keys) {
+            state.keys.Press(key, state.bindings);
+        }
+        state.counters.TimeLeft -= schedule_.spent[std::size_t(frame)];
+        services_.now = schedule_.clock[std::size_t(frame)];
+        FrameContext context{state, layers_, pictures_, services_};
+        RunFrameBody(context);
+    }
+
+    // Goal 2 replaces the next stage by the one it names.
+    bool WantedGoal(const GameState& state) const {
+        const bool goal2 =
+            state.stage.NextStage == state.stage.NextStage2 && startNext_ != state.stage.NextStage2;
+        return (options_.goal == 2) == goal2;
+    }
+
+    // Plays every action from every kept line; returns the number of living children.
+    std::size_t Expand(int step, PlanResult& result) {
+        std::size_t born = 0;
+        for (std::size_t n = 0; n < alive_; ++n) {
+            for (std::size_t a = 0; a < actions_.size(); ++a) {
+                Slot& child = children_[born];
+                child.state = kept_[n].state;
+                child.parent = int(n);
+                child.action = int(a);
+                child.waypoint = kept_[n].waypoint;
+                int frame = Frame(step);
+                for (int f = 0; f < options_.macro; ++f, ++frame) {
+                    RunFrame(child.state, actions_[a].keys, frame);
+                    if (child.state.loop.outcome != Outcome::None) {
+                        break;
+                    }
+                }
+                const Outcome outcome = child.state.loop.outcome;
+                if (outcome == Outcome::Dead ||
+                    (outcome == Outcome::Clear && !WantedGoal(child.state))) {
+                    continue;
+                }
+                if (outcome == Outcome::Clear) {
+                    Finish(step, child, frame, result);
+                    return born;
+                }
+                const std::optional<double> score =
+                    ScoreLine(options_, start_, child.state, child.waypoint);
+                if (!score) {
+                    continue;
+                }
+                child.score = *score;
+                ++born;
+            }
+        }
+        return born;
+    }
+
+    void Finish(int step, const Slot& last, int clearFrame, PlanResult& result) {
+        std::vector<int> chosen(std::size_t(step) + 1);
+        chosen[std::size_t(step)] = last.action;
+        int parent = last.parent;
+        for (int back = step - 1; back >= 0; --back) {
+            const Choice& c = history_[std::size_t(back)][std::size_t(parent)];
+            chosen[std::size_t(back)] = c.action;
+            parent = c.parent;
+        }
+        result.found = true;
+        result.clearFrame = clearFrame;
+        result.firstFrame = kPlanFirstFrame;
+        for (std::size_t s = 0; s < chosen.size(); ++s) {
+            for (int f = 0; f < options_.macro; ++f) {
+                result.keysFromFrame.push_back(actions_[std::size_t(chosen[s])].keys);
+            }
+        }
+        result.keysFromFrame.resize(std::size_t(clearFrame - kPlanFirstFrame + 1));
+    }
+
+    // Most of the beam goes to the lines closest to the waypoint; a quarter is kept for the
+    // best lines standing on something, so that waiting (for a lift, for an enemy to pass)
+    // survives a pit that greedier lines leap into and die in. Lines alike in every state
+    // that matters, and crowds on one spot, are thinned out.
+    void Select(std::size_t born) {
+        std::vector<std::size_t> order(born);
+        std::iota(order.begin(), order.end(), std::size_t(0));
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return children_[a].score > children_[b].score;
+        });
+        std::vector<std::size_t> chosen;
+        std::vector<bool> taken(born, false);
+        std::unordered_set<std::size_t> seen;
+        std::unordered_map<long, int> crowd;
+        const auto admit = [&](std::size_t limit, bool standingOnly) {
+            for (std::size_t i : order) {
+                if (chosen.size() >= limit) {
+                    return;
+                }
+                const Slot& slot = children_[i];
+                if (taken[i] || (standingOnly && !Standing(slot.state.player))) {
+                    continue;
+                }
+                if (!seen.insert(KeyOf(slot)).second) {
+                    taken[i] = true;
+                    continue;
+                }
+                const Player& p = slot.state.player;
+                if (++crowd[long(p.PlayerX / 8) * 1000 + long(p.PlayerY / 8)] > 4) {
+                    continue;
+                }
+                taken[i] = true;
+                chosen.push_back(i);
+            }
+        };
+        admit(options_.beam * 3 / 4, false);
+        admit(options_.beam, true);
+        std::vector<Choice> choices;
+        choices.reserve(chosen.size());
+        for (std::size_t k = 0; k < chosen.size(); ++k) {
+            Slot& from = children_[chosen[k]];
+            choices.push_back({from.parent, from.action});
+            kept_[k].state = from.state;
+            kept_[k].waypoint = from.waypoint;
+            kept_[k].score = from.score;
+        }
+        history_.push_back(std::move(choices));
+        alive_ = chosen.size();
+    }
+
+    const PlanOptions& options_;
+    std::vector<PlannerAction> actions_;
+    Schedule schedule_;
+    Layers layers_;  // empty pictures: the search needs no drawing
+    art::BuiltinPictures pictures_;
+    SilentServices services_;
+    GameState start_;
+    std::string startNext_;
+    std::vector<Slot> kept_;
+    std::vector<Slot> children_;
+    std::size_t alive_ = 0;
+    std::vector<std::vector<Choice>> history_;
+};
+
+}  // namespace
+
+PlanResult FindPlan(const PlanOptions& options, const GameState& start) {
+    if (options.route.empty() || options.beam == 0 || options.macro <= 0) {
+        PlanResult result;
+        result.failure = "a plan needs a route, a beam and a macro of at least one";
+        return result;
+    }
+    Search search(options, start);
+    return search.Run();
+}
+
+}  // namespace tarn::game::testing
