@@ -22,8 +22,10 @@ QImage ToImage(const Surface& surface) {
 
 }  // namespace
 
-ChipTiles::ChipTiles() : blank_(10, 10, QImage::Format_RGB32) {
+ChipTiles::ChipTiles()
+    : blank_(10, 10, QImage::Format_RGB32), blankPicture_(16, 16, QImage::Format_RGB32) {
     blank_.fill(Qt::black);
+    blankPicture_.fill(Qt::black);
     const auto& art = art::Builtin();
     for (std::size_t code = 0; code < tiles_.size(); ++code) {
         const Surface& picture = art.BrTip[code];
@@ -32,10 +34,7 @@ ChipTiles::ChipTiles() : blank_(10, 10, QImage::Format_RGB32) {
             StretchBlt(tile, 0, 0, 10, 10, picture, 0, 0, picture.width(), picture.height());
         }
         tiles_[code] = ToImage(tile);
-        pictures_[code] = picture.empty() ? QImage(16, 16, QImage::Format_RGB32) : ToImage(picture);
-        if (picture.empty()) {
-            pictures_[code].fill(Qt::black);
-        }
+        pictures_[code] = picture.empty() ? blankPicture_ : ToImage(picture);
     }
 }
 
@@ -44,6 +43,13 @@ const QImage& ChipTiles::Tile(int code) const {
         return blank_;
     }
     return tiles_[code];
+}
+
+const QImage& ChipTiles::Picture(int code) const {
+    if (code <= 0 || code >= static_cast<int>(pictures_.size())) {
+        return blankPicture_;
+    }
+    return pictures_[code];
 }
 
 QIcon ChipTiles::Icon(int code) const {

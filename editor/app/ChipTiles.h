@@ -15,6 +15,8 @@ class ChipTiles {
     ChipTiles();
     // 10 x 10 canvas picture of a code; black for 0 and for codes without a picture.
     const QImage& Tile(int code) const;
+    // The game's 16 x 16 picture of a code; black for 0 and codes without a picture.
+    const QImage& Picture(int code) const;
     // 16 x 16 palette icon of a code.
     QIcon Icon(int code) const;
 
@@ -22,6 +24,7 @@ class ChipTiles {
     std::array<QImage, kChipCodeCount> tiles_;
     std::array<QImage, kChipCodeCount> pictures_;
     QImage blank_;
+    QImage blankPicture_;
 };
 
 const ChipTiles& Tiles();

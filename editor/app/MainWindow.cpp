@@ -20,9 +20,11 @@
 #include "editor/app/CheckPanel.h"
 #include "editor/app/ChipTiles.h"
 #include "editor/app/MapCanvas.h"
+#include "editor/app/MapClipboard.h"
 #include "editor/app/SessionRecovery.h"
 #include "editor/app/StagePropertiesFields.h"
 #include "editor/app/UserDialogs.h"
+#include "editor/app/ZoomControl.h"
 #include "editor/doc/CanvasRules.h"
 
 namespace tarn::editor {
@@ -117,8 +119,8 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
     auto* client =
         new ResizeReportingArea([this](int width, int height) { ClientResized(width, height); });
     setCentralWidget(client);
-    BuildMenus();
     BuildControls(client);
+    BuildMenus();
     checks_ = new CheckPanel(*this, services_.dialogs);
     RefreshCaption();
     const int menuHeight = menuBar()->sizeHint().height();
@@ -156,7 +158,8 @@ void MainWindow::BuildMenus() {
     recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
     RebuildRecentMenu();
     file->addSeparator();
-    add(file, QStringLiteral("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
+    exit_ =
+        add(file, QStringLiteral("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     QAction* undo = add(edit, QStringLiteral("元に戻す(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z),
@@ -167,6 +170,8 @@ void MainWindow::BuildMenus() {
     redo->setEnabled(false);
     connect(&document_.UndoStack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(&document_.UndoStack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    BuildClipboardActions(edit);
+    BuildViewMenu();
 
     QAction* play = menuBar()->addAction(QStringLiteral("テストプレイ(&T)"));
     play->setShortcut(QKeySequence(Qt::Key_F5));
@@ -217,12 +222,21 @@ void MainWindow::BuildControls(QWidget* client) {
     cursor_ = new QLabel(client);
     viewport_->installEventFilter(this);
     canvas_->installEventFilter(this);
+    zoom_ = new ZoomControl(*canvas_, *viewport_, *hs_, *vs_);
+    zoom_->setParent(this);
+    clipboard_ = std::make_unique<MapClipboard>(document_, *canvas_);
 
     connect(palette_, &QComboBox::currentIndexChanged, this, &MainWindow::PaletteChosen);
     connect(drawMode_, &QComboBox::currentIndexChanged, this,
             [this](int index) { canvas_->SetDrawMode(std::max(index, 0)); });
     connect(canvas_, &MapCanvas::cursorCellChanged, cursor_, &QLabel::setText);
     connect(canvas_, &MapCanvas::infoChanged, info_, &QLabel::setText);
+    connect(canvas_, &MapCanvas::selectionChanged, this, &MainWindow::SelectionChanged);
+    connect(canvas_, &MapCanvas::cellMenuWanted, this, &MainWindow::ShowCellMenu);
+    // The start marker and the first view follow the start position fields.
+    connect(fields_->STX(), &QComboBox::currentIndexChanged, canvas_,
+            qOverload<>(&QWidget::update));
+    connect(fields_->STY(), &QComboBox::currentTextChanged, canvas_, qOverload<>(&QWidget::update));
 }
 
 void MainWindow::ClientResized(int width, int height) {
@@ -242,8 +256,7 @@ void MainWindow::ClientResized(int width, int height) {
     place(vs_, layout.verticalBar);
     place(hs_, layout.horizontalBar);
     cursor_->setGeometry(4, layout.cursorLabelTop, 200, 14);
-    hs_->setRange(std::min(layout.horizontalMaximum, 0), 0);
-    vs_->setRange(std::min(layout.verticalMaximum, 0), 0);
+    zoom_->UpdateRanges();
 }
 
 void MainWindow::PaletteChosen(int index) {
@@ -278,10 +291,11 @@ bool MainWindow::OfferRecovery() {
 void MainWindow::ShowStartPosition() {
     const StageProperties& properties = document_.Doc().properties;
     const QSize view = viewport_->size();
-    hs_->setValue(ScrollValueShowing(properties.STX * kCellPixels, view.width(), kCanvasWidth));
+    const int cell = canvas_->CellPixels();
+    hs_->setValue(ScrollValueShowing(properties.STX * cell, view.width(), canvas_->width()));
     // A start row off the map leaves the view where it is.
     if (const int row = properties.STYIndex(); row >= 0 && row < kMapRows) {
-        vs_->setValue(ScrollValueShowing(row * kCellPixels, view.height(), kCanvasHeight));
+        vs_->setValue(ScrollValueShowing(row * cell, view.height(), canvas_->height()));
     }
 }
 
@@ -329,6 +343,9 @@ QAction* MainWindow::FindAction(const QString& text) const {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == viewport_ || watched == canvas_) && event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
+        if (zoom_->Wheel(*wheel, *static_cast<QWidget*>(watched))) {
+            return true;
+        }
         const bool sideways = wheel->modifiers().testFlag(Qt::ShiftModifier) ||
                               std::abs(wheel->angleDelta().x()) > std::abs(wheel->angleDelta().y());
         QScrollBar* bar = sideways ? hs_ : vs_;

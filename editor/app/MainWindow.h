@@ -27,6 +27,8 @@ namespace tarn::editor {
 class CheckPanel;
 class GameLauncher;
 class MapCanvas;
+class MapClipboard;
+class ZoomControl;
 class PagePrinter;
 class SessionRecovery;
 class StagePropertiesFields;
@@ -67,6 +69,7 @@ class MainWindow : public QMainWindow {
     StagePropertiesFields& Fields() { return *fields_; }
     QAction* FindAction(const QString& text) const;
     QMenu* RecentMenu() const { return recentMenu_; }
+    ZoomControl& Zoom() { return *zoom_; }
     SessionRecovery& Recovery() { return *recovery_; }
     CheckPanel& Checks() { return *checks_; }
 
@@ -83,6 +86,12 @@ class MainWindow : public QMainWindow {
     // Opens a stage named outside the dialogs (recent files, the command line), after the
     // unsaved-changes prompt. A recent file that is gone leaves the list.
     void OpenStageFile(const QString& path);
+    // Map cells and the clipboard; each change is one undo step.
+    void CopyCells();
+    void CutCells();
+    void PasteCells();
+    // The start position fields take the cell ("ここをスタート位置に").
+    void SetStartCell(int column, int row);
     // At start-up: offers the work of an editor that crashed or was killed.
     bool OfferRecovery();
 
@@ -95,6 +104,12 @@ class MainWindow : public QMainWindow {
     class Ui;
     void BuildMenus();
     void BuildControls(QWidget* client);
+    // The 表示 menu: zoom and the overlay switches.
+    void BuildViewMenu();
+    // Copy, cut and paste in the 編集 menu; Ctrl+X is shared with 終了 (see there).
+    void BuildClipboardActions(QMenu* edit);
+    void SelectionChanged(bool hasSelection);
+    void ShowCellMenu(int column, int row, const QPoint& globalPosition);
     void ClientResized(int width, int height);
     void PaletteChosen(int index);
     void DocumentReplaced(DocumentChange change);
@@ -120,6 +135,11 @@ class MainWindow : public QMainWindow {
     QScrollBar* hs_ = nullptr;
     QScrollBar* vs_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    ZoomControl* zoom_ = nullptr;
+    std::unique_ptr<MapClipboard> clipboard_;
+    QAction* exit_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* cut_ = nullptr;
     std::unique_ptr<QTemporaryDir> testPlayDir_;
     SessionRecovery* recovery_ = nullptr;
     CheckPanel* checks_ = nullptr;

@@ -8,8 +8,9 @@
 
 namespace tarn::editor {
 
-const std::array<std::string_view, 2>& DrawModeTexts() {
-    static constexpr std::array<std::string_view, 2> kTexts = {"通常", "範囲選択モード"};
+const std::array<std::string_view, 4>& DrawModeTexts() {
+    static constexpr std::array<std::string_view, 4> kTexts = {"通常", "範囲選択モード", "矩形選択",
+                                                               "塗りつぶし"};
     return kTexts;
 }
 
@@ -17,8 +18,8 @@ int RoundPixel(double position) {
     return RoundHalfEven(position);
 }
 
-int CellIndex(double position) {
-    return RoundPixel(position) / kCellPixels;
+int CellIndex(double position, int cellPixels) {
+    return RoundPixel(position) / cellPixels;
 }
 
 std::string CursorCellText(int column, int row) {
@@ -54,17 +55,20 @@ Band BandFromDrag(double anchorX, double anchorY, double x, double y) {
     return band;
 }
 
-CellRange BandCells(const Band& band) {
+CellRange BandCells(const Band& band, int cellPixels) {
     CellRange range;
-    range.firstColumn = RoundPixel(band.left) / kCellPixels;
-    range.firstRow = RoundPixel(band.top) / kCellPixels;
-    range.lastColumn = RoundPixel(band.left + band.width) / kCellPixels;
-    range.lastRow = RoundPixel(band.top + band.height) / kCellPixels;
+    range.firstColumn = RoundPixel(band.left) / cellPixels;
+    range.firstRow = RoundPixel(band.top) / cellPixels;
+    range.lastColumn = RoundPixel(band.left + band.width) / cellPixels;
+    range.lastRow = RoundPixel(band.top + band.height) / cellPixels;
     return range;
 }
 
-std::string BandSizeText(const Band& band) {
-    const CellRange range = BandCells(band);
+std::string BandSizeText(const Band& band, int cellPixels) {
+    return RangeSizeText(BandCells(band, cellPixels));
+}
+
+std::string RangeSizeText(const CellRange& range) {
     const int columns = range.lastColumn - range.firstColumn + 1;
     const int rows = range.lastRow - range.firstRow + 1;
     return "横幅： " + std::to_string(columns) + "　縦幅： " + std::to_string(rows);

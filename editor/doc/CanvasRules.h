@@ -19,12 +19,15 @@ inline constexpr std::string_view kFallingWalkerMessage =
     "歩く敵を使用してください。空中に置くと自然に落下中になります。";
 inline constexpr std::string_view kUndefinedText = "未定義";
 
-// Draw mode list: "通常", "範囲選択モード".
-const std::array<std::string_view, 2>& DrawModeTexts();
+// Draw mode list: "通常" (paint), "範囲選択モード" (range fill), then the editor's own
+// "矩形選択" (select cells for copy, cut and paste) and "塗りつぶし" (bucket fill).
+enum DrawModeIndex { kPaintMode = 0, kRangeFillMode = 1, kSelectMode = 2, kBucketMode = 3 };
+const std::array<std::string_view, 4>& DrawModeTexts();
 
-// A canvas pixel position to a cell index: rounded half to even, then divided by 10
-// truncating toward zero (so -0.5 < x < 10 all give 0, as does any x down to -9.5).
-int CellIndex(double position);
+// A canvas pixel position to a cell index: rounded half to even, then divided by the
+// cell size (10 unzoomed) truncating toward zero (so -0.5 < x < 10 all give 0, as does
+// any x down to -9.5). Every whole pixel of a cell's square addresses that cell.
+int CellIndex(double position, int cellPixels = kCellPixels);
 // The same rounding for anchors and band edges.
 int RoundPixel(double position);
 
@@ -43,7 +46,7 @@ struct Band {
 };
 Band BandFromDrag(double anchorX, double anchorY, double x, double y);
 // "横幅：" columns "　縦幅：" rows, each number with one leading space.
-std::string BandSizeText(const Band& band);
+std::string BandSizeText(const Band& band, int cellPixels = kCellPixels);
 // First and last cells covered by a band (inclusive, not clipped to the map).
 struct CellRange {
     int firstColumn = 0;
@@ -51,7 +54,9 @@ struct CellRange {
     int lastColumn = 0;
     int lastRow = 0;
 };
-CellRange BandCells(const Band& band);
+CellRange BandCells(const Band& band, int cellPixels = kCellPixels);
+// The size text of a range of cells, as the band shows it.
+std::string RangeSizeText(const CellRange& range);
 
 // Geometry of the controls below the property band for a client area, in pixels.
 struct Rect {

@@ -18,6 +18,8 @@ void ChangeCell(FrameContext& frame, int column, int row, Chip chip) {
     }
     frame.state.stage.SetChip(column, row, Code(chip));
     RedrawCell(frame.layers, frame.art, column, row, Code(chip));
+    // PBuffer shows the old cell until a repair reaches it.
+    frame.layers.kept.Pin({column * kChipSize, row * kChipSize, kChipSize, kChipSize});
 }
 
 void HeadHit(FrameContext& frame) {

@@ -2,6 +2,7 @@
 #include "game/core/Layers.h"
 
 #include "assets/BuiltinArt.h"
+#include "game/core/ViewGeometry.h"
 #include "support/ChipTable.h"
 #include "support/HEXRNDData.h"
 
@@ -34,7 +35,7 @@ void FillWhole(Surface& surface, std::uint32_t color) {
     }
 }
 
-void RestoreArea(Layers& layers, int x, int y, int w, int h) {
+void RestoreKeepingPins(Layers& layers, int x, int y, int w, int h) {
     const Surface& back = layers.BackPIC;
     if (!SameSize(back, layers.MainV) || !SameSize(back, layers.MainMask)) {
         BitBlt(layers.PBuffer, x, y, w, h, back, x, y);
@@ -58,6 +59,73 @@ void RestoreArea(Layers& layers, int x, int y, int w, int h) {
             out[col] = (b[col] & m[col]) | v[col];
         }
     }
+}
+
+namespace {
+
+bool Covers(const Surface& s, int width, int height) {
+    return s.width() >= width && s.height() >= height;
+}
+
+}  // namespace
+
+void RestoreArea(Layers& layers, int x, int y, int w, int h) {
+    RestoreKeepingPins(layers, x, y, w, h);
+    layers.kept.Repaired({x, y, w, h});
+}
+
+void RestoreKeptArea(Layers& layers, int x, int y, int w, int h) {
+    const PixelRect area{x, y, w, h};
+    KeptRegion& kept = layers.kept;
+    if (!kept.Active() || area.Meets(kept.Window())) {
+        RestoreArea(layers, x, y, w, h);
+        return;
+    }
+    for (const PixelRect& pin : kept.Pins()) {
+        const PixelRect part = area.Clip(pin);
+        if (!part.empty()) {
+            RestoreKeepingPins(layers, part.x, part.y, part.w, part.h);
+        }
+    }
+    kept.Repaired(area);
+}
+
+void ComposeWhole(Layers& layers) {
+    Surface& out = layers.PBuffer;
+    const Surface& back = layers.BackPIC;
+    if (!SameSize(back, layers.MainV) || !SameSize(back, layers.MainMask)) {
+        FillWhole(out, kBlack);
+        BitBlt(out, 0, 0, back.width(), back.height(), back, 0, 0);
+        HEXRNDData::MaskBilt(out, layers.MainV, layers.MainMask, layers.MainV.width(),
+                             layers.MainV.height(), 0, 0, 0, 0);
+        return;
+    }
+    // One pass: every pixel is written once.
+    const int width = std::min(back.width(), out.width());
+    const int height = std::min(back.height(), out.height());
+    for (int row = 0; row < out.height(); ++row) {
+        std::uint32_t* o = out.Row(row);
+        int col = 0;
+        if (row < height) {
+            const std::uint32_t* b = back.Row(row);
+            const std::uint32_t* m = layers.MainMask.Row(row);
+            const std::uint32_t* v = layers.MainV.Row(row);
+            for (; col < width; ++col) {
+                o[col] = (b[col] & m[col]) | v[col];
+            }
+        }
+        std::fill(o + col, o + out.width(), kBlack);
+    }
+}
+
+void StartKeeping(Layers& layers) {
+    // A repair writes only where every layer has pixels; beyond that the picture keeps
+    // what was drawn there, which only a frame by frame composition reproduces.
+    const int width = kViewLimitX + kViewSpanX;
+    const int height = kViewLimitY + kViewSpanY;
+    layers.kept.Start(
+        Covers(layers.BackPIC, width, height) && Covers(layers.MainV, width, height) &&
+        Covers(layers.MainMask, width, height) && Covers(layers.PBuffer, width, height));
 }
 
 void RedrawCell(Layers& layers, const art::BuiltinPictures& art, int column, int row, int code) {

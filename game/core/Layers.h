@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "game/core/KeptRegion.h"
 #include "support/Surface.h"
 
 namespace tarn::art {
@@ -16,6 +17,7 @@ struct Layers {
     Surface MainV;     // map chips
     Surface MainMask;  // mask of MainV
     Surface PBuffer;   // composition: background, chips, figures, score texts (with a margin)
+    KeptRegion kept;   // where PBuffer must stay exact; work elsewhere may be skipped
 };
 
 // Fills a whole surface with one colour through block copies of its first row, which stay
@@ -27,6 +29,20 @@ inline constexpr int kPBufferMargin = 100;
 
 // Copies the area from BackPIC onto PBuffer, then MainV through MainMask over it.
 void RestoreArea(Layers& layers, int x, int y, int w, int h);
+
+// Composes the whole of PBuffer as a load leaves it: BackPIC with MainV through MainMask
+// over it, black where BackPIC has no pixels.
+void ComposeWhole(Layers& layers);
+
+// RestoreArea that leaves the kept pins inside the area pinned (for recomposing them).
+void RestoreKeepingPins(Layers& layers, int x, int y, int w, int h);
+
+// RestoreArea for an area that may lie far from the view: only its parts that PBuffer
+// keeps exact are restored.
+void RestoreKeptArea(Layers& layers, int x, int y, int w, int h);
+
+// Starts keeping PBuffer exact around the view after it has been composed anew.
+void StartKeeping(Layers& layers);
 
 // Draws a chip code's picture into MainV and its mask into MainMask at the cell.
 void RedrawCell(Layers& layers, const art::BuiltinPictures& art, int column, int row, int code);

@@ -2,7 +2,6 @@
 // until a goal is reached or the life is lost.
 #include <optional>
 
-#include "assets/BuiltinArt.h"
 #include "game/core/Flow.h"
 #include "game/core/FrameLoop.h"
 #include "game/core/Pacing.h"
@@ -10,30 +9,10 @@
 #include "game/core/RunControl.h"
 #include "game/core/Screen.h"
 #include "settings/VirtualKeys.h"
-#include "support/HEXRNDData.h"
 
 namespace tarn::game {
 
 namespace {
-
-constexpr int kMapComposeWidth = kMapWidth + kChipSize;    // 3216
-constexpr int kMapComposeHeight = kMapHeight + kChipSize;  // 976
-
-// Puts the whole map onto PBuffer: MainV through MainMask, 3216 x 976 at (0, 0). Right
-// after a load, MainV is black and MainMask white wherever the loader drew no chip, so
-// only the drawn cells change anything.
-void ComposeMap(FrameContext& s) {
-    const Stage& st = s.state.stage;
-    for (int row = 0; row < kMapComposeHeight / 16; ++row) {
-        for (int col = 0; col < kMapComposeWidth / 16; ++col) {
-            const std::int32_t code = st.Chip(col, row);
-            if (code > 0 && code < std::int32_t(s.art.BrTip.size())) {
-                HEXRNDData::MaskBilt(s.layers.PBuffer, s.layers.MainV, s.layers.MainMask, 16, 16,
-                                     col * 16, row * 16, col * 16, row * 16);
-            }
-        }
-    }
-}
 
 void StartLoop(FrameContext& play, StatusStrip& strip) {
     GameState& st = play.state;
@@ -50,7 +29,6 @@ void StartLoop(FrameContext& play, StatusStrip& strip) {
     strip.SetLives(st.counters.Lives);
     st.loop.SecondStart = play.services.Clock();
     st.loop.FrameCount = 1;
-    ComposeMap(play);
     play.services.Sound(SoundId::bgn, SoundOp::Rewind);
     play.services.Sound(SoundId::bgn, SoundOp::PlayLooping);
 }
@@ -77,8 +55,10 @@ bool PauseKeyHeld(const GameState& st) {
 }
 
 // Waits for Space to be released and then Enter, for as long as input can arrive within
-// the frame. Returns false when the run is to end meanwhile.
+// the frame, looking at the keys once a frame period. Returns false when the run is to end
+// meanwhile.
 bool WaitForEnter(GameState& st, RunControl& run, GameClock& clock) {
+    const auto framePeriod = std::uint32_t(1000 / PacingFps(st.TargetFps));
     bool spaceReleased = false;
     for (;;) {
         if (run.NoInputDueThisFrame()) {
@@ -93,7 +73,7 @@ bool WaitForEnter(GameState& st, RunControl& run, GameClock& clock) {
         if (spaceReleased && st.keys.Held(vk::kReturn)) {
             return true;
         }
-        clock.WaitUntil(clock.Clock() + 5);
+        clock.WaitUntil(clock.Clock() + framePeriod);
     }
 }
 

@@ -166,7 +166,7 @@ void UpdateObjects(FrameContext& frame) {
             y = kWrapReappearY;
         }
         Bounce(stage, kind, x, y, dx, dy);
-        RestoreArea(frame.layers, x - 32, y - 32, 80, 80);
+        RestoreKeptArea(frame.layers, x - 32, y - 32, 80, 80);
         ChangeKind(s, i);
         detail::ObjectContact(frame, i);
         if (s.loop.outcome != Outcome::None) {
@@ -182,7 +182,8 @@ void DrawObjects(FrameContext& frame) {
         std::min({count, stage.ObjKind.size(), stage.ObjX.size(), stage.ObjY.size()});
     for (std::size_t i = 0; i < usable; ++i) {
         const auto kind = std::size_t(stage.ObjKind[i]);
-        if (kind >= frame.art.TPic.size()) {
+        if (kind >= frame.art.TPic.size() ||
+            !frame.layers.kept.Needs({stage.ObjX[i], stage.ObjY[i], 16, 16})) {
             continue;
         }
         HEXRNDData::MaskBilt(frame.layers.PBuffer, frame.art.TPic[kind], frame.art.TMask[kind], 16,

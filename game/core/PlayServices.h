@@ -19,7 +19,12 @@ class PlayServices : public FrameServices {
     std::uint32_t Clock() override { return clock_.Clock(); }
     void Sound(SoundId id, SoundOp op) override { platform_.Sound(id, op); }
     void PrintOnPBuffer(int x, int y, std::string_view text) override {
-        platform_.Text().Draw(layers_.PBuffer, x, y, text, kScoreTextFontPoints, kWhite);
+        TextPainter& painter = platform_.Text();
+        const int width = painter.Draw(layers_.PBuffer, x, y, text, kScoreTextFontPoints, kWhite);
+        // The text stays until a repair reaches it; glyphs may overhang their box a little.
+        constexpr int kOverhang = 8;
+        layers_.kept.Pin({x - kOverhang, y - kOverhang, width + 2 * kOverhang,
+                          painter.LineHeight(kScoreTextFontPoints) + 2 * kOverhang});
     }
 
   private:

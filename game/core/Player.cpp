@@ -133,18 +133,23 @@ void MoveHorizontally(GameState& s) {
 
 void DrawPlayer(FrameContext& frame) {
     const Player& p = frame.state.player;
-    if (frame.playerPictures == nullptr) {
-        return;
+    if (const Surface* figure = detail::PlayerFigure(frame)) {
+        HEXRNDData::MaskBilt(frame.layers.PBuffer, *figure, frame.art.MyMask, 16, 16, p.PlayerX,
+                             p.PlayerY, 0, 0);
     }
-    const PlayerPictures& pictures = *frame.playerPictures;
-    const int index = p.PlayerFrame >= 0 && p.PlayerFrame < 8 ? p.PlayerFrame : 0;
-    const Surface& figure =
-        p.PowerUntil < 1 ? pictures.MyPic[std::size_t(index)] : pictures.MyPicAt;
-    HEXRNDData::MaskBilt(frame.layers.PBuffer, figure, frame.art.MyMask, 16, 16, p.PlayerX,
-                         p.PlayerY, 0, 0);
 }
 
 }  // namespace
+
+const Surface* detail::PlayerFigure(const FrameContext& frame) {
+    const Player& p = frame.state.player;
+    if (frame.playerPictures == nullptr) {
+        return nullptr;
+    }
+    const PlayerPictures& pictures = *frame.playerPictures;
+    const int index = p.PlayerFrame >= 0 && p.PlayerFrame < 8 ? p.PlayerFrame : 0;
+    return p.PowerUntil < 1 ? &pictures.MyPic[std::size_t(index)] : &pictures.MyPicAt;
+}
 
 void MoveAndDrawPlayer(FrameContext& frame) {
     GameState& s = frame.state;
@@ -171,6 +176,7 @@ void UpdateView(FrameContext& frame) {
     LoopState& loop = frame.state.loop;
     loop.ViewX = std::clamp(p.PlayerX - kViewFollowX, 0, kViewLimitX);
     loop.ViewY = std::clamp(p.PlayerY - kViewFollowY, 0, kViewLimitY);
+    detail::FollowView(frame);
 }
 
 void TestGiveUp(FrameContext& frame) {

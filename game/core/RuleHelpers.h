@@ -32,6 +32,13 @@ void ChangeCell(FrameContext& frame, int column, int row, Chip chip);
 // The block effects of a head hit at the player's top edge.
 void HeadHit(FrameContext& frame);
 
+// The player's figure for the current frame; null when the frame draws no player.
+const Surface* PlayerFigure(const FrameContext& frame);
+
+// Moves the kept window of PBuffer to the view and composes what it newly covers: the
+// map layers with every object's figure and the player's on top, as drawn this frame.
+void FollowView(FrameContext& frame);
+
 }  // namespace tarn::game::detail
 
 namespace tarn::game::detail {

@@ -38,9 +38,11 @@ void ArmJump(FrameContext& frame);
 // Step 2: restores the 80 x 80 area around the player on the composition picture.
 void ErasePlayer(FrameContext& frame);
 // Step 3: every object in index order: activity, move, bounce, erase, kind changes,
-// lifts carrying the player, deadly touch and stomps.
+// lifts carrying the player, deadly touch and stomps. The erase covers only what PBuffer
+// keeps exact; the rules run for every object all the same.
 void UpdateObjects(FrameContext& frame);
-// Step 4: draws every object, active or not, at its place.
+// Step 4: draws every object, active or not, at its place (skipping the figures that lie
+// wholly where PBuffer is not kept exact: see KeptRegion).
 void DrawObjects(FrameContext& frame);
 // Step 5: power mode crushes breakable blocks under the player.
 void CrushBlocks(FrameContext& frame);
@@ -62,7 +64,8 @@ void GroundAndGravity(FrameContext& frame);
 void JumpAndCeiling(FrameContext& frame);
 // Step 9.5: dash, power key, horizontal movement, animation picture and drawing the player.
 void MoveAndDrawPlayer(FrameContext& frame);
-// Step 9.6: the view follows the player, clamped to the map.
+// Step 9.6: the view follows the player, clamped to the map; PBuffer's kept window follows
+// the view.
 void UpdateView(FrameContext& frame);
 
 // Steps 1 to 9.6 in order, stopping as soon as the outcome is set.

@@ -92,7 +92,10 @@ Failure StageLoader::BuildBackground(Layers& layers, const std::string& tileName
         backgroundWidth_ = size.width();
         backgroundHeight_ = size.height();
     }
-    layers.BackPIC.Reset(backgroundWidth_, backgroundHeight_);
+    if (layers.BackPIC.width() != backgroundWidth_ ||
+        layers.BackPIC.height() != backgroundHeight_) {
+        layers.BackPIC.Reset(backgroundWidth_, backgroundHeight_);
+    }
     TileBackground(layers.BackPIC, BackB);
     LoadedBackground = tileName;
     return std::nullopt;
@@ -103,6 +106,7 @@ Failure StageLoader::ReadData(const std::string& name, const std::string& title,
     GameState& state = play.state;
     Layers& layers = play.layers;
     state.stage.CurrentStage = title;
+    layers.kept.Stop();  // until PBuffer is composed anew
     screen.view.picture = Surface{};
     screen.view.Cls();
 
@@ -154,9 +158,12 @@ Failure StageLoader::ReadData(const std::string& name, const std::string& title,
     ResetSurface(layers.MainMask, kMapWidth, kMapHeight, kWhite);
     FillStage(state, layers, play.art, play.services, text);
 
-    ResetSurface(layers.PBuffer, kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin, kBlack);
-    BitBlt(layers.PBuffer, 0, 0, layers.BackPIC.width(), layers.BackPIC.height(), layers.BackPIC, 0,
-           0);
+    if (layers.PBuffer.width() != kMapWidth + kPBufferMargin ||
+        layers.PBuffer.height() != kMapHeight + kPBufferMargin) {
+        layers.PBuffer.Reset(kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin);
+    }
+    ComposeWhole(layers);
+    StartKeeping(layers);
     return std::nullopt;
 }
 

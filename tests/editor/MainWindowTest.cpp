@@ -37,17 +37,24 @@ QStringList MenuLines(QMenu* menu) {
 
 TEST_F(MainWindowTest, FileMenuHoldsTheItemsInOrder) {
     const QList<QAction*> menus = window.menuBar()->actions();
-    ASSERT_GE(menus.size(), 3);
+    ASSERT_GE(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("ファイル(&F)"));
     EXPECT_EQ(MenuLines(menus[0]->menu()),
               (QStringList{"新規作成(&N)=Ctrl+N", "-", "印刷(&P)=Ctrl+P", "Bitmap保存(&B)=Ctrl+B",
                            "-", "開く=Ctrl+O", "上書き保存(&S)=Ctrl+S", "名前を付けて保存=Ctrl+A",
                            "-", "最近使ったファイル(&R)=", "-", "終了(&X)=Ctrl+X"}));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("編集(&E)"));
+    // 切り取り takes Ctrl+X from 終了 only while cells are selected.
     EXPECT_EQ(MenuLines(menus[1]->menu()),
-              (QStringList{"元に戻す(&U)=Ctrl+Z", "やり直し(&R)=Ctrl+Y"}));
-    EXPECT_EQ(menus[2]->text(), QStringLiteral("テストプレイ(&T)"));
-    EXPECT_EQ(menus[2]->shortcut().toString(), QStringLiteral("F5"));
+              (QStringList{"元に戻す(&U)=Ctrl+Z", "やり直し(&R)=Ctrl+Y", "-",
+                           "切り取り(&T)=", "コピー(&C)=Ctrl+C", "貼り付け(&P)=Ctrl+V"}));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("表示(&V)"));
+    EXPECT_EQ(MenuLines(menus[2]->menu()),
+              (QStringList{"拡大(&I)=Ctrl+=", "縮小(&O)=Ctrl+-", "マップ全体を表示(&W)=Ctrl+0", "-",
+                           "グリッド線(&G)=", "スタート位置(&S)=", "動く物の最初の向き(&D)=",
+                           "最初に見える範囲(&V)="}));
+    EXPECT_EQ(menus[3]->text(), QStringLiteral("テストプレイ(&T)"));
+    EXPECT_EQ(menus[3]->shortcut().toString(), QStringLiteral("F5"));
 }
 
 // The title the window system shows: Qt's placeholder replaced by the modified mark.

@@ -145,6 +145,36 @@ class PauseTest : public PacingTest {
     }
 };
 
+TEST_F(PacingTest, ThePauseLooksAtTheKeysOnceAFramePeriod) {
+    ScriptedPlatform platform;
+    ScriptedKeys keys;
+    std::uint64_t pausedPolls = 0;
+    std::uint32_t firstPausedPoll = 0;
+    std::uint32_t lastPausedPoll = 0;
+    keys.onPoll = [&](std::uint64_t, std::uint64_t frame, std::vector<InputEvent>& events) {
+        if (frame == 4 && pausedPolls == 0) {
+            events.push_back({InputEvent::Type::KeyDown, 32});
+            pausedPolls = 1;
+        } else if (frame == 5 && pausedPolls > 0) {
+            ++pausedPolls;
+            if (pausedPolls == 2) {
+                firstPausedPoll = platform.Clock();
+            } else if (pausedPolls == 62) {
+                lastPausedPoll = platform.Clock();
+                events.push_back({InputEvent::Type::Quit, 0});
+            }
+        }
+    };
+    Options options;
+    options.stage = "1-1";
+    options.frames = 10;
+    RunHeadless(folder, options, &platform, {}, {}, false, &keys);
+    ASSERT_EQ(pausedPolls, 62u);
+    // Sixty looks at 60 frames a second take a second, not a few hundred milliseconds.
+    EXPECT_GE(lastPausedPoll - firstPausedPoll, 60u * 16u);
+    EXPECT_LE(lastPausedPoll - firstPausedPoll, 60u * 17u + 20u);
+}
+
 TEST_F(PauseTest, EnterWhileSpaceIsHeldDoesNotResume) {
     // The window is closed from inside the pause: the run ends at frame 4.
     EXPECT_EQ(FramesAfterPause(false), 4u);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Scenario.h"
+#include "support/HEXRNDData.h"
 
 namespace tarn::game::testing {
 namespace {
@@ -72,6 +73,21 @@ TEST(RestoreArea, GivesTheSamePictureAsCopyAndMaskTransfersAtEveryEdge) {
             RestoreByTransfers(reference, x, y, 80, 80);
             EXPECT_EQ(fused.PBuffer, reference.PBuffer) << backWidth << " " << x << "," << y;
         }
+    }
+}
+
+TEST(ComposeWhole, GivesBackgroundAndChipsInOnePassAndBlackBeyondTheBackground) {
+    for (const auto& [backWidth, backHeight] : {std::pair{48, 40}, std::pair{30, 50}}) {
+        Layers once = PatternedLayers(backWidth, backHeight);
+        Layers reference = once;
+        ComposeWhole(once);
+        // The picture as cleared, covered with the background and overlaid with the chips.
+        reference.PBuffer.Fill(kBlack);
+        BitBlt(reference.PBuffer, 0, 0, backWidth, backHeight, reference.BackPIC, 0, 0);
+        HEXRNDData::MaskBilt(reference.PBuffer, reference.MainV, reference.MainMask, 48, 40, 0, 0,
+                             0, 0);
+        EXPECT_EQ(once.PBuffer, reference.PBuffer) << backWidth << " x " << backHeight;
+        EXPECT_EQ(once.PBuffer.Pixel(59, 51), kBlack);
     }
 }
 
