@@ -165,7 +165,7 @@ int main(int argc, char** argv) {
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();
-    if (parser.isSet(openOption)) {
+    if (!window.OfferRecovery() && parser.isSet(openOption)) {
         window.OpenStageFile(QFileInfo(parser.value(openOption)).absoluteFilePath());
     }
     return QApplication::exec();

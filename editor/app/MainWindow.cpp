@@ -17,9 +17,11 @@
 #include <cstdlib>
 #include <functional>
 
+#include "editor/app/CheckPanel.h"
 #include "editor/app/ChipTiles.h"
 #include "editor/app/MapCanvas.h"
 #include "editor/app/MapClipboard.h"
+#include "editor/app/SessionRecovery.h"
 #include "editor/app/StagePropertiesFields.h"
 #include "editor/app/UserDialogs.h"
 #include "editor/app/ZoomControl.h"
@@ -104,13 +106,22 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
         recent_.Add(QString::fromStdString(path));
         RebuildRecentMenu();
     };
-    document_.Doc().onModifiedChanged = [this](bool modified) { setWindowModified(modified); };
+    recovery_ = new SessionRecovery(document_, SessionRecovery::RecoveryFolder(), this);
+    document_.Doc().onModifiedChanged = [this](bool modified) {
+        setWindowModified(modified);
+        if (modified) {
+            recovery_->NoteChange();
+        } else {
+            recovery_->Discard();
+        }
+    };
 
     auto* client =
         new ResizeReportingArea([this](int width, int height) { ClientResized(width, height); });
     setCentralWidget(client);
     BuildControls(client);
     BuildMenus();
+    checks_ = new CheckPanel(*this, services_.dialogs);
     RefreshCaption();
     const int menuHeight = menuBar()->sizeHint().height();
     const ClientSize start = DefaultClientSize(
@@ -267,6 +278,16 @@ void MainWindow::DocumentReplaced(DocumentChange change) {
     ShowStartPosition();
 }
 
+bool MainWindow::OfferRecovery() {
+    return recovery_->OfferRecovery(services_.dialogs, [this] {
+        canvas_->CancelDrag();
+        document_.DocumentReplaced();
+        fields_->Refresh();
+        RefreshCaption();
+        ShowStartPosition();
+    });
+}
+
 void MainWindow::ShowStartPosition() {
     const StageProperties& properties = document_.Doc().properties;
     const QSize view = viewport_->size();
@@ -340,6 +361,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (commands_->MayClose()) {
+        // Saved or knowingly discarded: nothing is left to recover.
+        recovery_->Discard();
         event->accept();
     } else {
         event->ignore();

@@ -24,11 +24,13 @@ class QTemporaryDir;
 
 namespace tarn::editor {
 
+class CheckPanel;
 class GameLauncher;
 class MapCanvas;
 class MapClipboard;
 class ZoomControl;
 class PagePrinter;
+class SessionRecovery;
 class StagePropertiesFields;
 class UserDialogs;
 
@@ -68,6 +70,8 @@ class MainWindow : public QMainWindow {
     QAction* FindAction(const QString& text) const;
     QMenu* RecentMenu() const { return recentMenu_; }
     ZoomControl& Zoom() { return *zoom_; }
+    SessionRecovery& Recovery() { return *recovery_; }
+    CheckPanel& Checks() { return *checks_; }
 
   public slots:
     void NewStage();
@@ -88,6 +92,8 @@ class MainWindow : public QMainWindow {
     void PasteCells();
     // The start position fields take the cell ("ここをスタート位置に").
     void SetStartCell(int column, int row);
+    // At start-up: offers the work of an editor that crashed or was killed.
+    bool OfferRecovery();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,6 +141,8 @@ class MainWindow : public QMainWindow {
     QAction* copy_ = nullptr;
     QAction* cut_ = nullptr;
     std::unique_ptr<QTemporaryDir> testPlayDir_;
+    SessionRecovery* recovery_ = nullptr;
+    CheckPanel* checks_ = nullptr;
 };
 
 }  // namespace tarn::editor

@@ -1,6 +1,6 @@
 // rules_replay_planner: finds a key script that clears a stage by a beam search over the
-// rules of play (PlannerSearch.h), and writes it as a replay ("FRAME KEY..." lines, frames
-// from 1) whose second comment line names the frame of the clear.
+// rules of play (game/planner/PlannerSearch.h), and writes it as a replay ("FRAME KEY..." lines,
+// frames from 1) whose second comment line names the frame of the clear.
 //
 //   rules_replay_planner STAGE.txt ROUTE OUT.rpl [--low] [--goal 1|2] [--beam N]
 //                        [--macro N] [--power] [--fps N] [--max-frames N]
@@ -16,11 +16,10 @@
 #include <iostream>
 #include <sstream>
 
-#include "PlannerSearch.h"
-#include "game/core/StageMaps.h"
+#include "game/planner/PlannerStage.h"
 #include "support/StageText.h"
 
-namespace tarn::game::testing {
+namespace tarn::planner {
 namespace {
 
 std::string ReadFile(const std::string& path) {
@@ -62,21 +61,7 @@ bool ReadRoute(const std::string& path, std::vector<Waypoint>& route) {
 
 bool WriteReplay(const std::string& path, const PlanResult& plan, int goal) {
     std::ofstream out(path);
-    out << "# Clears the stage through goal " << goal << ".\n";
-    out << "# clears at frame " << plan.clearFrame << "\n";
-    const std::vector<int>* last = nullptr;
-    for (std::size_t i = 0; i < plan.keysFromFrame.size(); ++i) {
-        const std::vector<int>& keys = plan.keysFromFrame[i];
-        if (last != nullptr && keys == *last) {
-            continue;
-        }
-        last = &keys;
-        out << plan.firstFrame + int(i);
-        for (int key : keys) {
-            out << ' ' << key;
-        }
-        out << '\n';
-    }
+    out << ReplayText(plan, goal);
     return bool(out);
 }
 
@@ -127,17 +112,7 @@ int Main(int argc, char** argv) {
         std::cerr << argv[2] << ": no waypoints, or a line that is none\n";
         return 1;
     }
-    GameState start;
-    start.lowSpec = lowSpec;
-    UseReplayBindings(start);
-    FillMaps(start, text.rows);
-    start.stage.NextStage = text.NextStage;
-    start.stage.NextStage2 = text.NextStage2;
-    start.player.PlayerX = text.PlayerX;
-    start.player.PlayerY = text.PlayerY;
-    start.counters.TimeLeft = text.TimeLeft;
-
-    const PlanResult plan = FindPlan(options, start);
+    const PlanResult plan = FindPlan(options, StartOfStage(text, lowSpec));
     if (!plan.found) {
         std::cerr << plan.failure << "\n";
         return 1;
@@ -152,8 +127,8 @@ int Main(int argc, char** argv) {
 }
 
 }  // namespace
-}  // namespace tarn::game::testing
+}  // namespace tarn::planner
 
 int main(int argc, char** argv) {
-    return tarn::game::testing::Main(argc, argv);
+    return tarn::planner::Main(argc, argv);
 }

@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <optional>
 
-#include "PlannerSearch.h"
+#include "game/planner/PlannerSearch.h"
 
-namespace tarn::game::testing {
+namespace tarn::planner {
 
 // On the ground, on a lift, or just placed by a stomp.
 bool Standing(const Player& p);
@@ -31,4 +31,4 @@ bool Passed(const Waypoint& w, const GameState& state, const GameState& start);
 std::optional<double> ScoreLine(const PlanOptions& options, const GameState& start,
                                 const GameState& state, std::size_t& waypoint);
 
-}  // namespace tarn::game::testing
+}  // namespace tarn::planner

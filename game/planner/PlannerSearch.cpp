@@ -1,7 +1,7 @@
 // The planner's beam search. Each step copies every kept line of play once per action,
 // runs the action's frames, and keeps the best children. Only two pools of states live at
 // a time; the lines themselves are kept as (parent, action) pairs per step.
-#include "PlannerSearch.h"
+#include "game/planner/PlannerSearch.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -11,11 +11,14 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "PlannerScore.h"
-#include "Scenario.h"
+#include "assets/BuiltinArt.h"
 #include "game/core/Pacing.h"
+#include "game/core/Rules.h"
+#include "game/planner/PlannerScore.h"
 
-namespace tarn::game::testing {
+namespace tarn::planner {
+
+using namespace tarn::game;
 
 std::vector<PlannerAction> PlannerActions(bool power) {
     std::vector<PlannerAction> actions = {
@@ -65,6 +68,21 @@ double PacedClock::NextFrame() {
 
 namespace {
 
+// Plain pictures: the rules draw, but nothing of what they draw decides the play.
+art::BuiltinPictures SearchPictures() {
+    art::BuiltinPictures pictures;
+    for (std::size_t code = 0; code < pictures.BrTip.size(); ++code) {
+        pictures.BrTip[code] = Surface(16, 16, kBlack);
+        pictures.BrMask[code] = Surface(16, 16, code == 0 ? kWhite : kBlack);
+    }
+    for (std::size_t kind = 0; kind < pictures.TPic.size(); ++kind) {
+        pictures.TPic[kind] = Surface(16, 16, kBlack);
+        pictures.TMask[kind] = Surface(16, 16, kBlack);
+    }
+    pictures.MyMask = Surface(16, 16, kBlack);
+    return pictures;
+}
+
 // The clock reading and the time taken off before each frame (index = frame number).
 struct Schedule {
     std::vector<std::uint32_t> clock;
@@ -101,6 +119,7 @@ struct Slot {
 struct Choice {
     int parent;
     int action;
+    int x, y;  // where the line's player was after the step
 };
 
 std::size_t Mix(std::size_t h, std::int64_t value) {
@@ -127,17 +146,24 @@ std::size_t KeyOf(const Slot& slot) {
     return h;
 }
 
+// The beam, narrowed so that the kept lines and their children fit the memory limit.
+std::size_t BeamWithin(const PlanOptions& options, std::size_t actions) {
+    const std::size_t perLine = sizeof(Slot) * (actions + 1);
+    return std::max<std::size_t>(1, std::min(options.beam, options.memoryLimit / perLine));
+}
+
 class Search {
   public:
     Search(const PlanOptions& options, const GameState& start)
         : options_(options),
           actions_(PlannerActions(options.power)),
           schedule_(options.fps, options.maxFrames + options.macro + kPlanFirstFrame),
-          pictures_(TestPictures()),
+          pictures_(SearchPictures()),
           start_(start),
-          startNext_(start.stage.NextStage) {
-        kept_.resize(options.beam);
-        children_.resize(options.beam * actions_.size());
+          startNext_(start.stage.NextStage),
+          beam_(BeamWithin(options, actions_.size())) {
+        kept_.resize(beam_);
+        children_.resize(beam_ * actions_.size());
         kept_[0].state = start;
         for (int frame = 1; frame < kPlanFirstFrame; ++frame) {
             RunFrame(kept_[0].state, {}, frame);
@@ -150,7 +176,21 @@ class Search {
         const int steps = (options_.maxFrames - kPlanFirstFrame) / options_.macro;
         for (int step = 0; step < steps; ++step) {
             const std::size_t born = Expand(step, result);
+            result.states += born;
             if (result.found) {
+                return result;
+            }
+            if (options_.progress) {
+                options_.progress(Frame(step + 1), result.states);
+            }
+            if (options_.cancel != nullptr && options_.cancel->load()) {
+                result.cancelled = true;
+                result.failure = "cancelled";
+                return result;
+            }
+            if (std::chrono::steady_clock::now() >= options_.deadline ||
+                (options_.maxStates != 0 && result.states >= options_.maxStates)) {
+                result.failure = "no clear within " + std::to_string(result.states) + " states";
                 return result;
             }
             if (born == 0) {
@@ -187,6 +227,9 @@ class Search {
 
     // Goal 2 replaces the next stage by the one it names.
     bool WantedGoal(const GameState& state) const {
+        if (options_.goal == 0) {
+            return true;
+        }
         const bool goal2 =
             state.stage.NextStage == state.stage.NextStage2 && startNext_ != state.stage.NextStage2;
         return (options_.goal == 2) == goal2;
@@ -233,10 +276,14 @@ class Search {
     void Finish(int step, const Slot& last, int clearFrame, PlanResult& result) {
         std::vector<int> chosen(std::size_t(step) + 1);
         chosen[std::size_t(step)] = last.action;
+        result.path.assign(std::size_t(step) + 2, {});
+        result.path[0] = {start_.player.PlayerX, start_.player.PlayerY};
+        result.path[std::size_t(step) + 1] = {last.state.player.PlayerX, last.state.player.PlayerY};
         int parent = last.parent;
         for (int back = step - 1; back >= 0; --back) {
             const Choice& c = history_[std::size_t(back)][std::size_t(parent)];
             chosen[std::size_t(back)] = c.action;
+            result.path[std::size_t(back) + 1] = {c.x, c.y};
             parent = c.parent;
         }
         result.found = true;
@@ -285,13 +332,14 @@ class Search {
                 chosen.push_back(i);
             }
         };
-        admit(options_.beam * 3 / 4, false);
-        admit(options_.beam, true);
+        admit(beam_ * 3 / 4, false);
+        admit(beam_, true);
         std::vector<Choice> choices;
         choices.reserve(chosen.size());
         for (std::size_t k = 0; k < chosen.size(); ++k) {
             Slot& from = children_[chosen[k]];
-            choices.push_back({from.parent, from.action});
+            choices.push_back(
+                {from.parent, from.action, from.state.player.PlayerX, from.state.player.PlayerY});
             kept_[k].state = from.state;
             kept_[k].waypoint = from.waypoint;
             kept_[k].score = from.score;
@@ -308,6 +356,7 @@ class Search {
     SilentServices services_;
     GameState start_;
     std::string startNext_;
+    std::size_t beam_;
     std::vector<Slot> kept_;
     std::vector<Slot> children_;
     std::size_t alive_ = 0;
@@ -326,4 +375,4 @@ PlanResult FindPlan(const PlanOptions& options, const GameState& start) {
     return search.Run();
 }
 
-}  // namespace tarn::game::testing
+}  // namespace tarn::planner

@@ -1,16 +1,24 @@
-// The beam search behind rules_replay_planner: it plays the frame body exactly as the main
+// The replay planner's beam search (used by rules_replay_planner and Gridsmith's
+// clearability check): it plays the frame body exactly as the main
 // loop does (the same frame clock, the same time count-down) from a stage's start, tries a
 // few key combinations held for some frames at a time, and keeps the lines of play that come
 // closest to the next waypoint of a route, until one reaches the wanted goal.
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/core/GameState.h"
 
-namespace tarn::game::testing {
+namespace tarn::planner {
+
+using game::GameState;
+using game::Player;
 
 // The game's first key configuration, which the replays are played with.
 inline constexpr int kReplayRight = 39, kReplayLeft = 37, kReplayDash = 90, kReplayJump = 38,
@@ -40,7 +48,7 @@ struct PlanOptions {
     std::vector<Waypoint> route;
     int macro = 4;           // frames each choice of keys is held
     std::size_t beam = 200;  // lines of play kept after each choice
-    int goal = 1;            // the goal the plan must reach (a clear through the other fails)
+    int goal = 1;  // the goal the plan must reach (a clear through the other fails); 0: either
     int maxFrames = 9000;
     int fps = 60;        // the frame rate of the build's shipped settings (the clock of power mode)
     bool power = false;  // also try the power key
@@ -48,6 +56,16 @@ struct PlanOptions {
     // worth: above 0 the search also goes for coins, blocks and stomp chains.
     double pointWorth = 0;
     int reportEvery = 50;  // steps between progress lines on standard error (0: none)
+
+    // Bounds for a search that runs on a user's behalf: it gives up when cancel turns true,
+    // when the deadline passes, or after maxStates lines of play (0: no bound). The beam is
+    // narrowed so the states held at once stay within memoryLimit bytes.
+    const std::atomic<bool>* cancel = nullptr;
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+    std::uint64_t maxStates = 0;
+    std::size_t memoryLimit = std::size_t(1) << 30;
+    // Told after every step: the frame reached and the lines of play tried so far.
+    std::function<void(int frame, std::uint64_t states)> progress;
 };
 
 struct PlanResult {
@@ -56,6 +74,10 @@ struct PlanResult {
     int firstFrame = 2;
     int clearFrame = 0;
     std::string failure;
+    // The player's top-left corner in map pixels at the start and after every step.
+    std::vector<std::pair<int, int>> path;
+    std::uint64_t states = 0;  // lines of play tried
+    bool cancelled = false;
 };
 
 // The game delivers the keys of a script's frame 1 while it is still starting up, so a plan
@@ -83,4 +105,4 @@ class PacedClock {
     std::int32_t frameCount_ = 1;
 };
 
-}  // namespace tarn::game::testing
+}  // namespace tarn::planner

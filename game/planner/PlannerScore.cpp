@@ -1,11 +1,13 @@
 // How the planner judges a line of play: where a player in the air can come down, when a
 // waypoint is passed, and the score that orders the lines of a step.
-#include "PlannerScore.h"
+#include "game/planner/PlannerScore.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace tarn::game::testing {
+namespace tarn::planner {
+
+using namespace tarn::game;
 
 bool Standing(const Player& p) {
     return p.JumpState == 0 || p.JumpState == 5;
@@ -80,4 +82,4 @@ std::optional<double> ScoreLine(const PlanOptions& options, const GameState& sta
            1.5 * std::abs(*y - w.y) + options.pointWorth * points;
 }
 
-}  // namespace tarn::game::testing
+}  // namespace tarn::planner

@@ -1,0 +1,121 @@
+// Turns the document into the planner's start state and a route of waypoints, runs the
+// search and words the result.
+#include "editor/doc/ClearabilitySearch.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "editor/doc/GoalReach.h"
+#include "game/planner/PlannerStage.h"
+
+namespace tarn::editor {
+namespace {
+
+// Cells of the path at least this far apart become waypoints.
+constexpr int kWaypointSpacing = 6;
+// The count-down takes a thirtieth of a unit for each frame played, so a second costs two
+// units at 60 frames a second: a limit of T units lasts T x fps / 2 frames.
+constexpr int kMaxFramesCap = 60 * 60 * 10;
+
+// Standing cells along the path, spaced out, ending at the goal.
+std::vector<planner::Waypoint> RouteAlong(const StageMap& map,
+                                          const std::vector<std::pair<int, int>>& path) {
+    std::vector<planner::Waypoint> route;
+    std::pair<int, int> last = path.front();
+    for (std::size_t i = 1; i + 1 < path.size(); ++i) {
+        const auto [column, row] = path[i];
+        const int apart = std::max(std::abs(column - last.first), std::abs(row - last.second));
+        if (apart >= kWaypointSpacing && StandsOn(map, column, row)) {
+            route.push_back({column * kChipSize, row * kChipSize, 16, false});
+            last = path[i];
+        }
+    }
+    const auto [goalColumn, goalRow] = path.back();
+    route.push_back({goalColumn * kChipSize, goalRow * kChipSize, 16, false});
+    return route;
+}
+
+}  // namespace
+
+ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBounds& bounds,
+                                  const std::atomic<bool>* cancel,
+                                  const ClearabilityProgress& progress) {
+    ClearabilityResult result;
+    const GameStageText text = ReadGameStage(WriteStageText(doc.ToFields()));
+    const int column = text.PlayerX / kChipSize;
+    const int row = text.PlayerY / kChipSize;
+    // Straight for each goal the start can reach without the power key, as most stage
+    // replays were planned; then along the rough paths' waypoints with it. The tries share
+    // the bounds in equal parts.
+    struct Try {
+        std::vector<planner::Waypoint> route;
+        bool power;
+    };
+    std::vector<Try> tries;
+    std::vector<std::vector<std::pair<int, int>>> paths;
+    for (Chip goal : {Chip::Goal1, Chip::Goal2}) {
+        auto path = GoalPath(doc.EditMap, column, row, goal);
+        if (!path.empty()) {
+            const auto [goalColumn, goalRow] = path.back();
+            tries.push_back({{{goalColumn * kChipSize, goalRow * kChipSize, 16, false}}, false});
+            paths.push_back(std::move(path));
+        }
+    }
+    if (tries.empty()) {
+        result.message = "no clear found within 0 states";
+        return result;
+    }
+    for (const auto& path : paths) {
+        tries.push_back({RouteAlong(doc.EditMap, path), true});
+    }
+    const auto started = std::chrono::steady_clock::now();
+    const planner::GameState start = planner::StartOfStage(text, bounds.lowSpec);
+    planner::PlanResult plan;
+    std::uint64_t statesBefore = 0;
+    for (std::size_t i = 0; i < tries.size() && !plan.found && !plan.cancelled; ++i) {
+        planner::PlanOptions options;
+        options.route = tries[i].route;
+        options.power = tries[i].power;
+        options.goal = 0;
+        options.beam = 200;
+        options.fps = bounds.lowSpec ? 30 : 60;
+        options.maxFrames =
+            std::clamp(int(text.TimeLeft * options.fps / 2) + options.fps, 60, kMaxFramesCap);
+        options.reportEvery = 0;
+        options.cancel = cancel;
+        // Each try may run until its share of the time and states is used up.
+        const auto share = std::uint64_t(i + 1);
+        options.deadline = started + bounds.time * std::int64_t(share) / std::int64_t(tries.size());
+        const std::uint64_t stateShare = bounds.maxStates * share / tries.size();
+        options.maxStates =
+            bounds.maxStates == 0 ? 0 : std::max(stateShare, statesBefore + 1) - statesBefore;
+        options.memoryLimit = bounds.memory;
+        const int maxFrames = options.maxFrames;
+        if (progress) {
+            options.progress = [&progress, maxFrames, statesBefore](int frame,
+                                                                    std::uint64_t states) {
+                progress(frame, maxFrames, statesBefore + states);
+            };
+        }
+        plan = planner::FindPlan(options, start);
+        statesBefore += plan.states;
+    }
+    plan.states = statesBefore;
+    result.states = plan.states;
+    result.cancelled = plan.cancelled;
+    if (plan.found) {
+        result.found = true;
+        result.clearFrame = plan.clearFrame;
+        result.replay = planner::ReplayText(plan, 0);
+        result.route = plan.path;
+        result.message = "クリアできます：" + std::to_string(plan.clearFrame) + " フレーム（" +
+                         std::to_string(plan.states) + " 状態を調べました）";
+    } else if (plan.cancelled) {
+        result.message = "中止しました（" + std::to_string(plan.states) + " 状態を調べました）";
+    } else {
+        result.message = "no clear found within " + std::to_string(plan.states) + " states";
+    }
+    return result;
+}
+
+}  // namespace tarn::editor
