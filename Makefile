@@ -1,5 +1,6 @@
 # The two commands that matter: `make run` and `make test`.
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 TEST_DIR  := build/test
 RUN_DIR   := build/release
 BENCH_DIR := build/bench
@@ -7,7 +8,7 @@ FUZZ_DIR  := build/fuzz
 FUZZ_SECONDS ?= 60
 RUN_ARGS ?=
 
-.PHONY: all bootstrap run test bench fuzz format format-check tidy clean
+.PHONY: all bootstrap run test install package bench fuzz format format-check tidy clean
 
 all: test
 
@@ -34,6 +35,16 @@ run: bootstrap $(RUN_DIR)/CMakeCache.txt
 test: bootstrap $(TEST_DIR)/CMakeCache.txt
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The optimised build installed below PREFIX (DESTDIR is honoured), or made into a Debian
+# package in $(RUN_DIR).
+install: bootstrap $(RUN_DIR)/CMakeCache.txt
+	cmake --build $(RUN_DIR) -j $(JOBS)
+	cmake --install $(RUN_DIR) --prefix $(PREFIX)
+
+package: bootstrap $(RUN_DIR)/CMakeCache.txt
+	cmake --build $(RUN_DIR) -j $(JOBS)
+	cd $(RUN_DIR) && cpack -G DEB
 
 bench: bootstrap $(BENCH_DIR)/CMakeCache.txt
 	cmake --build $(BENCH_DIR) -j $(JOBS)

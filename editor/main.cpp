@@ -1,5 +1,6 @@
-// Gridsmith: the stage editor. With --export-bmp it writes the bitmap export of a stage
-// file and ends without opening a window.
+// Gridsmith: the stage editor. With --open it starts on a stage file (how a file manager
+// hands it one); with --export-bmp it writes the bitmap export of a stage file and ends
+// without opening a window.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include "editor/app/StagePicture.h"
 #include "editor/app/UserDialogs.h"
 #include "support/CommandLinePaths.h"
+#include "support/ProgramPaths.h"
 #include "support/Version.h"
 
 namespace {
@@ -60,6 +62,10 @@ int main(int argc, char** argv) {
         decoded.push_back(arguments.back().toStdString());
     }
     const tarn::RawArguments raw(argc, argv, std::move(decoded));
+    // A desktop launcher started without a file leaves "--open" with nothing after it.
+    if (arguments.size() > 1 && arguments.last() == QStringLiteral("--open")) {
+        arguments.removeLast();
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Gridsmith, the Tarn 2 stage editor."));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -120,6 +126,23 @@ int main(int argc, char** argv) {
     QApplication::setFont(QFont(QStringLiteral("VL PGothic"), 9));
     InstallQtJapanese(app);
 
+    std::string error;
+    const auto paths =
+        tarn::ChooseProgramPaths({}, QCoreApplication::applicationDirPath().toStdString(),
+                                 tarn::ReadFolderEnvironment(), error);
+    if (!paths) {
+        std::fprintf(stderr, "Gridsmith: %s\n", error.c_str());
+        return 1;
+    }
+    // Without a work folder of its own the test play falls back on a private folder in
+    // the system's temporary folder.
+    const bool workFolderReady = tarn::PrepareWorkFolder(*paths, error);
+    // An install keeps the user's stages in their own stage folders.
+    QString userStageFolder;
+    if (paths->Installed() && tarn::MakeUserFolder(paths->UserStageRoot(), error)) {
+        userStageFolder = QString::fromStdString(paths->UserStageRoot().string());
+    }
+
     QtUserDialogs dialogs;
     QtPagePrinter printer;
     QtGameLauncher launcher;
@@ -131,7 +154,14 @@ int main(int argc, char** argv) {
         positional.isEmpty() ? std::string()
                              : QFileInfo(positional.front()).absoluteFilePath().toStdString();
     EditorServices services{
-        dialogs, printer, launcher, settings, QCoreApplication::applicationDirPath(), firstName};
+        dialogs,
+        printer,
+        launcher,
+        settings,
+        QString::fromStdString(paths->programFolder.string()),
+        firstName,
+        workFolderReady ? QString::fromStdString(paths->workFolder.string()) : QString(),
+        userStageFolder};
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();

@@ -1,5 +1,4 @@
 // The game program: parse the command line, build the platform, run the game.
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "game/platform/HeadlessPlatform.h"
 #include "game/platform/Preferences.h"
 #include "game/sdl/SdlPlatform.h"
+#include "support/ProgramPaths.h"
 
 namespace {
 
@@ -18,15 +18,6 @@ constexpr const char* kProgram = "Tarn Ver2.0Low";
 constexpr bool kLowSpec = false;
 constexpr const char* kProgram = "TarnVer2";
 #endif
-
-std::filesystem::path ProgramFolder(const char* argv0) {
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        return self.parent_path();
-    }
-    return std::filesystem::absolute(argv0, error).parent_path();
-}
 
 }  // namespace
 
@@ -47,16 +38,21 @@ int main(int argc, char** argv) {
         PrintVersion(std::cout, kProgram);
         return 0;
     }
-    if (options.root.empty()) {
-        options.root = ProgramFolder(argv[0]);
+    std::string error;
+    const auto paths = tarn::ChooseProgramPaths(options.root, tarn::ExecutableFolder(argv[0]),
+                                                tarn::ReadFolderEnvironment(), error);
+    if (!paths) {
+        std::cerr << kProgram << ": " << error << "\n";
+        return 1;
     }
     const ProgramInfo program{kLowSpec};
     if (options.headless) {
         HeadlessPlatform platform;
         PlatformInput nobody(platform, PlatformInput::Person::Nobody);
-        return RunGame(options, platform, nobody, program, std::cout);
+        return RunGame(options, *paths, platform, nobody, program, std::cout);
     }
-    const auto preferencesFile = PreferencesFile(options.root);
+    // The preferences live with the settings: in an install, in the user's folder.
+    const auto preferencesFile = PreferencesFile(paths->configFolder);
     const Preferences stored = ReadPreferences(preferencesFile);
     Preferences preferences = WithCommandLine(stored, options);
     SdlPlatform platform(WindowChoice{options.windowed, stored.windowWidth, stored.windowHeight,
@@ -67,10 +63,13 @@ int main(int argc, char** argv) {
     }
     platform.SetVolumes(preferences.musicVolume, preferences.effectsVolume);
     PlatformInput keyboard(platform, PlatformInput::Person::AtTheKeys);
-    const int status = RunGame(options, platform, keyboard, program, std::cout);
+    const int status = RunGame(options, *paths, platform, keyboard, program, std::cout);
     preferences.windowWidth = platform.WindowedWidth();
     preferences.windowHeight = platform.WindowedHeight();
-    if (preferences != stored && !WritePreferences(preferencesFile, preferences)) {
+    std::string folderError;
+    if (preferences != stored &&
+        ((paths->Installed() && !tarn::MakeUserFolder(paths->configFolder, folderError)) ||
+         !WritePreferences(preferencesFile, preferences))) {
         std::cerr << kProgram << ": cannot keep the preferences in " << preferencesFile.string()
                   << "\n";
     }

@@ -28,10 +28,4 @@ std::filesystem::path RawArguments::PathOf(const std::string& value,
     return value;
 }
 
-std::filesystem::path ExecutableFolder() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : self.parent_path();
-}
-
 }  // namespace tarn

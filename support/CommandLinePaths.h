@@ -26,7 +26,4 @@ class RawArguments {
     std::vector<std::string> decoded_;
 };
 
-// The folder of the running program, read from the system; empty when it cannot be known.
-std::filesystem::path ExecutableFolder();
-
 }  // namespace tarn

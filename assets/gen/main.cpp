@@ -1,8 +1,10 @@
 // tarn_assetgen: builds the program folder's pictures, sounds and settings files from the
-// sources in assets/, draws the contact sheet, and draws the gallery pictures of stages.
+// sources in assets/, draws the contact sheet, the gallery pictures of stages and the
+// desktop's icons.
 //
 //   tarn_assetgen --sprites <assets/sprites> [--program <folder>] [--contact-sheet <png>]
 //                 [--stage-picture <stage text> <png> [--reduce N]]
+//                 [--icons <icon theme folder>]
 #include <cstdio>
 #include <exception>
 #include <fstream>
@@ -12,6 +14,7 @@
 #include "assets/gen/ArtCatalog.h"
 #include "assets/gen/Backgrounds.h"
 #include "assets/gen/ContactSheet.h"
+#include "assets/gen/DesktopIcons.h"
 #include "assets/gen/ProgramFolder.h"
 #include "assets/gen/ScenePreview.h"
 #include "support/PictureFile.h"
@@ -25,7 +28,7 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: tarn_assetgen --sprites <sprite folder> [--program <program folder>]"
                  " [--contact-sheet <file.png>] [--stage-picture <stage text> <file.png>"
-                 " [--reduce N]]\n");
+                 " [--reduce N]] [--icons <icon theme folder>]\n");
     return 2;
 }
 
@@ -64,7 +67,7 @@ bool DrawStage(const SpriteBook& book, const std::string& stageFile, const std::
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string spriteDir, programDir, sheetFile, stageFile, stageOut;
+    std::string spriteDir, programDir, sheetFile, stageFile, stageOut, iconDir;
     int reduce = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -82,11 +85,14 @@ int main(int argc, char** argv) {
             stageOut = argv[++i];
         } else if (option == "--reduce") {
             reduce = std::atoi(argv[++i]);
+        } else if (option == "--icons") {
+            iconDir = argv[++i];
         } else {
             return Usage();
         }
     }
-    if (spriteDir.empty() || (programDir.empty() && sheetFile.empty() && stageFile.empty()) ||
+    if (spriteDir.empty() ||
+        (programDir.empty() && sheetFile.empty() && stageFile.empty() && iconDir.empty()) ||
         reduce < 1 || reduce > 16) {
         return Usage();
     }
@@ -114,6 +120,10 @@ int main(int argc, char** argv) {
         }
     }
     if (!stageFile.empty() && !DrawStage(book, stageFile, stageOut, reduce)) {
+        return 1;
+    }
+    if (!iconDir.empty() && !WriteDesktopIcons(book, iconDir, error)) {
+        std::fprintf(stderr, "tarn_assetgen: %s\n", error.c_str());
         return 1;
     }
     return 0;

@@ -13,11 +13,18 @@ const QString kLastFolderKey = QStringLiteral("dialogs/lastFolder");
 
 }  // namespace
 
-DialogFolders::DialogFolders(QSettings& settings, QString programDir)
-    : settings_(settings), programDir_(std::move(programDir)) {}
+DialogFolders::DialogFolders(QSettings& settings, QString programDir, QString userStageFolder)
+    : settings_(settings),
+      programDir_(std::move(programDir)),
+      userStageFolder_(std::move(userStageFolder)) {}
 
 QStringList DialogFolders::StageFolders() const {
-    return {QDir(programDir_).filePath(QStringLiteral("data"))};
+    QStringList folders;
+    if (!userStageFolder_.isEmpty()) {
+        folders << userStageFolder_;
+    }
+    folders << QDir(programDir_).filePath(QStringLiteral("data"));
+    return folders;
 }
 
 QString DialogFolders::StartFolder() const {

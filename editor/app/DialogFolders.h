@@ -1,7 +1,7 @@
 // The one place that decides where the file dialogs start: the folder of the file last
 // chosen in any of them (kept in the settings), else the first stage folder that exists
-// (the program folder's data/, where the game looks for its stage folders), else the
-// program folder.
+// (in an install the user's own, then the program folder's data/: where the game looks
+// for its stage folders), else the program folder.
 #pragma once
 
 #include <QString>
@@ -13,7 +13,8 @@ namespace tarn::editor {
 
 class DialogFolders {
   public:
-    DialogFolders(QSettings& settings, QString programDir);
+    // userStageFolder: in an install, the folder of the user's own stage folders.
+    DialogFolders(QSettings& settings, QString programDir, QString userStageFolder = {});
 
     // The folders holding stage folders, most wanted first.
     QStringList StageFolders() const;
@@ -27,6 +28,7 @@ class DialogFolders {
   private:
     QSettings& settings_;
     QString programDir_;
+    QString userStageFolder_;
 };
 
 }  // namespace tarn::editor

@@ -91,7 +91,7 @@ class MainWindow::Ui : public EditorUi {
 MainWindow::MainWindow(EditorServices services, QWidget* parent)
     : QMainWindow(parent),
       services_(std::move(services)),
-      folders_(services_.settings, services_.programDir),
+      folders_(services_.settings, services_.programDir, services_.userStageFolder),
       recent_(services_.settings),
       ui_(std::make_unique<Ui>(services_.dialogs, folders_)) {
     setFont(QFont(QStringLiteral("VL PGothic"), 9));

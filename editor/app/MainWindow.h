@@ -39,6 +39,10 @@ struct EditorServices {
     QSettings& settings;          // the dialogs' last folder and the recent files
     QString programDir;           // where TarnVer2 lives
     std::string commandLineName;  // first name the file dialogs propose
+    // Test-play copies go below it; empty: the system's temporary folder.
+    QString workFolder = {};
+    // In an install, the folder of the user's own stage folders: the dialogs start there.
+    QString userStageFolder = {};
 };
 
 class MainWindow : public QMainWindow {

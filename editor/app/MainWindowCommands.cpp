@@ -154,7 +154,11 @@ void MainWindow::TestPlay() {
         return;
     }
     if (!testPlayDir_) {
-        testPlayDir_ = std::make_unique<QTemporaryDir>();
+        testPlayDir_ =
+            services_.workFolder.isEmpty()
+                ? std::make_unique<QTemporaryDir>()
+                : std::make_unique<QTemporaryDir>(
+                      QDir(services_.workFolder).filePath(QStringLiteral("testplay-XXXXXX")));
     }
     if (!testPlayDir_->isValid()) {
         services_.dialogs.Inform(Title(),

@@ -51,8 +51,8 @@ Failure ResolveStage(StageFolders& folders, const std::string& stage, std::strin
 
 }  // namespace
 
-int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInput,
-            const ProgramInfo& program, std::ostream& out,
+int RunGame(const Options& options, const ProgramPaths& paths, Platform& realPlatform,
+            InputSource& liveInput, const ProgramInfo& program, std::ostream& out,
             const std::function<void(Game&)>& prepare, const std::function<void(Game&)>& finish) {
     // Gamepad buttons become keys before a recording sees them.
     GamepadKeys live(liveInput);
@@ -95,7 +95,7 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
     }
     Platform& platform = trace ? static_cast<Platform&>(*trace) : realPlatform;
 
-    Game game(platform, *clock, *input, art::Builtin(), options.root);
+    Game game(platform, *clock, *input, art::Builtin(), paths);
     live.Follow(game.run, game.state);
     game.state.lowSpec = program.lowSpec;
     game.run.observer = observer;
@@ -153,7 +153,10 @@ int RunGame(const Options& options, Platform& realPlatform, InputSource& liveInp
     }
     if (!options.screenshot.empty()) {
         const Surface& shot = game.screen.Presented();
-        if (SaveBmp(options.screenshot, shot) != PictureStatus::Ok) {
+        // BMP as ever; a name ending in .png asks for PNG (pictures for the web).
+        const bool png = options.screenshot.extension() == ".png";
+        if ((png ? SavePng(options.screenshot, shot) : SaveBmp(options.screenshot, shot)) !=
+            PictureStatus::Ok) {
             realPlatform.ShowMessage(
                 Fail("Cannot write the screenshot " + ShownPath(options.screenshot) + "."));
             status = status == 0 ? 1 : status;

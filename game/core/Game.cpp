@@ -6,11 +6,12 @@
 namespace tarn::game {
 
 Game::Game(Platform& platformRef, GameClock& clockRef, InputSource& input,
-           const art::BuiltinPictures& artRef, std::filesystem::path rootFolder)
+           const art::BuiltinPictures& artRef, ProgramPaths programPaths)
     : platform(platformRef),
       clock(clockRef),
       art(artRef),
-      root(std::move(rootFolder)),
+      paths(std::move(programPaths)),
+      root(paths.programFolder),
       services(clock, platform, layers),
       play{state, layers, art, services, &playerPictures},
       screen(platform, art),

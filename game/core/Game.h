@@ -17,6 +17,7 @@
 #include "game/core/Screen.h"
 #include "game/core/StageFolders.h"
 #include "game/core/StageLoader.h"
+#include "support/ProgramPaths.h"
 
 namespace tarn::art {
 struct BuiltinPictures;
@@ -26,13 +27,14 @@ namespace tarn::game {
 
 struct Game {
     Game(Platform& platform, GameClock& clock, InputSource& input, const art::BuiltinPictures& art,
-         std::filesystem::path root);
+         ProgramPaths paths);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     Platform& platform;
     GameClock& clock;
     const art::BuiltinPictures& art;
+    const ProgramPaths paths;          // the program folder and the user's folders
     const std::filesystem::path root;  // the program folder
 
     GameState state;

@@ -1,5 +1,6 @@
-// The stage folders below the program folder's data/ folder and the one chosen in the
-// title menu: every stage file is read from the chosen folder.
+// The stage folders (those below the program folder's data/ folder, then in an install
+// the user's) and the one chosen in the title menu: every stage file is read from the
+// chosen folder.
 #pragma once
 
 #include <filesystem>
@@ -23,11 +24,5 @@ struct StageFolders {
     // Chooses the folder after the chosen one, the first after the last.
     void ChooseNext();
 };
-
-// The sub-folders of a folder, sorted by name, each path ending in a separator. `error`
-// tells why the folder itself could not be read (it stays empty for a folder without
-// sub-folders).
-std::vector<std::filesystem::path> ListStageFolders(const std::filesystem::path& dataFolder,
-                                                    std::error_code& error);
 
 }  // namespace tarn::game

@@ -32,7 +32,8 @@ Failure Startup(Game& game, SettingsBuild build, bool needStageFolder) {
     st.bindings.KeyGiveUp = 0;
     st.bindings.KeyPower = 0;
 
-    const auto settingsPath = game.root / SettingsFileName(build);
+    // In an install the user's copy, which Optara writes, wins over the shipped file.
+    const auto settingsPath = game.paths.ConfigFileToRead(SettingsFileName(build));
     GameSettings settings;
     SettingsWarnings warnings;
     if (const auto status = ReadGameSettings(settingsPath, settings, warnings);
@@ -72,7 +73,7 @@ Failure Startup(Game& game, SettingsBuild build, bool needStageFolder) {
 
     StageFolders& folders = game.folders;
     std::error_code listError;
-    folders.StageDirs = ListStageFolders(game.root / "data", listError);
+    folders.StageDirs = ListStageFolders(game.paths.StageFolderRoots(), &listError);
     if (folders.StageDirs.empty() && !needStageFolder) {
         return std::nullopt;
     }
@@ -82,7 +83,11 @@ Failure Startup(Game& game, SettingsBuild build, bool needStageFolder) {
                     listError.message() + "). The game needs its folders of stage files.");
     }
     if (folders.StageDirs.empty()) {
-        return Fail("No stage folder found below " + ShownPath(game.root / "data") +
+        std::string where;
+        for (const auto& stageRoot : game.paths.StageFolderRoots()) {
+            where += (where.empty() ? "" : " or ") + ShownPath(stageRoot);
+        }
+        return Fail("No stage folder found below " + where +
                     ". The game needs at least one folder of stage files there.");
     }
     folders.StageDirNo = 1;

@@ -8,11 +8,20 @@
 namespace tarn::optara {
 namespace {
 
+// True when the offer would set a file of the user's aside; a damaged shipped file stays
+// as it is and the user gets a copy of their own.
+bool Replaces(const OptaraModel& model, SettingsBuild build, SettingsStatus status) {
+    std::error_code ignored;
+    return status != SettingsStatus::NotFound &&
+           std::filesystem::symlink_status(model.FileOf(build), ignored).type() !=
+               std::filesystem::file_type::not_found;
+}
+
 std::string OfferText(const OptaraModel& model, SettingsBuild build, SettingsStatus status) {
     std::string text =
-        SettingsMessage(status, model.FileOf(build), model.LastFileReason()) + "\n\n";
+        SettingsMessage(status, model.SourceOf(build), model.LastFileReason()) + "\n\n";
     text += std::string(BuildLabel(build)) + "の設定ファイルを、ゲームに付属の既定の内容で";
-    if (status == SettingsStatus::NotFound) {
+    if (!Replaces(model, build, status)) {
         return text + "作成しますか？";
     }
     return text + "作り直しますか？\n今のファイルは " +
@@ -32,8 +41,7 @@ bool OfferDefaultFile(OptaraModel& model, Messenger& messenger, SettingsBuild bu
             .text = OfferText(model, build, status),
             .title = kOptaraTitle,
             .icon = MessageIcon::Warning,
-            .choices = {status == SettingsStatus::NotFound ? "作成する" : "作り直す",
-                        declineChoice},
+            .choices = {Replaces(model, build, status) ? "作り直す" : "作成する", declineChoice},
             .defaultChoice = 0,
             .escapeChoice = 1,
         };

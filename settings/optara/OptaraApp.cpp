@@ -37,8 +37,9 @@ OptaraCommand ParseOptaraCommandLine(const QStringList& arguments) {
                                            QStringLiteral("Show the version and exit."));
     const QCommandLineOption rootOption(
         QStringLiteral("root"),
-        QStringLiteral("Program folder holding the settings files (default: the folder of "
-                       "the executable)."),
+        QStringLiteral("Portable program folder holding the settings files (default: the "
+                       "folder of the executable, or in an install the user's "
+                       "$XDG_CONFIG_HOME/tarn2)."),
         QStringLiteral("DIR"));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
@@ -77,19 +78,24 @@ bool DisplayReachable() {
 
 int RunOptaraDialog(const QString& root, Messenger& messenger,
                     const std::function<void(OptaraDialog&)>& onShown) {
-    std::filesystem::path folder = root.toStdString();
-    if (root.isEmpty()) {
-        folder = ExecutableFolder();
-    }
-    if (folder.empty()) {
-        folder = QCoreApplication::applicationDirPath().toStdString();
-    }
-    return RunOptaraDialog(folder, messenger, onShown);
+    return RunOptaraDialog(std::filesystem::path(root.toStdString()), messenger, onShown);
 }
 
-int RunOptaraDialog(const std::filesystem::path& folder, Messenger& messenger,
+int RunOptaraDialog(const std::filesystem::path& root, Messenger& messenger,
                     const std::function<void(OptaraDialog&)>& onShown) {
-    OptaraModel model(folder);
+    std::string error;
+    const std::optional<ProgramPaths> paths =
+        ChooseProgramPaths(root, ExecutableFolder(nullptr), ReadFolderEnvironment(), error);
+    if (!paths) {
+        messenger.Show(error, kOptaraTitle, MessageIcon::Error);
+        return 1;
+    }
+    return RunOptaraDialog(*paths, messenger, onShown);
+}
+
+int RunOptaraDialog(const ProgramPaths& paths, Messenger& messenger,
+                    const std::function<void(OptaraDialog&)>& onShown) {
+    OptaraModel model(paths);
     SettingsWarnings warnings;
     const SettingsStatus status = model.Open(warnings);
     ShowEach(messenger, warnings);

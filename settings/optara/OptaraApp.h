@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "settings/optara/Messenger.h"
+#include "support/ProgramPaths.h"
 
 namespace tarn::optara {
 
@@ -27,14 +28,18 @@ OptaraCommand ParseOptaraCommandLine(const QStringList& arguments);
 // DISPLAY or WAYLAND_DISPLAY when neither is set and no Qt platform is chosen.
 bool DisplayReachable();
 
-// Runs the dialog on the program folder (empty: the executable's folder) in the existing
-// QApplication. A missing or damaged normal-build file is offered to be created with the
-// shipped defaults. Returns 0 after OK or Cancel, 1 when the file could not be had.
-// onShown, when set, receives the dialog once it is shown (tests drive it from there).
+// Runs the dialog on the program folder named by --root (empty: the executable's folder,
+// portable or installed) in the existing QApplication. A missing or damaged normal-build
+// file is offered to be created with the shipped defaults. Returns 0 after OK or Cancel,
+// 1 when the file could not be had. onShown, when set, receives the dialog once it is
+// shown (tests drive it from there).
 int RunOptaraDialog(const QString& root, Messenger& messenger,
                     const std::function<void(OptaraDialog&)>& onShown = {});
-// The same on a folder given as the system's bytes (a name that is no UTF-8 included).
-int RunOptaraDialog(const std::filesystem::path& folder, Messenger& messenger,
+// The same with --root given as the system's bytes (a name that is no UTF-8 included).
+int RunOptaraDialog(const std::filesystem::path& root, Messenger& messenger,
+                    const std::function<void(OptaraDialog&)>& onShown = {});
+// The same on folders already chosen.
+int RunOptaraDialog(const ProgramPaths& paths, Messenger& messenger,
                     const std::function<void(OptaraDialog&)>& onShown = {});
 
 // ParseOptaraCommandLine, then RunOptaraDialog; 2 for a bad command line.

@@ -34,7 +34,10 @@ bool SameSettings(const ToolSettings& a, const ToolSettings& b) {
 
 }  // namespace
 
-OptaraModel::OptaraModel(std::filesystem::path programDir) : programDir_(std::move(programDir)) {}
+OptaraModel::OptaraModel(const std::filesystem::path& programDir)
+    : OptaraModel(PortablePaths(programDir)) {}
+
+OptaraModel::OptaraModel(ProgramPaths paths) : paths_(std::move(paths)) {}
 
 SettingsStatus OptaraModel::Open(SettingsWarnings& warnings) {
     target_ = SettingsBuild::Normal;
@@ -45,7 +48,7 @@ SettingsStatus OptaraModel::Open(SettingsWarnings& warnings) {
 SettingsStatus OptaraModel::ChooseTarget(SettingsBuild build, SettingsWarnings& warnings) {
     if (!File(build).loaded) {
         ToolSettings read;
-        const SettingsStatus status = ReadToolSettings(FileOf(build), read, warnings, &reason_);
+        const SettingsStatus status = ReadToolSettings(SourceOf(build), read, warnings, &reason_);
         if (status != SettingsStatus::Ok) {
             return status;
         }
@@ -60,11 +63,24 @@ void OptaraModel::Load(SettingsBuild build, const ToolSettings& settings) {
 }
 
 std::filesystem::path OptaraModel::FileOf(SettingsBuild build) const {
-    return programDir_ / SettingsFileName(build);
+    return paths_.configFolder / SettingsFileName(build);
+}
+
+std::filesystem::path OptaraModel::SourceOf(SettingsBuild build) const {
+    return paths_.ConfigFileToRead(SettingsFileName(build));
 }
 
 std::filesystem::path OptaraModel::BackupOf(SettingsBuild build) const {
-    return programDir_ / (std::string(SettingsFileName(build)) + ".bak");
+    return paths_.configFolder / (std::string(SettingsFileName(build)) + ".bak");
+}
+
+SettingsStatus OptaraModel::Write(SettingsBuild build, const ToolSettings& settings) {
+    std::string folderError;
+    if (paths_.Installed() && !MakeUserFolder(paths_.configFolder, folderError)) {
+        reason_ = {};
+        return SettingsStatus::WriteFailed;
+    }
+    return WriteSettingsFile(FileOf(build), settings, &reason_);
 }
 
 SettingsStatus OptaraModel::CreateDefaultFile(SettingsBuild build) {
@@ -85,7 +101,7 @@ SettingsStatus OptaraModel::CreateDefaultFile(SettingsBuild build) {
         }
     }
     const ToolSettings defaults = DefaultSettings(build);
-    const SettingsStatus status = WriteSettingsFile(file, defaults, &reason_);
+    const SettingsStatus status = Write(build, defaults);
     if (status == SettingsStatus::Ok) {
         Load(build, defaults);
     }
@@ -188,7 +204,7 @@ SettingsStatus OptaraModel::Save(SettingsBuild build) {
         return SettingsStatus::NotFound;
     }
     const ToolSettings toWrite = Normalised(file.settings);
-    const SettingsStatus status = WriteSettingsFile(FileOf(build), toWrite, &reason_);
+    const SettingsStatus status = Write(build, toWrite);
     if (status == SettingsStatus::Ok) {
         file.saved = toWrite;
     }

@@ -10,6 +10,7 @@
 
 #include "settings/SettingsFile.h"
 #include "settings/optara/KeyProblems.h"
+#include "support/ProgramPaths.h"
 
 namespace tarn::optara {
 
@@ -28,7 +29,11 @@ enum class CaptureResult {
 
 class OptaraModel {
   public:
-    explicit OptaraModel(std::filesystem::path programDir);
+    // The settings files of a portable program folder.
+    explicit OptaraModel(const std::filesystem::path& programDir);
+    // In an install the user's copy of a build's file is read when there is one, else the
+    // shipped file; saving always writes the user's copy.
+    explicit OptaraModel(ProgramPaths paths);
 
     // Reads the normal build's file; the target starts as the normal build. Values the
     // read replaced come back in `warnings`, for the caller to show.
@@ -39,13 +44,18 @@ class OptaraModel {
     SettingsStatus ChooseTarget(SettingsBuild build, SettingsWarnings& warnings);
     SettingsBuild Target() const { return target_; }
     bool IsLoaded(SettingsBuild build) const { return File(build).loaded; }
+    // The file a build's settings are saved to.
     std::filesystem::path FileOf(SettingsBuild build) const;
+    // The file a build's settings are read from: FileOf, or the shipped file while an
+    // install has no copy of the user's yet.
+    std::filesystem::path SourceOf(SettingsBuild build) const;
     std::filesystem::path TargetFile() const { return FileOf(target_); }
     // Where CreateDefaultFile keeps a damaged file it replaces.
     std::filesystem::path BackupOf(SettingsBuild build) const;
 
     // Writes the build's file with the defaults the build ships and takes them as that
-    // build's table. A file already there (a damaged one) is first renamed to BackupOf.
+    // build's table. A file already there (a damaged one) is first renamed to BackupOf;
+    // a shipped file is never touched.
     SettingsStatus CreateDefaultFile(SettingsBuild build);
 
     // Makes a configuration current; its codes without a character become "A".
@@ -98,7 +108,10 @@ class OptaraModel {
     const ToolSettings& Current() const { return File(target_).settings; }
     void Load(SettingsBuild build, const ToolSettings& settings);
 
-    std::filesystem::path programDir_;
+    // Writes a build's file, making the user's configuration folder first.
+    SettingsStatus Write(SettingsBuild build, const ToolSettings& settings);
+
+    ProgramPaths paths_;
     SettingsBuild target_ = SettingsBuild::Normal;
     int configNo_ = 0;
     std::array<BuildFile, 2> files_;

@@ -123,6 +123,25 @@ TEST_F(FileCommandsTest, OpenOfDamagedFileReportsAndKeepsTheDocument) {
     EXPECT_TRUE(changes.empty());
 }
 
+TEST_F(FileCommandsTest, OpenFileLoadsANamedFileWithoutDialogOrPrompt) {
+    MakeStageFile("named.tr2", 7);
+    EXPECT_TRUE(commands.OpenFile(folder.File("named.tr2")));
+    EXPECT_TRUE(ui.offered.empty());
+    EXPECT_EQ(ui.prompts, 0);
+    EXPECT_EQ(doc.Cell(2, 2), 7);
+    EXPECT_EQ(doc.Caption(), "Tarn2 NapEditer - " + folder.File("named.tr2"));
+    EXPECT_EQ(commands.DialogFileName(), folder.File("named.tr2"));
+    EXPECT_EQ(changes, std::vector{DocumentChange::Opened});
+}
+
+TEST_F(FileCommandsTest, OpenFileOfAMissingFileReportsAndKeepsTheDocument) {
+    doc.SetCell(1, 1, 4);
+    EXPECT_FALSE(commands.OpenFile(folder.File("missing.tr2")));
+    EXPECT_FALSE(ui.errors.empty());
+    EXPECT_EQ(doc.Cell(1, 1), 4);
+    EXPECT_TRUE(changes.empty());
+}
+
 TEST_F(FileCommandsTest, OverwriteSaveOnUntitledActsAsSaveAs) {
     doc.SetModified(true);
     ui.names = {folder.File("new.tr2")};

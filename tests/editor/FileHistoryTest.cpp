@@ -35,6 +35,18 @@ TEST_F(FileHistoryTest, WithoutStageFoldersDialogsStartInTheProgramFolder) {
     EXPECT_EQ(DialogFolders(settings, ProgramDir()).StartFolder(), ProgramDir());
 }
 
+TEST_F(FileHistoryTest, InAnInstallDialogsStartInTheUsersStageFolders) {
+    ScratchDir user;
+    const QString mine = Path(user, "stages");
+    std::filesystem::create_directory(user / "stages");
+    DialogFolders folders(settings, ProgramDir(), mine);
+    EXPECT_EQ(folders.StageFolders(), (QStringList{mine, DataDir()}));
+    EXPECT_EQ(folders.StartFolder(), mine);
+    EXPECT_EQ(folders.Place(QStringLiteral("1-1.tr2")), mine + QStringLiteral("/1-1.tr2"));
+    std::filesystem::remove(user / "stages");
+    EXPECT_EQ(folders.StartFolder(), DataDir()) << "a folder that is gone is passed over";
+}
+
 TEST_F(FileHistoryTest, OpenDialogStartsInTheFolderOfTheLastSave) {
     std::filesystem::create_directory(folder / "world1");
     dialogs.names = {Path(folder, "world1/1-1.tr2")};

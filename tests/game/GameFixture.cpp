@@ -107,8 +107,10 @@ std::string AllTexts(const std::vector<UserMessage>& messages) {
 
 RunResult RunHeadless(const ProgramFolder& folder, Options options, HeadlessPlatform* platform,
                       const std::function<void(Game&)>& prepare,
-                      const std::function<void(Game&)>& finish, bool lowSpec, InputSource* input) {
+                      const std::function<void(Game&)>& finish, bool lowSpec, InputSource* input,
+                      const ProgramPaths* paths) {
     options.root = folder.root();
+    const ProgramPaths portable = PortablePaths(folder.root());
     options.headless = true;
     HeadlessPlatform headless;
     HeadlessPlatform& used = platform != nullptr ? *platform : headless;
@@ -116,8 +118,9 @@ RunResult RunHeadless(const ProgramFolder& folder, Options options, HeadlessPlat
     const std::size_t shownBefore = used.messages.size();
     std::ostringstream out;
     RunResult result;
-    result.status = RunGame(options, used, input != nullptr ? *input : nobody, ProgramInfo{lowSpec},
-                            out, prepare, finish);
+    result.status =
+        RunGame(options, paths != nullptr ? *paths : portable, used,
+                input != nullptr ? *input : nobody, ProgramInfo{lowSpec}, out, prepare, finish);
     result.dump = out.str();
     result.messages.assign(used.messages.begin() + std::ptrdiff_t(shownBefore),
                            used.messages.end());

@@ -84,12 +84,13 @@ struct RunResult {
 };
 
 // Runs the game on the folder with the options (root and headless filled in). The live
-// input is `input`, or else the platform's events with nobody at the keys.
+// input is `input`, or else the platform's events with nobody at the keys. The folder is
+// a portable program folder unless `paths` says otherwise.
 RunResult RunHeadless(const ProgramFolder& folder, Options options,
                       HeadlessPlatform* platform = nullptr,
                       const std::function<void(Game&)>& prepare = {},
                       const std::function<void(Game&)>& finish = {}, bool lowSpec = false,
-                      InputSource* input = nullptr);
+                      InputSource* input = nullptr, const ProgramPaths* paths = nullptr);
 
 // Writes a replay file and returns its path.
 std::filesystem::path WriteReplay(const ProgramFolder& folder, const std::string& text);

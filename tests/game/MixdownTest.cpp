@@ -63,7 +63,8 @@ TEST(MixdownTest, PlayedStageNeverReachesFullScaleAndCarriesNoOffset) {
     MixingPlatform platform;
     PlatformInput nobody(platform, PlatformInput::Person::Nobody);
     std::ostringstream out;
-    ASSERT_EQ(RunGame(options, platform, nobody, ProgramInfo{}, out), 0);
+    ASSERT_EQ(RunGame(options, PortablePaths(options.root), platform, nobody, ProgramInfo{}, out),
+              0);
     platform.RenderUntil(platform.Clock());
 
     // The run played: it jumped, took coins and cleared the stage over the music.

@@ -1,7 +1,9 @@
 // Colour depth, text and the status strip.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <string>
 
 #include "GameFixture.h"
 #include "assets/BuiltinArt.h"
@@ -97,6 +99,24 @@ TEST(ScreenshotTest, ScreenshotIsTheViewAtTheDisplayDepth) {
     for (const std::uint32_t c : shot.Pixels()) {
         ASSERT_EQ(ToPalette8(c), c);
     }
+}
+
+TEST(ScreenshotTest, PngNameGivesAPngOfTheView) {
+    ProgramFolder folder;
+    folder.AddStage("a", "1-1", FloorStage());
+    Options options;
+    options.stage = "1-1";
+    options.frames = 5;
+    options.screenshot = folder.root() / "shot.png";
+    Surface presented;
+    RunHeadless(folder, options, nullptr, {}, [&](Game& s) { presented = s.screen.Presented(); });
+    std::ifstream file(options.screenshot, std::ios::binary);
+    char signature[4] = {};
+    file.read(signature, 4);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG");
+    Surface shot;
+    ASSERT_EQ(LoadPicture(options.screenshot, shot), PictureStatus::Ok);
+    EXPECT_EQ(shot, presented);
 }
 
 }  // namespace

@@ -41,7 +41,8 @@ TEST(TraceTest, ThePlayedStageListsItsSoundsAndTextsAtTheirFrames) {
     HeadlessPlatform platform;
     PlatformInput nobody(platform, PlatformInput::Person::Nobody);
     std::ostringstream out;
-    ASSERT_EQ(RunGame(options, platform, nobody, ProgramInfo{}, out), 0);
+    ASSERT_EQ(RunGame(options, PortablePaths(options.root), platform, nobody, ProgramInfo{}, out),
+              0);
 
     const std::vector<std::string> lines = Lines(options.trace);
     ASSERT_EQ(lines.size(), 901u) << "line 0, then one a frame";

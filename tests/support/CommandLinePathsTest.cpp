@@ -26,11 +26,5 @@ TEST(RawArguments, ValueThatNoArgumentGaveIsTakenAsItIs) {
     EXPECT_EQ(raw.PathOf("a", "--root").string(), "a");  // "a" is no value of --root
 }
 
-TEST(ExecutableFolder, IsTheFolderOfThisProgram) {
-    const auto folder = ExecutableFolder();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_TRUE(std::filesystem::is_directory(folder));
-}
-
 }  // namespace
 }  // namespace tarn
