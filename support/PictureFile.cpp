@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/FileBytes.h"
+#include "support/JpegTables.h"
 
 namespace tarn {
 
@@ -34,6 +35,11 @@ PictureStatus DecodePicture(const void* data, std::size_t size, Surface& picture
     int height = 0;
     int channels = 0;
     const auto* bytes = static_cast<const stbi_uc*>(data);
+    // A JPEG file starts with its first marker (the decoder skips any number of FF bytes
+    // before it); none of the formats the programs use starts with FF.
+    if (bytes[0] == 0xFF && !JpegHuffmanTablesFit({bytes, size})) {
+        return PictureStatus::Unreadable;
+    }
     // A header can claim any size, and some formats decode a short file as if the
     // missing pixels were black: look at the size before memory is set aside for it.
     if (stbi_info_from_memory(bytes, int(size), &width, &height, &channels) == 0 || width <= 0 ||

@@ -50,6 +50,17 @@ std::string NextStageText(const std::string& name) {
     return name.empty() ? std::string("NONE") : SingleLine(name);
 }
 
+// Line 96 is read as one delimited field. A name the field would change (one with a comma,
+// leading blanks or a leading double quote) goes in double quotes, which the field removes
+// again; a name that also holds a double quote cannot be kept either way.
+std::string DelimitedNextStageText(const std::string& name) {
+    std::string text = NextStageText(name);
+    if (FirstDelimitedField(text) != text && text.find('"') == std::string::npos) {
+        text = '"' + text + '"';
+    }
+    return text;
+}
+
 // The power of ten of the leading digit of a decimal number text with at least one
 // non-zero digit, for telling overflow from underflow.
 long DecimalMagnitude(std::string_view number) {
@@ -296,7 +307,7 @@ std::string WriteStageText(const StageFields& fields) {
     for (int line = kFirstReservedLine; line < kNextStageLine; ++line) {
         addLine("0");
     }
-    addLine(NextStageText(fields.nextStage));
+    addLine(DelimitedNextStageText(fields.nextStage));
     return text;
 }
 

@@ -74,6 +74,25 @@ TEST(StageWriting, NextStagesGoToLines96And66) {
     EXPECT_EQ(lines.Line(66), "bonus");
 }
 
+TEST(StageWriting, Line96KeepsANameItsDelimitedFieldWouldCut) {
+    StageFields fields;
+    fields.nextStage2 = "a,b";  // line 66 is read whole
+    for (const std::string name : {"1,2", " lead", "a, b"}) {
+        fields.nextStage = name;
+        const std::string text = WriteStageText(fields);
+        EXPECT_EQ(SplitStageLines(text).Line(96), "\"" + name + "\"");
+        EXPECT_EQ(SplitStageLines(text).Line(66), "a,b");
+        EXPECT_EQ(ReadEditorStage(text).Text3, name);
+        EXPECT_EQ(ReadGameStage(text).NextStage, name);
+        EXPECT_EQ(WriteStageText(fields), text);
+    }
+    fields.nextStage = "2-1";
+    EXPECT_EQ(SplitStageLines(WriteStageText(fields)).Line(96), "2-1");
+    // Neither form keeps a name with both a comma and a double quote: it is written as it is.
+    fields.nextStage = "x\"y,z";
+    EXPECT_EQ(SplitStageLines(WriteStageText(fields)).Line(96), "x\"y,z");
+}
+
 TEST(StageWriting, JapaneseStageNameIsWrittenInCodePage932) {
     StageFields fields;
     fields.stageName = "テスト";
