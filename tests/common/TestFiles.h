@@ -2,6 +2,7 @@
 // container's yields.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -50,6 +51,16 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& byte
 inline std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The names of a folder's entries, sorted.
+inline std::vector<std::string> NamesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 inline std::vector<std::uint8_t> Bytes(const std::string& text) {

@@ -19,19 +19,11 @@
 namespace tarn {
 namespace {
 
+using testing::NamesIn;
 using testing::ProgramPath;
 using testing::RunProgram;
 using testing::ScratchDir;
 using testing::WriteFile;
-
-std::vector<std::string> NamesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 std::string PlainOf(const std::filesystem::path& stage) {
     BinAngsDL container;

@@ -22,18 +22,10 @@
 namespace tarn {
 namespace {
 
+using testing::NamesIn;
 using testing::ReadFile;
 using testing::ScratchDir;
 using testing::WriteFile;
-
-std::vector<std::string> NamesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // The pid of a process that has ended and been reaped.
 pid_t GonePid() {
