@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "game/planner/PlannerField.h"
+
 namespace tarn::planner {
 
 using namespace tarn::game;
@@ -67,6 +69,15 @@ bool Passed(const Waypoint& w, const GameState& state, const GameState& start) {
 
 std::optional<double> ScoreLine(const PlanOptions& options, const GameState& start,
                                 const GameState& state, std::size_t& waypoint) {
+    const Counters& counters = state.counters;
+    const double points = double(counters.Score) + 1000.0 * double(counters.Lives);
+    if (options.field != nullptr) {
+        const int distance = options.field->Distance(state);
+        if (distance == DistanceField::kUnreachable) {
+            return std::nullopt;
+        }
+        return -double(kChipSize) * distance + options.pointWorth * points;
+    }
     const std::vector<Waypoint>& route = options.route;
     while (waypoint + 1 < route.size() && Passed(route[waypoint], state, start)) {
         ++waypoint;
@@ -76,8 +87,6 @@ std::optional<double> ScoreLine(const PlanOptions& options, const GameState& sta
         return std::nullopt;
     }
     const Waypoint& w = route[waypoint];
-    const Counters& counters = state.counters;
-    const double points = double(counters.Score) + 1000.0 * double(counters.Lives);
     return double(waypoint) * 100000.0 - std::abs(state.player.PlayerX - w.x) -
            1.5 * std::abs(*y - w.y) + options.pointWorth * points;
 }

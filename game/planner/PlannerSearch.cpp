@@ -366,9 +366,9 @@ class Search {
 }  // namespace
 
 PlanResult FindPlan(const PlanOptions& options, const GameState& start) {
-    if (options.route.empty() || options.beam == 0 || options.macro <= 0) {
+    if ((options.route.empty() && options.field == nullptr) || options.beam == 0 || options.macro <= 0) {
         PlanResult result;
-        result.failure = "a plan needs a route, a beam and a macro of at least one";
+        result.failure = "a plan needs a route or a field, a beam and a macro of at least one";
         return result;
     }
     Search search(options, start);

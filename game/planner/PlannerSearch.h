@@ -44,8 +44,13 @@ struct Waypoint {
     bool changes = false;
 };
 
+class DistanceField;
+
 struct PlanOptions {
+    // What the search heads for: the waypoints of a route in turn, or, when field is set,
+    // the least distance to a goal in the field (the route may then be empty).
     std::vector<Waypoint> route;
+    const DistanceField* field = nullptr;
     int macro = 4;           // frames each choice of keys is held
     std::size_t beam = 200;  // lines of play kept after each choice
     int goal = 1;  // the goal the plan must reach (a clear through the other fails); 0: either
