@@ -1,11 +1,12 @@
-// Turns the document into the planner's start state and a route of waypoints, runs the
-// search and words the result.
+// Turns the document into the planner's start state, distance fields and routes of
+// waypoints, runs the searches in turn and words the result.
 #include "editor/doc/ClearabilitySearch.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "editor/doc/GoalReach.h"
+#include "game/planner/PlannerField.h"
 #include "game/planner/PlannerStage.h"
 
 namespace tarn::editor {
@@ -16,6 +17,16 @@ constexpr int kWaypointSpacing = 6;
 // The count-down takes a thirtieth of a unit for each frame played, so a second costs two
 // units at 60 frames a second: a limit of T units lasts T x fps / 2 frames.
 constexpr int kMaxFramesCap = 60 * 60 * 10;
+// The share of the bounds a try of the distance field gets, against 1 for a try along
+// waypoints: the field finds most clears, the waypoints are a last resort.
+constexpr int kFieldWeight = 4;
+
+struct Try {
+    const planner::DistanceField* field;  // heads for the goal by the field when set
+    std::vector<planner::Waypoint> route;
+    bool power;
+    int weight;
+};
 
 // Standing cells along the path, spaced out, ending at the goal.
 std::vector<planner::Waypoint> RouteAlong(const StageMap& map,
@@ -44,36 +55,45 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
     const GameStageText text = ReadGameStage(WriteStageText(doc.ToFields()));
     const int column = text.PlayerX / kChipSize;
     const int row = text.PlayerY / kChipSize;
-    // Straight for each goal the start can reach without the power key, as most stage
-    // replays were planned; then along the rough paths' waypoints with it. The tries share
-    // the bounds in equal parts.
-    struct Try {
-        std::vector<planner::Waypoint> route;
-        bool power;
-    };
-    std::vector<Try> tries;
     std::vector<std::vector<std::pair<int, int>>> paths;
     for (Chip goal : {Chip::Goal1, Chip::Goal2}) {
         auto path = GoalPath(doc.EditMap, column, row, goal);
         if (!path.empty()) {
-            const auto [goalColumn, goalRow] = path.back();
-            tries.push_back({{{goalColumn * kChipSize, goalRow * kChipSize, 16, false}}, false});
             paths.push_back(std::move(path));
         }
     }
-    if (tries.empty()) {
+    if (paths.empty()) {
         result.message = "no clear found within 0 states";
         return result;
     }
+    const planner::GameState start = planner::StartOfStage(text, bounds.lowSpec);
+    // A portfolio, tried in turn: the distance field without the power key and with it,
+    // then straight for each goal and along the rough paths' waypoints with the power key.
+    // Each try may run until its share of the bounds (its weight) is used up, counted from
+    // the start, so a try that gives up early leaves its time to the next.
+    const planner::DistanceField walking(start, 0, false);
+    const planner::DistanceField powered(start, 0, true);
+    std::vector<Try> tries = {{&walking, {}, false, kFieldWeight},
+                              {&powered, {}, true, kFieldWeight}};
     for (const auto& path : paths) {
-        tries.push_back({RouteAlong(doc.EditMap, path), true});
+        const auto [goalColumn, goalRow] = path.back();
+        tries.push_back(
+            {nullptr, {{goalColumn * kChipSize, goalRow * kChipSize, 16, false}}, false, 1});
+    }
+    for (const auto& path : paths) {
+        tries.push_back({nullptr, RouteAlong(doc.EditMap, path), true, 1});
+    }
+    int totalWeight = 0;
+    for (const Try& t : tries) {
+        totalWeight += t.weight;
     }
     const auto started = std::chrono::steady_clock::now();
-    const planner::GameState start = planner::StartOfStage(text, bounds.lowSpec);
     planner::PlanResult plan;
     std::uint64_t statesBefore = 0;
+    int weightBefore = 0;
     for (std::size_t i = 0; i < tries.size() && !plan.found && !plan.cancelled; ++i) {
         planner::PlanOptions options;
+        options.field = tries[i].field;
         options.route = tries[i].route;
         options.power = tries[i].power;
         options.goal = 0;
@@ -83,10 +103,13 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
             std::clamp(int(text.TimeLeft * options.fps / 2) + options.fps, 60, kMaxFramesCap);
         options.reportEvery = 0;
         options.cancel = cancel;
-        // Each try may run until its share of the time and states is used up.
-        const auto share = std::uint64_t(i + 1);
-        options.deadline = started + bounds.time * std::int64_t(share) / std::int64_t(tries.size());
-        const std::uint64_t stateShare = bounds.maxStates * share / tries.size();
+        weightBefore += tries[i].weight;
+        options.deadline =
+            started + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                          bounds.time * weightBefore) /
+                          totalWeight;
+        const std::uint64_t stateShare =
+            bounds.maxStates * std::uint64_t(weightBefore) / std::uint64_t(totalWeight);
         options.maxStates =
             bounds.maxStates == 0 ? 0 : std::max(stateShare, statesBefore + 1) - statesBefore;
         options.memoryLimit = bounds.memory;

@@ -28,13 +28,43 @@ bool Stage::Passable(int column, int row) const {
 void Stage::SetChip(int column, int row, std::int32_t code) {
     if (InsideArrays(column, row)) {
         ChipMap[std::size_t(row)][std::size_t(column)] = code;
+        ++Edits;
     }
 }
 
 void Stage::SetPassable(int column, int row, bool passable) {
     if (InsideArrays(column, row)) {
         PassMap[std::size_t(row)][std::size_t(column)] = passable ? -1 : 0;
+        ++Edits;
     }
+}
+
+void CopyAllButMaps(GameState& to, const GameState& from) {
+    Stage& a = to.stage;
+    const Stage& b = from.stage;
+    a.ObjKind = b.ObjKind;
+    a.ObjX = b.ObjX;
+    a.ObjY = b.ObjY;
+    a.ObjDX = b.ObjDX;
+    a.ObjDY = b.ObjDY;
+    a.ObjActive = b.ObjActive;
+    a.ObjCount = b.ObjCount;
+    a.Edits = b.Edits;
+    a.BackgroundName = b.BackgroundName;
+    a.StageName = b.StageName;
+    a.CurrentStage = b.CurrentStage;
+    a.NextStage = b.NextStage;
+    a.NextStage2 = b.NextStage2;
+    to.lowSpec = from.lowSpec;
+    to.player = from.player;
+    to.counters = from.counters;
+    to.loop = from.loop;
+    to.bindings = from.bindings;
+    to.keys = from.keys;
+    to.TargetFps = from.TargetFps;
+    to.ColorDepth = from.ColorDepth;
+    to.ConfigNo = from.ConfigNo;
+    to.KeyTable = from.KeyTable;
 }
 
 const char* OutcomeText(Outcome outcome) {

@@ -214,9 +214,8 @@ DistanceField::DistanceField(const GameState& start, int goal, bool power)
     std::priority_queue<Entry, std::vector<Entry>, std::greater<>> queue;
     for (int r = 0; r < kMapRows; ++r) {
         for (int c = 0; c < kMapColumns; ++c) {
-            const bool wanted =
-                (goal != 2 && model.Holds(c, r, Chip::Goal1)) ||
-                (goal != 1 && model.Holds(c, r, Chip::Goal2));
+            const bool wanted = (goal != 2 && model.Holds(c, r, Chip::Goal1)) ||
+                                (goal != 1 && model.Holds(c, r, Chip::Goal2));
             for (int dr = 0; wanted && dr <= 1 && r - dr >= 0; ++dr) {
                 for (int mode = 0; mode < kModes; ++mode) {
                     distance_[std::size_t(Node(mode, c, r - dr))] = 0;

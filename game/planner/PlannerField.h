@@ -41,9 +41,9 @@ class DistanceField {
     int At(int mode, int column, int row) const;
     int Rising(int climb) const { return climb <= 0 ? kFall : 1 + climb; }
 
-    std::vector<std::uint8_t> supported_;  // per cell: something to stand on
+    std::vector<std::uint8_t> supported_;      // per cell: something to stand on
     std::vector<std::pair<int, int>> bricks_;  // breakable blocks at the start
-    std::vector<int> distance_;            // per node
+    std::vector<int> distance_;                // per node
 };
 
 }  // namespace tarn::planner

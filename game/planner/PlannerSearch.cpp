@@ -1,6 +1,7 @@
-// The planner's beam search. Each step copies every kept line of play once per action,
-// runs the action's frames, and keeps the best children. Only two pools of states live at
-// a time; the lines themselves are kept as (parent, action) pairs per step.
+// The planner's beam search. Each step plays every action from every kept line of play in
+// a scratch state, scores the children, and plays the best again into the next pool of
+// kept lines. Only two pools of states live at a time; the lines themselves are kept as
+// (parent, action) pairs per step.
 #include "game/planner/PlannerSearch.h"
 
 #include <algorithm>
@@ -110,8 +111,6 @@ class SilentServices : public FrameServices {
 
 struct Slot {
     GameState state;
-    int parent = -1;  // index of the parent among the previous step's kept lines
-    int action = 0;
     std::size_t waypoint = 0;
     double score = 0;
 };
@@ -122,22 +121,34 @@ struct Choice {
     int x, y;  // where the line's player was after the step
 };
 
+// A child line of play as Select sees it; only the chosen ones are played again into
+// kept states, so a step copies a whole state once per kept line, not once per child.
+struct Candidate {
+    int parent;
+    int action;
+    std::size_t waypoint;
+    double score;
+    std::size_t key;
+    int x, y;
+    bool standing;
+};
+
 std::size_t Mix(std::size_t h, std::int64_t value) {
     return (h ^ std::size_t(value)) * 1099511628211ull;
 }
 
 // Lines of play that cannot be told apart by what happens next share a key.
-std::size_t KeyOf(const Slot& slot) {
-    const Player& p = slot.state.player;
+std::size_t KeyOf(const GameState& state, std::size_t waypoint) {
+    const Player& p = state.player;
     std::size_t h = 14695981039346656037ull;
     for (std::int64_t v :
          {std::int64_t(p.PlayerX), std::int64_t(p.PlayerY), std::int64_t(p.JumpState),
           std::int64_t(p.JumpFrame), std::int64_t(p.JumpArmed), std::int64_t(p.JumpPower),
           std::int64_t(p.OnLift), std::int64_t(p.RunSpeed), std::int64_t(p.PowerUntil),
-          std::int64_t(slot.waypoint), std::int64_t(slot.state.loop.StompChain)}) {
+          std::int64_t(waypoint), std::int64_t(state.loop.StompChain)}) {
         h = Mix(h, v);
     }
-    const Stage& st = slot.state.stage;
+    const Stage& st = state.stage;
     for (std::size_t i = 0; i < std::size_t(st.ObjCount); ++i) {
         h = Mix(h, std::int64_t(st.ObjKind[i]));
         h = Mix(h, std::int64_t(st.ObjX[i]) * 4096 + st.ObjY[i]);
@@ -148,7 +159,7 @@ std::size_t KeyOf(const Slot& slot) {
 
 // The beam, narrowed so that the kept lines and their children fit the memory limit.
 std::size_t BeamWithin(const PlanOptions& options, std::size_t actions) {
-    const std::size_t perLine = sizeof(Slot) * (actions + 1);
+    const std::size_t perLine = 2 * sizeof(Slot) + sizeof(Candidate) * actions;
     return std::max<std::size_t>(1, std::min(options.beam, options.memoryLimit / perLine));
 }
 
@@ -163,7 +174,8 @@ class Search {
           startNext_(start.stage.NextStage),
           beam_(BeamWithin(options, actions_.size())) {
         kept_.resize(beam_);
-        children_.resize(beam_ * actions_.size());
+        next_.resize(beam_);
+        candidates_.reserve(beam_ * actions_.size());
         kept_[0].state = start;
         for (int frame = 1; frame < kPlanFirstFrame; ++frame) {
             RunFrame(kept_[0].state, {}, frame);
@@ -197,7 +209,7 @@ class Search {
                 result.failure = "every line of play died by frame " + std::to_string(Frame(step));
                 return result;
             }
-            Select(born);
+            Select(born, step);
             if (options_.reportEvery > 0 && step % options_.reportEvery == 0) {
                 const Slot& best = kept_[0];
                 const Player& p = best.state.player;
@@ -235,51 +247,67 @@ class Search {
         return (options_.goal == 2) == goal2;
     }
 
+    // The parent's state in the scratch state: its maps are copied only when the scratch
+    // holds another line's maps, or its own changed by the last action played.
+    void Restore(std::size_t parent) {
+        const GameState& from = kept_[parent].state;
+        if (scratchParent_ == parent && scratch_.stage.Edits == from.stage.Edits) {
+            CopyAllButMaps(scratch_, from);
+        } else {
+            scratch_ = from;
+            scratchParent_ = parent;
+        }
+    }
+
+    // Holds the action's keys for a step from its first frame; returns the frame after the
+    // last one played (the step ends early with the line's outcome).
+    int Play(GameState& state, std::size_t action, int step) {
+        int frame = Frame(step);
+        for (int f = 0; f < options_.macro; ++f, ++frame) {
+            RunFrame(state, actions_[action].keys, frame);
+            if (state.loop.outcome != Outcome::None) {
+                break;
+            }
+        }
+        return frame;
+    }
+
     // Plays every action from every kept line; returns the number of living children.
     std::size_t Expand(int step, PlanResult& result) {
-        std::size_t born = 0;
+        candidates_.clear();
         for (std::size_t n = 0; n < alive_; ++n) {
             for (std::size_t a = 0; a < actions_.size(); ++a) {
-                Slot& child = children_[born];
-                child.state = kept_[n].state;
-                child.parent = int(n);
-                child.action = int(a);
-                child.waypoint = kept_[n].waypoint;
-                int frame = Frame(step);
-                for (int f = 0; f < options_.macro; ++f, ++frame) {
-                    RunFrame(child.state, actions_[a].keys, frame);
-                    if (child.state.loop.outcome != Outcome::None) {
-                        break;
-                    }
-                }
-                const Outcome outcome = child.state.loop.outcome;
+                Restore(n);
+                const int frame = Play(scratch_, a, step);
+                const Outcome outcome = scratch_.loop.outcome;
                 if (outcome == Outcome::Dead ||
-                    (outcome == Outcome::Clear && !WantedGoal(child.state))) {
+                    (outcome == Outcome::Clear && !WantedGoal(scratch_))) {
                     continue;
                 }
                 if (outcome == Outcome::Clear) {
-                    Finish(step, child, frame, result);
-                    return born;
+                    Finish(step, int(n), int(a), scratch_, frame, result);
+                    return candidates_.size();
                 }
-                const std::optional<double> score =
-                    ScoreLine(options_, start_, child.state, child.waypoint);
+                std::size_t waypoint = kept_[n].waypoint;
+                const std::optional<double> score = ScoreLine(options_, start_, scratch_, waypoint);
                 if (!score) {
                     continue;
                 }
-                child.score = *score;
-                ++born;
+                const Player& p = scratch_.player;
+                candidates_.push_back({int(n), int(a), waypoint, *score, KeyOf(scratch_, waypoint),
+                                       p.PlayerX, p.PlayerY, Standing(p)});
             }
         }
-        return born;
+        return candidates_.size();
     }
 
-    void Finish(int step, const Slot& last, int clearFrame, PlanResult& result) {
+    void Finish(int step, int parent, int action, const GameState& last, int clearFrame,
+                PlanResult& result) {
         std::vector<int> chosen(std::size_t(step) + 1);
-        chosen[std::size_t(step)] = last.action;
+        chosen[std::size_t(step)] = action;
         result.path.assign(std::size_t(step) + 2, {});
         result.path[0] = {start_.player.PlayerX, start_.player.PlayerY};
-        result.path[std::size_t(step) + 1] = {last.state.player.PlayerX, last.state.player.PlayerY};
-        int parent = last.parent;
+        result.path[std::size_t(step) + 1] = {last.player.PlayerX, last.player.PlayerY};
         for (int back = step - 1; back >= 0; --back) {
             const Choice& c = history_[std::size_t(back)][std::size_t(parent)];
             chosen[std::size_t(back)] = c.action;
@@ -301,11 +329,11 @@ class Search {
     // best lines standing on something, so that waiting (for a lift, for an enemy to pass)
     // survives a pit that greedier lines leap into and die in. Lines alike in every state
     // that matters, and crowds on one spot, are thinned out.
-    void Select(std::size_t born) {
+    void Select(std::size_t born, int step) {
         std::vector<std::size_t> order(born);
         std::iota(order.begin(), order.end(), std::size_t(0));
         std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return children_[a].score > children_[b].score;
+            return candidates_[a].score > candidates_[b].score;
         });
         std::vector<std::size_t> chosen;
         std::vector<bool> taken(born, false);
@@ -316,16 +344,15 @@ class Search {
                 if (chosen.size() >= limit) {
                     return;
                 }
-                const Slot& slot = children_[i];
-                if (taken[i] || (standingOnly && !Standing(slot.state.player))) {
+                const Candidate& c = candidates_[i];
+                if (taken[i] || (standingOnly && !c.standing)) {
                     continue;
                 }
-                if (!seen.insert(KeyOf(slot)).second) {
+                if (!seen.insert(c.key).second) {
                     taken[i] = true;
                     continue;
                 }
-                const Player& p = slot.state.player;
-                if (++crowd[long(p.PlayerX / 8) * 1000 + long(p.PlayerY / 8)] > 4) {
+                if (++crowd[long(c.x / 8) * 1000 + long(c.y / 8)] > 4) {
                     continue;
                 }
                 taken[i] = true;
@@ -337,14 +364,17 @@ class Search {
         std::vector<Choice> choices;
         choices.reserve(chosen.size());
         for (std::size_t k = 0; k < chosen.size(); ++k) {
-            Slot& from = children_[chosen[k]];
-            choices.push_back(
-                {from.parent, from.action, from.state.player.PlayerX, from.state.player.PlayerY});
-            kept_[k].state = from.state;
-            kept_[k].waypoint = from.waypoint;
-            kept_[k].score = from.score;
+            const Candidate& c = candidates_[chosen[k]];
+            choices.push_back({c.parent, c.action, c.x, c.y});
+            Slot& to = next_[k];
+            to.state = kept_[std::size_t(c.parent)].state;
+            Play(to.state, std::size_t(c.action), step);
+            to.waypoint = c.waypoint;
+            to.score = c.score;
         }
         history_.push_back(std::move(choices));
+        std::swap(kept_, next_);
+        scratchParent_ = kNoParent;
         alive_ = chosen.size();
     }
 
@@ -358,7 +388,11 @@ class Search {
     std::string startNext_;
     std::size_t beam_;
     std::vector<Slot> kept_;
-    std::vector<Slot> children_;
+    std::vector<Slot> next_;
+    std::vector<Candidate> candidates_;
+    static constexpr std::size_t kNoParent = std::size_t(-1);
+    GameState scratch_;
+    std::size_t scratchParent_ = kNoParent;
     std::size_t alive_ = 0;
     std::vector<std::vector<Choice>> history_;
 };
@@ -366,7 +400,8 @@ class Search {
 }  // namespace
 
 PlanResult FindPlan(const PlanOptions& options, const GameState& start) {
-    if ((options.route.empty() && options.field == nullptr) || options.beam == 0 || options.macro <= 0) {
+    if ((options.route.empty() && options.field == nullptr) || options.beam == 0 ||
+        options.macro <= 0) {
         PlanResult result;
         result.failure = "a plan needs a route or a field, a beam and a macro of at least one";
         return result;
