@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "editor/doc/GoalReach.h"
 #include "game/planner/PlannerField.h"
@@ -17,16 +18,28 @@ constexpr int kWaypointSpacing = 6;
 // The count-down takes a thirtieth of a unit for each frame played, so a second costs two
 // units at 60 frames a second: a limit of T units lasts T x fps / 2 frames.
 constexpr int kMaxFramesCap = 60 * 60 * 10;
-// The share of the bounds a try of the distance field gets, against 1 for a try along
+// The shares of the bounds a try of the distance field gets, against 1 for a try along
 // waypoints: the field finds most clears, the waypoints are a last resort.
-constexpr int kFieldWeight = 4;
+constexpr int kFirstWeight = 4;
+constexpr int kFieldWeight = 2;
 
 struct Try {
-    const planner::DistanceField* field;  // heads for the goal by the field when set
+    int fieldGoal;  // heads for this goal by the distance field; 0: along the route
     std::vector<planner::Waypoint> route;
     bool power;
     int weight;
 };
+
+// Names a try for the result.
+std::string Strategy(const Try& t, bool lowSpec) {
+    std::string name = t.fieldGoal != 0 ? "distance field to goal " + std::to_string(t.fieldGoal)
+                       : t.route.size() == 1 ? "straight for the goal"
+                                             : "waypoints along the rough path";
+    if (t.power) {
+        name += ", power key";
+    }
+    return lowSpec ? name + " (low-spec)" : name;
+}
 
 // Standing cells along the path, spaced out, ending at the goal.
 std::vector<planner::Waypoint> RouteAlong(const StageMap& map,
@@ -55,33 +68,39 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
     const GameStageText text = ReadGameStage(WriteStageText(doc.ToFields()));
     const int column = text.PlayerX / kChipSize;
     const int row = text.PlayerY / kChipSize;
-    std::vector<std::vector<std::pair<int, int>>> paths;
-    for (Chip goal : {Chip::Goal1, Chip::Goal2}) {
-        auto path = GoalPath(doc.EditMap, column, row, goal);
+    struct GoalWay {
+        int goal;
+        std::vector<std::pair<int, int>> path;
+    };
+    std::vector<GoalWay> ways;
+    for (int goal : {1, 2}) {
+        auto path = GoalPath(doc.EditMap, column, row, goal == 1 ? Chip::Goal1 : Chip::Goal2);
         if (!path.empty()) {
-            paths.push_back(std::move(path));
+            ways.push_back({goal, std::move(path)});
         }
     }
-    if (paths.empty()) {
+    if (ways.empty()) {
         result.message = "no clear found within 0 states";
         return result;
     }
     const planner::GameState start = planner::StartOfStage(text, bounds.lowSpec);
-    // A portfolio, tried in turn: the distance field without the power key and with it,
-    // then straight for each goal and along the rough paths' waypoints with the power key.
-    // Each try may run until its share of the bounds (its weight) is used up, counted from
-    // the start, so a try that gives up early leaves its time to the next.
-    const planner::DistanceField walking(start, 0, false);
-    const planner::DistanceField powered(start, 0, true);
-    std::vector<Try> tries = {{&walking, {}, false, kFieldWeight},
-                              {&powered, {}, true, kFieldWeight}};
-    for (const auto& path : paths) {
-        const auto [goalColumn, goalRow] = path.back();
-        tries.push_back(
-            {nullptr, {{goalColumn * kChipSize, goalRow * kChipSize, 16, false}}, false, 1});
+    // A portfolio, tried in turn: the distance field to each goal the start can reach,
+    // without the power key and then with it; then straight for each goal, and along the
+    // rough paths' waypoints with the power key. Each try may run until its share of the
+    // bounds (its weight, the first try's the largest) is used up, counted from the start,
+    // so a try that gives up early leaves its time to the next.
+    std::vector<Try> tries;
+    for (bool power : {false, true}) {
+        for (const GoalWay& way : ways) {
+            tries.push_back({way.goal, {}, power, tries.empty() ? kFirstWeight : kFieldWeight});
+        }
     }
-    for (const auto& path : paths) {
-        tries.push_back({nullptr, RouteAlong(doc.EditMap, path), true, 1});
+    for (const GoalWay& way : ways) {
+        const auto [goalColumn, goalRow] = way.path.back();
+        tries.push_back({0, {{goalColumn * kChipSize, goalRow * kChipSize, 16, false}}, false, 1});
+    }
+    for (const GoalWay& way : ways) {
+        tries.push_back({0, RouteAlong(doc.EditMap, way.path), true, 1});
     }
     int totalWeight = 0;
     for (const Try& t : tries) {
@@ -91,9 +110,14 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
     planner::PlanResult plan;
     std::uint64_t statesBefore = 0;
     int weightBefore = 0;
-    for (std::size_t i = 0; i < tries.size() && !plan.found && !plan.cancelled; ++i) {
+    std::size_t i = 0;
+    for (; i < tries.size() && !plan.found && !plan.cancelled; ++i) {
         planner::PlanOptions options;
-        options.field = tries[i].field;
+        std::optional<planner::DistanceField> field;
+        if (tries[i].fieldGoal != 0) {
+            field.emplace(start, tries[i].fieldGoal, tries[i].power);
+            options.field = &*field;
+        }
         options.route = tries[i].route;
         options.power = tries[i].power;
         options.goal = 0;
@@ -131,6 +155,7 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
         result.clearFrame = plan.clearFrame;
         result.replay = planner::ReplayText(plan, 0);
         result.route = plan.path;
+        result.strategy = Strategy(tries[i - 1], bounds.lowSpec);
         result.message = "クリアできます：" + std::to_string(plan.clearFrame) + " フレーム（" +
                          std::to_string(plan.states) + " 状態を調べました）";
     } else if (plan.cancelled) {

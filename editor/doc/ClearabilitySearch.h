@@ -35,6 +35,7 @@ struct ClearabilityResult {
     std::vector<std::pair<int, int>> route;  // the player's top-left corner in map pixels
     std::uint64_t states = 0;                // lines of play tried
     std::string message;                     // UTF-8, for the panel
+    std::string strategy;                    // which of the searches tried found the clear
 };
 
 // Progress: the frame reached of the most the time limit allows, and the states tried.
