@@ -38,6 +38,22 @@ TEST(ClearabilitySearch, ClearsASmallStageWithAReplayAndARoute) {
     EXPECT_EQ(result.route.front(), std::make_pair(3 * kChipSize, 29 * kChipSize));
     EXPECT_NE(result.message.find(std::to_string(result.clearFrame) + " フレーム"),
               std::string::npos);
+    EXPECT_EQ(result.strategy, "distance field to goal 1");
+}
+
+TEST(ClearabilitySearch, ABrickFloorOverTheGoalIsCrushedWithThePowerKey) {
+    StageDocument doc = SmallStage();
+    doc.SetCell(20, 29, Code(Chip::Empty));
+    for (int column = 0; column < kMapColumns; ++column) {
+        doc.SetCell(column, 34, Code(Chip::UnbreakableBlock));
+    }
+    for (int column = 6; column < 16; ++column) {
+        doc.SetCell(column, 30, Code(Chip::BreakableBlock));
+    }
+    doc.SetCell(10, 33, Code(Chip::Goal1));
+    const ClearabilityResult result = SearchForClear(doc, Quick(), nullptr, nullptr);
+    ASSERT_TRUE(result.found) << result.message;
+    EXPECT_EQ(result.strategy, "distance field to goal 1, power key");
 }
 
 TEST(ClearabilitySearch, PlansForTheLowSpecBuildWhenAsked) {
