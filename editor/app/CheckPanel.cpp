@@ -104,6 +104,10 @@ void CheckPanel::ProblemActivated(QListWidgetItem* item) {
     const CheckProblem& problem = problems_[std::size_t(index)];
     if (problem.HasCell()) {
         ShowCell(problem.column, problem.row);
+        // Selected, as pasted cells are: ready to be copied, cut or painted over.
+        window_.DrawModeList()->setCurrentIndex(kSelectMode);
+        window_.Canvas()->SetSelection(
+            CellRange{problem.column, problem.row, problem.column, problem.row});
     } else {
         overlay_->MarkCell(std::nullopt);
     }

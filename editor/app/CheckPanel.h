@@ -1,6 +1,6 @@
 // The 「チェック」 dock (F7): the stage's problems, kept current while it is shown. A
-// double-click on a problem scrolls the map to its cell and frames it, or puts the
-// cursor in the property field it is about.
+// double-click on a problem scrolls the map to its cell, frames it and selects it (in
+// the selection mode), or puts the cursor in the property field it is about.
 #pragma once
 
 #include <QDockWidget>

@@ -1,5 +1,5 @@
 // The check panel in the window: F7 shows it, it lists the stage's problems, and a
-// double-click scrolls to a problem's cell and frames it, or focuses its field.
+// double-click scrolls to a problem's cell, frames and selects it, or focuses its field.
 #include "editor/app/CheckPanel.h"
 
 #include <QAction>
@@ -58,6 +58,13 @@ TEST_F(CheckPanelTest, DoubleClickScrollsToTheProblemsCellAndFramesIt) {
     // The cell is now inside the viewport.
     const QPoint cell = Canvas()->mapTo(window.Viewport(), QPoint(150 * 10 + 5, 39 * 10 + 5));
     EXPECT_TRUE(window.Viewport()->rect().contains(cell));
+    // And selected, in the selection mode, so Ctrl+C copies it.
+    EXPECT_EQ(window.DrawModeList()->currentIndex(), kSelectMode);
+    ASSERT_TRUE(Canvas()->Selection().has_value());
+    EXPECT_EQ(Canvas()->Selection()->firstColumn, 150);
+    EXPECT_EQ(Canvas()->Selection()->firstRow, 39);
+    EXPECT_EQ(Canvas()->Selection()->lastColumn, 150);
+    EXPECT_EQ(Canvas()->Selection()->lastRow, 39);
 }
 
 TEST_F(CheckPanelTest, DoubleClickOnAFieldProblemFocusesTheField) {
@@ -74,6 +81,7 @@ TEST_F(CheckPanelTest, DoubleClickOnAFieldProblemFocusesTheField) {
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
     EXPECT_TRUE(focus == times || times->isAncestorOf(focus));
+    EXPECT_FALSE(Canvas()->Selection().has_value());
 }
 
 }  // namespace
