@@ -1,11 +1,12 @@
 // The clearability check: asks the replay planner for a key script that clears the stage
-// as it is being edited, within its time limit, along the way the generous goal search
-// (GoalReach.h) finds. The search is bounded by time, by states tried and by memory; it
-// can be cancelled from another thread and reports its progress.
+// as it is being edited, within its time limit, for each goal the generous goal search
+// (GoalReach.h) can reach: led by the planner's distance field, then along waypoints. The
+// searches share bounds of time, states tried and memory; they can be cancelled from
+// another thread and report their progress.
 //
-// What "none found" means: the search looks at a narrow beam of lines of play steered
-// towards waypoints, not at every key sequence, so a stage it does not clear may still be
-// clearable. A found script is a proof: it clears the stage under the real rules.
+// What "none found" means: the search looks at a narrow beam of lines of play, not at
+// every key sequence, so a stage it does not clear may still be clearable. A found script
+// is a proof: it clears the stage under the real rules.
 #pragma once
 
 #include <atomic>
