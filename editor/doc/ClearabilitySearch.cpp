@@ -30,14 +30,15 @@ struct Try {
     int weight;
 };
 
-// Names a try for the result.
-std::string Strategy(const Try& t, bool lowSpec) {
+// Names a try for the result, and the goal its clear went through.
+std::string Strategy(const Try& t, bool lowSpec, int goal) {
     std::string name = t.fieldGoal != 0 ? "distance field to goal " + std::to_string(t.fieldGoal)
                        : t.route.size() == 1 ? "straight for the goal"
                                              : "waypoints along the rough path";
     if (t.power) {
         name += ", power key";
     }
+    name += "; through goal " + std::to_string(goal);
     return lowSpec ? name + " (low-spec)" : name;
 }
 
@@ -155,7 +156,7 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
         result.clearFrame = plan.clearFrame;
         result.replay = planner::ReplayText(plan, 0);
         result.route = plan.path;
-        result.strategy = Strategy(tries[i - 1], bounds.lowSpec);
+        result.strategy = Strategy(tries[i - 1], bounds.lowSpec, plan.goal);
         result.message = "クリアできます：" + std::to_string(plan.clearFrame) + " フレーム（" +
                          std::to_string(plan.states) + " 状態を調べました）";
     } else if (plan.cancelled) {

@@ -238,13 +238,13 @@ class Search {
     }
 
     // Goal 2 replaces the next stage by the one it names.
-    bool WantedGoal(const GameState& state) const {
-        if (options_.goal == 0) {
-            return true;
-        }
+    int GoalReached(const GameState& state) const {
         const bool goal2 =
             state.stage.NextStage == state.stage.NextStage2 && startNext_ != state.stage.NextStage2;
-        return (options_.goal == 2) == goal2;
+        return goal2 ? 2 : 1;
+    }
+    bool WantedGoal(const GameState& state) const {
+        return options_.goal == 0 || options_.goal == GoalReached(state);
     }
 
     // The parent's state in the scratch state: its maps are copied only when the scratch
@@ -315,6 +315,7 @@ class Search {
             parent = c.parent;
         }
         result.found = true;
+        result.goal = GoalReached(last);
         result.clearFrame = clearFrame;
         result.firstFrame = kPlanFirstFrame;
         for (std::size_t s = 0; s < chosen.size(); ++s) {

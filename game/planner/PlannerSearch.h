@@ -78,6 +78,7 @@ struct PlanResult {
     std::vector<std::vector<int>> keysFromFrame;  // keys held from frame firstFrame + i
     int firstFrame = 2;
     int clearFrame = 0;
+    int goal = 0;  // the goal the clear went through (as far as the next stage tells)
     std::string failure;
     // The player's top-left corner in map pixels at the start and after every step.
     std::vector<std::pair<int, int>> path;

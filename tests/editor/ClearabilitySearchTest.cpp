@@ -38,7 +38,7 @@ TEST(ClearabilitySearch, ClearsASmallStageWithAReplayAndARoute) {
     EXPECT_EQ(result.route.front(), std::make_pair(3 * kChipSize, 29 * kChipSize));
     EXPECT_NE(result.message.find(std::to_string(result.clearFrame) + " フレーム"),
               std::string::npos);
-    EXPECT_EQ(result.strategy, "distance field to goal 1");
+    EXPECT_EQ(result.strategy, "distance field to goal 1; through goal 1");
 }
 
 TEST(ClearabilitySearch, ABrickFloorOverTheGoalIsCrushedWithThePowerKey) {
@@ -53,7 +53,7 @@ TEST(ClearabilitySearch, ABrickFloorOverTheGoalIsCrushedWithThePowerKey) {
     doc.SetCell(10, 33, Code(Chip::Goal1));
     const ClearabilityResult result = SearchForClear(doc, Quick(), nullptr, nullptr);
     ASSERT_TRUE(result.found) << result.message;
-    EXPECT_EQ(result.strategy, "distance field to goal 1, power key");
+    EXPECT_EQ(result.strategy, "distance field to goal 1, power key; through goal 1");
 }
 
 TEST(ClearabilitySearch, PlansForTheLowSpecBuildWhenAsked) {

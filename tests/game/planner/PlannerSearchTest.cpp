@@ -46,6 +46,7 @@ TEST(PlannerSearch, FindsAScriptThatClearsASmallStage) {
     const PlanResult plan = FindPlan(GoalOnly(), SmallStage(false));
     ASSERT_TRUE(plan.found) << plan.failure;
     EXPECT_GT(plan.clearFrame, kPlanFirstFrame);
+    EXPECT_EQ(plan.goal, 1);
     EXPECT_EQ(plan.keysFromFrame.size(), std::size_t(plan.clearFrame - kPlanFirstFrame + 1));
     // The path runs from the start towards the goal.
     ASSERT_GE(plan.path.size(), 2U);
