@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
+#include <memory>
 
 #include "editor/doc/GoalReach.h"
 #include "game/planner/PlannerField.h"
@@ -24,7 +24,8 @@ constexpr int kFirstWeight = 4;
 constexpr int kFieldWeight = 2;
 
 struct Try {
-    int fieldGoal;  // heads for this goal by the distance field; 0: along the route
+    const planner::DistanceField* field;  // heads for fieldGoal by it when set
+    int fieldGoal;
     std::vector<planner::Waypoint> route;
     bool power;
     int weight;
@@ -32,7 +33,7 @@ struct Try {
 
 // Names a try for the result, and the goal its clear went through.
 std::string Strategy(const Try& t, bool lowSpec, int goal) {
-    std::string name = t.fieldGoal != 0 ? "distance field to goal " + std::to_string(t.fieldGoal)
+    std::string name = t.field != nullptr ? "distance field to goal " + std::to_string(t.fieldGoal)
                        : t.route.size() == 1 ? "straight for the goal"
                                              : "waypoints along the rough path";
     if (t.power) {
@@ -60,6 +61,52 @@ std::vector<planner::Waypoint> RouteAlong(const StageMap& map,
     return route;
 }
 
+struct GoalWay {
+    int goal;
+    std::vector<std::pair<int, int>> path;  // the generous goal search's rough path
+};
+
+// The searches to try in turn: the distance field to each goal the start can reach,
+// without the power key and then with it where the key shortens the way; then straight
+// for each goal, and along the rough paths' waypoints with the power key. A field that
+// knows no way from the start gets no try. Each try may run until its share of the bounds
+// (its weight, the first try's the largest) is used up, counted from the start, so a try
+// that gives up early leaves its time to the next. The fields tried are kept in fields.
+std::vector<Try> Portfolio(const StageMap& map, const planner::GameState& start,
+                           const std::vector<GoalWay>& ways,
+                           std::vector<std::unique_ptr<planner::DistanceField>>& fields) {
+    std::vector<Try> tries;
+    std::vector<int> walking(ways.size(), planner::DistanceField::kUnreachable);
+    for (bool power : {false, true}) {
+        for (std::size_t w = 0; w < ways.size(); ++w) {
+            auto field = std::make_unique<planner::DistanceField>(start, ways[w].goal, power);
+            const int distance = field->Distance(start);
+            if (!power) {
+                walking[w] = distance;
+            }
+            if (distance == planner::DistanceField::kUnreachable ||
+                (power && distance == walking[w])) {
+                continue;
+            }
+            tries.push_back({field.get(),
+                             ways[w].goal,
+                             {},
+                             power,
+                             tries.empty() ? kFirstWeight : kFieldWeight});
+            fields.push_back(std::move(field));
+        }
+    }
+    for (const GoalWay& way : ways) {
+        const auto [goalColumn, goalRow] = way.path.back();
+        tries.push_back(
+            {nullptr, 0, {{goalColumn * kChipSize, goalRow * kChipSize, 16, false}}, false, 1});
+    }
+    for (const GoalWay& way : ways) {
+        tries.push_back({nullptr, 0, RouteAlong(map, way.path), true, 1});
+    }
+    return tries;
+}
+
 }  // namespace
 
 ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBounds& bounds,
@@ -69,10 +116,6 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
     const GameStageText text = ReadGameStage(WriteStageText(doc.ToFields()));
     const int column = text.PlayerX / kChipSize;
     const int row = text.PlayerY / kChipSize;
-    struct GoalWay {
-        int goal;
-        std::vector<std::pair<int, int>> path;
-    };
     std::vector<GoalWay> ways;
     for (int goal : {1, 2}) {
         auto path = GoalPath(doc.EditMap, column, row, goal == 1 ? Chip::Goal1 : Chip::Goal2);
@@ -85,24 +128,8 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
         return result;
     }
     const planner::GameState start = planner::StartOfStage(text, bounds.lowSpec);
-    // A portfolio, tried in turn: the distance field to each goal the start can reach,
-    // without the power key and then with it; then straight for each goal, and along the
-    // rough paths' waypoints with the power key. Each try may run until its share of the
-    // bounds (its weight, the first try's the largest) is used up, counted from the start,
-    // so a try that gives up early leaves its time to the next.
-    std::vector<Try> tries;
-    for (bool power : {false, true}) {
-        for (const GoalWay& way : ways) {
-            tries.push_back({way.goal, {}, power, tries.empty() ? kFirstWeight : kFieldWeight});
-        }
-    }
-    for (const GoalWay& way : ways) {
-        const auto [goalColumn, goalRow] = way.path.back();
-        tries.push_back({0, {{goalColumn * kChipSize, goalRow * kChipSize, 16, false}}, false, 1});
-    }
-    for (const GoalWay& way : ways) {
-        tries.push_back({0, RouteAlong(doc.EditMap, way.path), true, 1});
-    }
+    std::vector<std::unique_ptr<planner::DistanceField>> fields;
+    const std::vector<Try> tries = Portfolio(doc.EditMap, start, ways, fields);
     int totalWeight = 0;
     for (const Try& t : tries) {
         totalWeight += t.weight;
@@ -114,11 +141,7 @@ ClearabilityResult SearchForClear(const StageDocument& doc, const ClearabilityBo
     std::size_t i = 0;
     for (; i < tries.size() && !plan.found && !plan.cancelled; ++i) {
         planner::PlanOptions options;
-        std::optional<planner::DistanceField> field;
-        if (tries[i].fieldGoal != 0) {
-            field.emplace(start, tries[i].fieldGoal, tries[i].power);
-            options.field = &*field;
-        }
+        options.field = tries[i].field;
         options.route = tries[i].route;
         options.power = tries[i].power;
         options.goal = 0;
