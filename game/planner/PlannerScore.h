@@ -24,10 +24,12 @@ std::optional<int> LandingY(const GameState& state);
 // on a cell, once that cell holds another chip than at the start.
 bool Passed(const Waypoint& w, const GameState& state, const GameState& start);
 
-// Moves `waypoint` past every waypoint the line has passed, then scores the line: 100000 per
-// waypoint passed, less its distance to the next one measured from where it will come down
-// (height counting half again), plus its points at options.pointWorth. None for a line with
-// nowhere to land.
+// With options.field, scores the line by the field: 16 pixels less for each move it is
+// from the goal, plus its points at options.pointWorth; none for a line the field knows no
+// way on from. Otherwise moves `waypoint` past every waypoint the line has passed, then
+// scores the line: 100000 per waypoint passed, less its distance to the next one measured
+// from where it will come down (height counting half again), plus its points at
+// options.pointWorth. None for a line with nowhere to land.
 std::optional<double> ScoreLine(const PlanOptions& options, const GameState& start,
                                 const GameState& state, std::size_t& waypoint);
 

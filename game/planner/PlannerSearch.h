@@ -2,7 +2,8 @@
 // clearability check): it plays the frame body exactly as the main
 // loop does (the same frame clock, the same time count-down) from a stage's start, tries a
 // few key combinations held for some frames at a time, and keeps the lines of play that come
-// closest to the next waypoint of a route, until one reaches the wanted goal.
+// closest to the next waypoint of a route, or to a goal by a distance field
+// (PlannerField.h), until one reaches the wanted goal.
 #pragma once
 
 #include <atomic>
