@@ -12,6 +12,7 @@
 #include <QSaveFile>
 
 #include "editor/app/MapDocument.h"
+#include "editor/app/PathText.h"
 #include "editor/app/UserDialogs.h"
 #include "editor/doc/RecoveryText.h"
 
@@ -168,9 +169,8 @@ bool SessionRecovery::OfferRecovery(UserDialogs& dialogs, const std::function<vo
             QFile::rename(path, path + QStringLiteral(".damaged"));
             continue;
         }
-        const QString name = stage->file.empty()
-                                 ? QStringLiteral("無題")
-                                 : QDir::toNativeSeparators(QString::fromStdString(stage->file));
+        const QString name = stage->file.empty() ? QStringLiteral("無題")
+                                                 : QDir::toNativeSeparators(PathText(stage->file));
         const QString when =
             QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
         const QString question =
