@@ -60,11 +60,12 @@ SessionRecovery::SessionRecovery(MapDocument& document, QString folder, QObject*
 SessionRecovery::~SessionRecovery() = default;
 
 QString SessionRecovery::RecoveryFolder() {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) {
-        base = QDir::homePath() + QStringLiteral("/.local/state");
+    std::filesystem::path base = PathFromBytes(qgetenv("XDG_STATE_HOME").toStdString());
+    if (base.empty() || base.is_relative()) {
+        base = PathFromBytes(qgetenv("HOME").toStdString()) / ".local/state";
     }
-    return base + QStringLiteral("/tarn2");
+    const std::filesystem::path folder = base / "tarn2";
+    return folder.is_absolute() && TextHoldsPath(folder) ? PathText(folder) : QString();
 }
 
 void SessionRecovery::NoteChange() {
@@ -106,7 +107,7 @@ bool SessionRecovery::EnsureOwnLock() {
     if (lock_) {
         return true;
     }
-    if (!QDir().mkpath(folder_)) {
+    if (folder_.isEmpty() || !QDir().mkpath(folder_)) {
         return false;
     }
     QFile::setPermissions(folder_,
@@ -140,6 +141,9 @@ bool SessionRecovery::Write(const std::string& text) {
 
 QStringList SessionRecovery::LeftBehind() const {
     QStringList found;
+    if (folder_.isEmpty()) {
+        return found;
+    }
     const QFileInfoList files = QDir(folder_).entryInfoList(
         {QStringLiteral("gridsmith-*.recovery")}, QDir::Files, QDir::Time);
     for (const QFileInfo& info : files) {
