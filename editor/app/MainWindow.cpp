@@ -63,12 +63,14 @@ class MainWindow::Ui : public EditorUi {
         return dialogs_.AskYesNoCancel(Q(kMessageTitle), Q(kSaveChangesQuestion));
     }
     std::string AskOpenFileName(const std::string& initialName, FileFilter filter) override {
-        return Chosen(
-            dialogs_.GetOpenFileName(folders_.Place(PathText(initialName)), Q(FilterText(filter))));
+        const QString proposed = folders_.Place(PathText(initialName));
+        return Chosen(dialogs_.GetOpenFileName(proposed, Q(FilterText(filter))), proposed,
+                      initialName);
     }
     std::string AskSaveFileName(const std::string& initialName, FileFilter filter) override {
-        return Chosen(
-            dialogs_.GetSaveFileName(folders_.Place(PathText(initialName)), Q(FilterText(filter))));
+        const QString proposed = folders_.Place(PathText(initialName));
+        return Chosen(dialogs_.GetSaveFileName(proposed, Q(FilterText(filter))), proposed,
+                      initialName);
     }
     bool AskYesNo(const std::string& question) override {
         return dialogs_.AskYesNo(Q(kMessageTitle), QString::fromStdString(question));
@@ -84,9 +86,16 @@ class MainWindow::Ui : public EditorUi {
     }
 
   private:
-    std::string Chosen(const QString& name) {
+    // The dialog shows a proposed name that is no UTF-8 with U+FFFD in it; taken as shown,
+    // it means the proposed file, not a new one named with those characters.
+    std::string Chosen(const QString& name, const QString& proposed, const std::string& initial) {
         folders_.Remember(name);
-        return name.isEmpty() ? std::string() : PathBytes(PathOfText(name));
+        if (name.isEmpty()) {
+            return {};
+        }
+        return name == proposed && PathFromBytes(initial).is_absolute()
+                   ? initial
+                   : PathBytes(PathOfText(name));
     }
     UserDialogs& dialogs_;
     DialogFolders& folders_;

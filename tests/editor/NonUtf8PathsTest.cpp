@@ -38,6 +38,17 @@ TEST_F(NonUtf8PathsTest, StageOpensAndIsSavedWhereItIs) {
     EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("\uFFFDt\uFFFD.tr2")));
 }
 
+// The save dialog shows the name with U+FFFD; taking it as shown saves the stage itself.
+TEST_F(NonUtf8PathsTest, SaveAsUnderTheNameAsShownKeepsTheStagesBytes) {
+    window.OpenStageFile(stage);
+    Doc().SetCell(5, 6, 2);
+    dialogs.names = {PathText(stage)};
+    window.SaveStageAs();
+    EXPECT_EQ(dialogs.offered.back(), PathText(stage));
+    EXPECT_EQ(ReadGameStage(ReadPlain(stage.string())).rows[6][5], 2);
+    EXPECT_EQ(tarn::testing::NamesIn(latin1), std::vector<std::string>{"\xe9t\xe9.tr2"});
+}
+
 TEST_F(NonUtf8PathsTest, RecentEntryKeepsTheBytesAcrossSessions) {
     window.OpenStageFile(stage);
     MainWindow next(EditorServices{dialogs, printer, launcher, settings, folder.path(), {}});
