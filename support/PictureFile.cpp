@@ -10,6 +10,7 @@
 
 #include "support/FileBytes.h"
 #include "support/JpegTables.h"
+#include "support/PngChunks.h"
 
 namespace tarn {
 
@@ -43,6 +44,9 @@ PictureStatus DecodePicture(const void* data, std::size_t size, Surface& picture
     // A JPEG file starts with its first marker (the decoder skips any number of FF bytes
     // before it); none of the formats the programs use starts with FF.
     if (bytes[0] == 0xFF && !JpegHuffmanTablesFit({bytes, size})) {
+        return PictureStatus::Unreadable;
+    }
+    if (!PngChunksFit({bytes, size})) {
         return PictureStatus::Unreadable;
     }
     // A header can claim any size, and some formats decode a short file as if the
