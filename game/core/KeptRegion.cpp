@@ -58,8 +58,12 @@ std::vector<PixelRect> Subtract(const PixelRect& a, const PixelRect& b) {
 }
 
 void KeptRegion::Start(bool layersCover) {
+    Start(layersCover, kReach);
+}
+
+void KeptRegion::Start(bool layersCover, const PixelRect& window) {
     active_ = allowed && layersCover;
-    window_ = kReach;
+    window_ = window.Clip(kReach);
     pins_ = {kTopWrapBand, kBottomWrapBand};
 }
 
