@@ -58,13 +58,17 @@ std::vector<PixelRect> Subtract(const PixelRect& a, const PixelRect& b) {
 }
 
 void KeptRegion::Start(bool layersCover) {
-    Start(layersCover, kReach);
+    active_ = allowed && layersCover;
+    window_ = kReach;
+    pins_ = {kTopWrapBand, kBottomWrapBand};
 }
 
-void KeptRegion::Start(bool layersCover, const PixelRect& window) {
-    active_ = allowed && layersCover;
+void KeptRegion::Start(bool layersCover, const PixelRect& window, const PixelRect& alsoKept) {
+    Start(layersCover);
     window_ = window.Clip(kReach);
-    pins_ = {kTopWrapBand, kBottomWrapBand};
+    if (const PixelRect pin = alsoKept.Clip(kReach); !pin.empty()) {
+        pins_.push_back(pin);
+    }
 }
 
 PixelRect KeptRegion::WindowFor(int viewX, int viewY) {

@@ -39,9 +39,10 @@ class KeptRegion {
     // Starts keeping after a fresh composition, when the whole picture is exact; `layersCover`
     // says whether the map layers cover everything the view can reach.
     void Start(bool layersCover);
-    // Starts keeping with only `window` and the pins exact (composed fresh from the map
-    // layers); the window composes the rest as it comes to it.
-    void Start(bool layersCover, const PixelRect& window);
+    // Starts keeping with only `window`, `alsoKept` and the wrap bands exact (composed fresh
+    // from the map layers); the window composes the rest as it comes to it. `alsoKept` stays
+    // pinned: a view that shows it before the window has followed the view finds it exact.
+    void Start(bool layersCover, const PixelRect& window, const PixelRect& alsoKept);
     void Stop() { active_ = false; }
     bool Active() const { return active_; }
 

@@ -119,7 +119,7 @@ void ComposeWhole(Layers& layers) {
     }
 }
 
-void ComposeAndStartKeeping(Layers& layers, int viewX, int viewY) {
+void ComposeAndStartKeeping(Layers& layers, const PixelRect& view, const PixelRect& shownFirst) {
     // A repair writes only where every layer has pixels; beyond that the picture keeps
     // what was drawn there, which only a frame by frame composition reproduces.
     const int width = kViewLimitX + kViewSpanX;
@@ -127,7 +127,8 @@ void ComposeAndStartKeeping(Layers& layers, int viewX, int viewY) {
     KeptRegion& kept = layers.kept;
     kept.Start(Covers(layers.BackPIC, width, height) && Covers(layers.MainV, width, height) &&
                    Covers(layers.MainMask, width, height) && Covers(layers.PBuffer, width, height),
-               KeptRegion::WindowFor(viewX, viewY));
+               KeptRegion::WindowFor(view.x, view.y),
+               KeptRegion::WindowFor(shownFirst.x, shownFirst.y));
     if (!kept.Active()) {
         ComposeWhole(layers);
         return;

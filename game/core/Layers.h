@@ -55,9 +55,10 @@ void RestoreKeepingPins(Layers& layers, int x, int y, int w, int h);
 void RestoreKeptArea(Layers& layers, int x, int y, int w, int h);
 
 // Composes PBuffer after a load from BackPIC, MainV and MainMask, and starts keeping it
-// exact around the view at (viewX, viewY): then only that window and the kept pins are
-// composed now, the rest as the view comes to it; else the whole picture.
-void ComposeAndStartKeeping(Layers& layers, int viewX, int viewY);
+// exact around `view` (the first frame's view) and around `shownFirst` (a view shown
+// before any frame moved it): then only those parts are composed now, the rest as the
+// view comes to it; else the whole picture.
+void ComposeAndStartKeeping(Layers& layers, const PixelRect& view, const PixelRect& shownFirst);
 
 // Draws a chip code's picture into MainV and its mask into MainMask at the cell.
 void RedrawCell(Layers& layers, const art::BuiltinPictures& art, int column, int row, int code);

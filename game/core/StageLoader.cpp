@@ -160,9 +160,14 @@ Failure StageLoader::ReadData(const std::string& name, const std::string& title,
         layers.PBuffer.height() != kMapHeight + kPBufferMargin) {
         layers.PBuffer.Reset(kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin);
     }
-    // The first frame shows the view where the player starts.
-    ComposeAndStartKeeping(layers, std::clamp(state.player.PlayerX - kViewFollowX, 0, kViewLimitX),
-                           std::clamp(state.player.PlayerY - kViewFollowY, 0, kViewLimitY));
+    // The first frame moves the view to the player; a frame that ends before that leaves
+    // it where a new main loop puts it.
+    const LoopState start;
+    ComposeAndStartKeeping(
+        layers,
+        {std::clamp(state.player.PlayerX - kViewFollowX, 0, kViewLimitX),
+         std::clamp(state.player.PlayerY - kViewFollowY, 0, kViewLimitY), kViewSpanX, kViewSpanY},
+        {start.ViewX, start.ViewY, kViewSpanX, kViewSpanY});
     return std::nullopt;
 }
 

@@ -159,8 +159,10 @@ TEST(ComposeAndStartKeeping, WhatIsKeptIsComposedAsTheWholeComposition) {
         Layers kept = MapLayers(pictures);
         Layers whole = kept;
         whole.kept.allowed = false;
-        ComposeAndStartKeeping(kept, viewX, viewY);
-        ComposeAndStartKeeping(whole, viewX, viewY);
+        const PixelRect view{viewX, viewY, kViewSpanX, kViewSpanY};
+        const PixelRect shownFirst{0, 0, kViewSpanX, kViewSpanY};
+        ComposeAndStartKeeping(kept, view, shownFirst);
+        ComposeAndStartKeeping(whole, view, shownFirst);
         ASSERT_TRUE(kept.kept.Active());
         EXPECT_FALSE(whole.kept.Active());
         Layers reference = whole;
@@ -169,6 +171,7 @@ TEST(ComposeAndStartKeeping, WhatIsKeptIsComposedAsTheWholeComposition) {
         std::vector<PixelRect> exact = kept.kept.Pins();
         exact.push_back(kept.kept.Window());
         EXPECT_EQ(kept.kept.Window(), KeptRegion::WindowFor(viewX, viewY));
+        EXPECT_EQ(exact[exact.size() - 2], KeptRegion::WindowFor(0, 0));
         for (const PixelRect& r : exact) {
             for (int y = r.y; y < r.y + r.h; ++y) {
                 ASSERT_TRUE(std::equal(kept.PBuffer.Row(y) + r.x, kept.PBuffer.Row(y) + r.x + r.w,
