@@ -119,6 +119,8 @@ void QuantizeToDepth(const Surface& src, Surface& dst, int depth) {
 
 namespace {
 
+// Stretches and converts each row in one pass, which the compiler turns into vector code
+// where the conversion is arithmetic (16 bits, none).
 template <typename Convert>
 void StretchRows(const Surface& src, int x, int y, Surface& view, Surface& presented,
                  Convert convert) {
@@ -133,6 +135,34 @@ void StretchRows(const Surface& src, int x, int y, Surface& view, Surface& prese
             v[2 * c + 1] = color;
             p[2 * c] = shown;
             p[2 * c + 1] = shown;
+        }
+        std::copy(v, v + kViewWidth, view.Row(2 * r + 1));
+        std::copy(p, p + kViewWidth, presented.Row(2 * r + 1));
+    }
+}
+
+// The 8-bit conversion looks colours up one at a time, which would keep the whole pass
+// from vector code: a row's table positions are worked out in vector code first, then
+// looked up, and the converted row is stretched as the 16-bit one is.
+void StretchRowsToPalette(const Surface& src, int x, int y, Surface& view, Surface& presented) {
+    const ToPalette palette;
+    std::array<std::uint32_t, kViewSpanX> index;
+    std::array<std::uint32_t, kViewSpanX> shown;
+    for (int r = 0; r < kViewSpanY; ++r) {
+        const std::uint32_t* in = src.Row(y + r) + x;
+        for (int c = 0; c < kViewSpanX; ++c) {
+            index[std::size_t(c)] = std::uint32_t(TableIndex(in[c]));
+        }
+        for (int c = 0; c < kViewSpanX; ++c) {
+            shown[std::size_t(c)] = palette.colors[palette.nearest[index[std::size_t(c)]]];
+        }
+        std::uint32_t* v = view.Row(2 * r);
+        std::uint32_t* p = presented.Row(2 * r);
+        for (int c = 0; c < kViewSpanX; ++c) {
+            v[2 * c] = in[c];
+            v[2 * c + 1] = in[c];
+            p[2 * c] = shown[std::size_t(c)];
+            p[2 * c + 1] = shown[std::size_t(c)];
         }
         std::copy(v, v + kViewWidth, view.Row(2 * r + 1));
         std::copy(p, p + kViewWidth, presented.Row(2 * r + 1));
@@ -155,7 +185,7 @@ void StretchViewAndQuantize(const Surface& src, int x, int y, Surface& view, Sur
         presented.Reset(kViewWidth, kViewHeight);
     }
     if (depth == 8) {
-        StretchRows(src, x, y, view, presented, ToPalette{});
+        StretchRowsToPalette(src, x, y, view, presented);
     } else if (depth == 16) {
         StretchRows(src, x, y, view, presented, [](std::uint32_t c) { return ToRgb565(c); });
     } else {
