@@ -3,7 +3,6 @@
 // without opening a window.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QSettings>
@@ -15,6 +14,7 @@
 #include "editor/app/GameLauncher.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/PagePrinter.h"
+#include "editor/app/PathText.h"
 #include "editor/app/QtJapanese.h"
 #include "editor/app/StagePicture.h"
 #include "editor/app/UserDialogs.h"
@@ -127,9 +127,8 @@ int main(int argc, char** argv) {
     InstallQtJapanese(app);
 
     std::string error;
-    const auto paths =
-        tarn::ChooseProgramPaths({}, QCoreApplication::applicationDirPath().toStdString(),
-                                 tarn::ReadFolderEnvironment(), error);
+    const auto paths = tarn::ChooseProgramPaths({}, tarn::ExecutableFolder(argv[0]),
+                                                tarn::ReadFolderEnvironment(), error);
     if (!paths) {
         std::fprintf(stderr, "Gridsmith: %s\n", error.c_str());
         return 1;
@@ -138,9 +137,9 @@ int main(int argc, char** argv) {
     // the system's temporary folder.
     const bool workFolderReady = tarn::PrepareWorkFolder(*paths, error);
     // An install keeps the user's stages in their own stage folders.
-    QString userStageFolder;
+    std::filesystem::path userStageFolder;
     if (paths->Installed() && tarn::MakeUserFolder(paths->UserStageRoot(), error)) {
-        userStageFolder = QString::fromStdString(paths->UserStageRoot().string());
+        userStageFolder = paths->UserStageRoot();
     }
 
     QtUserDialogs dialogs;
@@ -149,24 +148,27 @@ int main(int argc, char** argv) {
     // ~/.config/tarn2/Gridsmith.ini (or below $XDG_CONFIG_HOME).
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tarn2"),
                        QStringLiteral("Gridsmith"));
-    // A name typed in a shell means one in the shell's folder.
-    const std::string firstName =
-        positional.isEmpty() ? std::string()
-                             : QFileInfo(positional.front()).absoluteFilePath().toStdString();
-    EditorServices services{
-        dialogs,
-        printer,
-        launcher,
-        settings,
-        QString::fromStdString(paths->programFolder.string()),
-        firstName,
-        workFolderReady ? QString::fromStdString(paths->workFolder.string()) : QString(),
-        userStageFolder};
+    // A name typed in a shell means one in the shell's folder. Paths are taken from the
+    // command line's bytes: Qt's text of them loses what is no UTF-8.
+    std::error_code ignored;
+    const std::string firstName = positional.isEmpty()
+                                      ? std::string()
+                                      : PathBytes(std::filesystem::absolute(
+                                            raw.PathOf(positional.front().toStdString()), ignored));
+    EditorServices services{dialogs,
+                            printer,
+                            launcher,
+                            settings,
+                            paths->programFolder,
+                            firstName,
+                            workFolderReady ? paths->workFolder : std::filesystem::path(),
+                            userStageFolder};
     MainWindow window(services);
     dialogs.SetParent(&window);
     window.show();
     if (!window.OfferRecovery() && parser.isSet(openOption)) {
-        window.OpenStageFile(QFileInfo(parser.value(openOption)).absoluteFilePath());
+        window.OpenStageFile(std::filesystem::absolute(
+            raw.PathOf(parser.value(openOption).toStdString(), "--open"), ignored));
     }
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 
 #include "support/FileBytes.h"
 #include "support/JpegTables.h"
+#include "support/PngChunks.h"
 
 namespace tarn {
 
@@ -21,6 +22,8 @@ const char* Describe(PictureStatus status) {
             return "file not found";
         case PictureStatus::Unreadable:
             return "not a readable picture";
+        case PictureStatus::TooLarge:
+            return "picture too large: more than 4096 x 3072 pixels or 64 MB";
         case PictureStatus::WriteFailed:
             return "could not be written";
     }
@@ -28,7 +31,10 @@ const char* Describe(PictureStatus status) {
 }
 
 PictureStatus DecodePicture(const void* data, std::size_t size, Surface& picture) {
-    if (size == 0 || size > kMaxPictureFileBytes) {
+    if (size > kMaxPictureFileBytes) {
+        return PictureStatus::TooLarge;
+    }
+    if (size == 0) {
         return PictureStatus::Unreadable;
     }
     int width = 0;
@@ -40,11 +46,17 @@ PictureStatus DecodePicture(const void* data, std::size_t size, Surface& picture
     if (bytes[0] == 0xFF && !JpegHuffmanTablesFit({bytes, size})) {
         return PictureStatus::Unreadable;
     }
+    if (!PngChunksFit({bytes, size})) {
+        return PictureStatus::Unreadable;
+    }
     // A header can claim any size, and some formats decode a short file as if the
     // missing pixels were black: look at the size before memory is set aside for it.
     if (stbi_info_from_memory(bytes, int(size), &width, &height, &channels) == 0 || width <= 0 ||
-        height <= 0 || std::uint64_t(width) * std::uint64_t(height) > kMaxPicturePixels) {
+        height <= 0) {
         return PictureStatus::Unreadable;
+    }
+    if (std::uint64_t(width) * std::uint64_t(height) > kMaxPicturePixels) {
+        return PictureStatus::TooLarge;
     }
     stbi_uc* pixels = stbi_load_from_memory(bytes, int(size), &width, &height, &channels, 3);
     if (pixels == nullptr || width <= 0 || height <= 0) {
@@ -72,6 +84,7 @@ PictureStatus LoadPicture(const std::filesystem::path& path, Surface& picture) {
         case FileStatus::NotAFile:
             return PictureStatus::NotFound;
         case FileStatus::TooLarge:
+            return PictureStatus::TooLarge;
         case FileStatus::ReadFailed:
         case FileStatus::WriteFailed:
         case FileStatus::WriteProtected:

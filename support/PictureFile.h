@@ -9,14 +9,16 @@
 
 namespace tarn {
 
-enum class [[nodiscard]] PictureStatus{Ok, NotFound, Unreadable, WriteFailed};
+enum class [[nodiscard]] PictureStatus{Ok, NotFound, Unreadable, TooLarge, WriteFailed};
 
 const char* Describe(PictureStatus status);
 
-// Larger files and pictures are refused as unreadable: the largest the programs use is
-// 3200 x 960 pixels.
-inline constexpr std::size_t kMaxPictureFileBytes = std::size_t{256} << 20;
-inline constexpr std::uint64_t kMaxPicturePixels = std::uint64_t{1} << 26;
+// Larger files and pictures are refused as too large, before any pixel is decoded: a header
+// alone can claim any size. The largest picture the programs read is the chip sheet
+// bmp/std.bmp, 3200 x 960 pixels; four times that is allowed (as 4096 x 3072 would be),
+// and the file may hold it at 32 bits per pixel with room to spare.
+inline constexpr std::uint64_t kMaxPicturePixels = std::uint64_t{4096} * 3072;
+inline constexpr std::size_t kMaxPictureFileBytes = std::size_t{64} << 20;
 
 PictureStatus LoadPicture(const std::filesystem::path& path, Surface& picture);
 // Decodes a picture held in memory (any format LoadPicture reads).

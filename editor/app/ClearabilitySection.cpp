@@ -3,9 +3,6 @@
 #include "editor/app/ClearabilitySection.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointF>
@@ -15,8 +12,11 @@
 
 #include "editor/app/CanvasOverlay.h"
 #include "editor/app/MapDocument.h"
+#include "editor/app/PathText.h"
 #include "editor/app/UserDialogs.h"
 #include "editor/doc/SaveTargets.h"
+#include "support/FileBytes.h"
+#include "support/FileWords.h"
 
 namespace tarn::editor {
 namespace {
@@ -141,18 +141,18 @@ bool ClearabilitySection::SaveReplay() {
     }
     // Proposed beside the stage, named after it.
     const std::string& stage = document_.Doc().CurrentFile;
-    const QFileInfo info(QString::fromStdString(stage));
-    const QString proposed =
-        stage.empty() ? QStringLiteral("clear.rpl")
-                      : info.dir().filePath(info.completeBaseName() + QStringLiteral(".rpl"));
+    const QString proposed = stage.empty()
+                                 ? QStringLiteral("clear.rpl")
+                                 : PathText(PathFromBytes(stage).replace_extension(".rpl"));
     const QString name = dialogs_.GetSaveFileName(proposed, QString::fromUtf8(kReplayFilter));
     if (name.isEmpty()) {
         return false;
     }
+    const std::filesystem::path path = PathOfText(name);
     const QString title = QString::fromUtf8(kMessageTitle.data(), qsizetype(kMessageTitle.size()));
     // A replay never replaces a stage or a picture of one.
-    if (const auto problem = ExportTargetProblem(name.toStdString(), "リプレイ", ".rpl");
-        problem || IdentifyFile(PathFromUtf8(name.toStdString())) == FileKind::Bitmap) {
+    if (const auto problem = ExportTargetProblem(PathBytes(path), "リプレイ", ".rpl");
+        problem || IdentifyFile(path) == FileKind::Bitmap) {
         dialogs_.Inform(
             title,
             problem ? QString::fromStdString(*problem)
@@ -160,13 +160,12 @@ bool ClearabilitySection::SaveReplay() {
             Severity::Error);
         return false;
     }
-    QFile file(name);
-    const QByteArray bytes = QByteArray::fromStdString(result_.replay);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
+    FileReason why;
+    if (const FileStatus status = WriteFileAtomically(path, result_.replay, &why);
+        status != FileStatus::Ok) {
         dialogs_.Inform(title,
                         QStringLiteral("リプレイファイルを保存できませんでした。\n%1\n%2")
-                            .arg(name, file.errorString()),
+                            .arg(name, QString::fromStdString(DescribeFileJa(status, why))),
                         Severity::Error);
         return false;
     }

@@ -4,11 +4,45 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include "editor/app/PathText.h"
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace tarn::editor {
 namespace {
 
 constexpr int kStartMilliseconds = 10000;
 constexpr int kEndMilliseconds = 3000;
+
+#ifdef Q_OS_UNIX
+// The command as bytes, made ready before the fork: the child may only make
+// async-signal-safe calls.
+class ByteCommand {
+  public:
+    ByteCommand(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                const std::filesystem::path& folder)
+        : folder_(folder.native()), words_{program.native()} {
+        words_.insert(words_.end(), arguments.begin(), arguments.end());
+        for (std::string& word : words_) {
+            argv_.push_back(word.data());
+        }
+        argv_.push_back(nullptr);
+    }
+    // Returns only when the folder or the program could not be entered.
+    void Exec() const {
+        if (::chdir(folder_.c_str()) == 0) {
+            ::execv(argv_.front(), argv_.data());
+        }
+    }
+
+  private:
+    std::string folder_;
+    std::vector<std::string> words_;
+    std::vector<char*> argv_;
+};
+#endif
 
 }  // namespace
 
@@ -26,15 +60,40 @@ QtGameLauncher::~QtGameLauncher() {
     }
 }
 
-bool QtGameLauncher::Start(const QString& program, const QStringList& arguments,
-                           const QString& workingDirectory) {
-    const QFileInfo info(program);
-    if (Running() || !info.exists() || !info.isExecutable()) {
+bool QtGameLauncher::Start(const std::filesystem::path& program,
+                           const std::vector<std::string>& arguments,
+                           const std::filesystem::path& workingDirectory) {
+    std::error_code error;
+    if (Running() || !std::filesystem::is_regular_file(program, error)) {
         return false;
     }
-    process_->setProgram(program);
-    process_->setArguments(arguments);
-    process_->setWorkingDirectory(workingDirectory);
+#ifdef Q_OS_UNIX
+    if (::access(program.c_str(), X_OK) != 0) {
+        return false;
+    }
+    // QProcess names the program, its arguments and folder in text, which cannot hold
+    // every name; the child it forks enters the folder and starts the program from their
+    // bytes instead. Only when that fails does QProcess try the program by its text name,
+    // and a name text cannot hold then fails to start and is reported as such.
+    process_->setProgram(PathText(program));
+    process_->setArguments({});
+    process_->setWorkingDirectory({});
+    process_->setChildProcessModifier(
+        [command = std::make_shared<const ByteCommand>(program, arguments, workingDirectory)] {
+            command->Exec();
+        });
+#else
+    if (!QFileInfo(PathText(program)).isExecutable()) {
+        return false;
+    }
+    QStringList texts;
+    for (const std::string& argument : arguments) {
+        texts << QString::fromStdString(argument);
+    }
+    process_->setProgram(PathText(program));
+    process_->setArguments(texts);
+    process_->setWorkingDirectory(PathText(workingDirectory));
+#endif
     process_->start();
     return process_->waitForStarted(kStartMilliseconds);
 }

@@ -1,9 +1,10 @@
 // Starting the game for a test play, behind an interface so tests see the request.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QProcess;
 
@@ -12,9 +13,11 @@ namespace tarn::editor {
 class GameLauncher {
   public:
     virtual ~GameLauncher() = default;
-    // Starts the program; false when it could not be started.
-    virtual bool Start(const QString& program, const QStringList& arguments,
-                       const QString& workingDirectory) = 0;
+    // Starts the program in the folder; the arguments are bytes (PathBytes for paths), so a
+    // path reaches the game as the system names it. False when it could not be started.
+    virtual bool Start(const std::filesystem::path& program,
+                       const std::vector<std::string>& arguments,
+                       const std::filesystem::path& workingDirectory) = 0;
     // Whether the game started last is still running.
     virtual bool Running() const = 0;
 };
@@ -26,8 +29,8 @@ class QtGameLauncher : public GameLauncher {
   public:
     QtGameLauncher();
     ~QtGameLauncher() override;
-    bool Start(const QString& program, const QStringList& arguments,
-               const QString& workingDirectory) override;
+    bool Start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+               const std::filesystem::path& workingDirectory) override;
     bool Running() const override;
 
   private:

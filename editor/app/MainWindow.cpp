@@ -5,14 +5,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QWheelEvent>
 #include <cstdlib>
 #include <functional>
@@ -21,6 +19,8 @@
 #include "editor/app/ChipTiles.h"
 #include "editor/app/MapCanvas.h"
 #include "editor/app/MapClipboard.h"
+#include "editor/app/PathText.h"
+#include "editor/app/PrivateFolder.h"
 #include "editor/app/SessionRecovery.h"
 #include "editor/app/StagePropertiesFields.h"
 #include "editor/app/UserDialogs.h"
@@ -63,12 +63,14 @@ class MainWindow::Ui : public EditorUi {
         return dialogs_.AskYesNoCancel(Q(kMessageTitle), Q(kSaveChangesQuestion));
     }
     std::string AskOpenFileName(const std::string& initialName, FileFilter filter) override {
-        return Chosen(dialogs_.GetOpenFileName(folders_.Place(QString::fromStdString(initialName)),
-                                               Q(FilterText(filter))));
+        const QString proposed = folders_.Place(PathText(initialName));
+        return Chosen(dialogs_.GetOpenFileName(proposed, Q(FilterText(filter))), proposed,
+                      initialName);
     }
     std::string AskSaveFileName(const std::string& initialName, FileFilter filter) override {
-        return Chosen(dialogs_.GetSaveFileName(folders_.Place(QString::fromStdString(initialName)),
-                                               Q(FilterText(filter))));
+        const QString proposed = folders_.Place(PathText(initialName));
+        return Chosen(dialogs_.GetSaveFileName(proposed, Q(FilterText(filter))), proposed,
+                      initialName);
     }
     bool AskYesNo(const std::string& question) override {
         return dialogs_.AskYesNo(Q(kMessageTitle), QString::fromStdString(question));
@@ -84,9 +86,16 @@ class MainWindow::Ui : public EditorUi {
     }
 
   private:
-    std::string Chosen(const QString& name) {
+    // The dialog shows a proposed name that is no UTF-8 with U+FFFD in it; taken as shown,
+    // it means the proposed file, not a new one named with those characters.
+    std::string Chosen(const QString& name, const QString& proposed, const std::string& initial) {
         folders_.Remember(name);
-        return name.toStdString();
+        if (name.isEmpty()) {
+            return {};
+        }
+        return name == proposed && PathFromBytes(initial).is_absolute()
+                   ? initial
+                   : PathBytes(PathOfText(name));
     }
     UserDialogs& dialogs_;
     DialogFolders& folders_;
@@ -95,7 +104,8 @@ class MainWindow::Ui : public EditorUi {
 MainWindow::MainWindow(EditorServices services, QWidget* parent)
     : QMainWindow(parent),
       services_(std::move(services)),
-      folders_(services_.settings, services_.programDir, services_.userStageFolder),
+      folders_(services_.settings, PathText(services_.programDir),
+               PathText(services_.userStageFolder)),
       recent_(services_.settings),
       ui_(std::make_unique<Ui>(services_.dialogs, folders_)) {
     setFont(QFont(QStringLiteral("VL PGothic"), 9));
@@ -103,7 +113,7 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
     commands_->onDocumentReplaced = [this](DocumentChange change) { DocumentReplaced(change); };
     commands_->onCaptionChanged = [this] { RefreshCaption(); };
     commands_->onStageFileUsed = [this](const std::string& path) {
-        recent_.Add(QString::fromStdString(path));
+        recent_.Add(PathFromBytes(path));
         RebuildRecentMenu();
     };
     recovery_ = new SessionRecovery(document_, SessionRecovery::RecoveryFolder(), this);
@@ -307,19 +317,18 @@ void MainWindow::RefreshCaption() {
 
 void MainWindow::RebuildRecentMenu() {
     recentMenu_->clear();
-    const QStringList files = recent_.Files();
-    for (int i = 0; i < files.size(); ++i) {
-        const QFileInfo info(files[i]);
+    const std::vector<std::filesystem::path> files = recent_.Files();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::filesystem::path path = files[i];
         // "&1 1-1.tr2 (/home/me/data/world1)": the digit picks it from the keyboard.
         QAction* action = recentMenu_->addAction(
             QStringLiteral("&%1 %2 (%3)")
                 .arg(i + 1)
-                .arg(info.fileName().replace(QLatin1Char('&'), QStringLiteral("&&")),
-                     QDir::toNativeSeparators(info.absolutePath())));
-        const QString path = files[i];
+                .arg(PathText(path.filename()).replace(QLatin1Char('&'), QStringLiteral("&&")),
+                     QDir::toNativeSeparators(PathText(path.parent_path()))));
         connect(action, &QAction::triggered, this, [this, path] { OpenStageFile(path); });
     }
-    if (files.isEmpty()) {
+    if (files.empty()) {
         recentMenu_->addAction(QStringLiteral("（なし）"))->setEnabled(false);
         return;
     }

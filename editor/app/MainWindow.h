@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -20,7 +21,6 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class QSettings;
-class QTemporaryDir;
 
 namespace tarn::editor {
 
@@ -30,6 +30,7 @@ class MapCanvas;
 class MapClipboard;
 class ZoomControl;
 class PagePrinter;
+class PrivateFolder;
 class SessionRecovery;
 class StagePropertiesFields;
 class UserDialogs;
@@ -40,13 +41,13 @@ struct EditorServices {
     UserDialogs& dialogs;
     PagePrinter& printer;
     GameLauncher& launcher;
-    QSettings& settings;          // the dialogs' last folder and the recent files
-    QString programDir;           // where TarnVer2 lives
-    std::string commandLineName;  // first name the file dialogs propose
+    QSettings& settings;               // the dialogs' last folder and the recent files
+    std::filesystem::path programDir;  // where TarnVer2 lives
+    std::string commandLineName;       // first name the file dialogs propose (PathBytes)
     // Test-play copies go below it; empty: the system's temporary folder.
-    QString workFolder = {};
+    std::filesystem::path workFolder = {};
     // In an install, the folder of the user's own stage folders: the dialogs start there.
-    QString userStageFolder = {};
+    std::filesystem::path userStageFolder = {};
 };
 
 class MainWindow : public QMainWindow {
@@ -85,7 +86,7 @@ class MainWindow : public QMainWindow {
     void Redo();
     // Opens a stage named outside the dialogs (recent files, the command line), after the
     // unsaved-changes prompt. A recent file that is gone leaves the list.
-    void OpenStageFile(const QString& path);
+    void OpenStageFile(const std::filesystem::path& path);
     // Map cells and the clipboard; each change is one undo step.
     void CopyCells();
     void CutCells();
@@ -140,7 +141,7 @@ class MainWindow : public QMainWindow {
     QAction* exit_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* cut_ = nullptr;
-    std::unique_ptr<QTemporaryDir> testPlayDir_;
+    std::unique_ptr<PrivateFolder> testPlayDir_;
     SessionRecovery* recovery_ = nullptr;
     CheckPanel* checks_ = nullptr;
 };

@@ -1,14 +1,13 @@
 // The window's command slots: file commands, printing, bitmap export, undo and redo,
 // and the test play that hands a temporary copy of the stage to the game.
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include "editor/app/GameLauncher.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/MapCanvas.h"
 #include "editor/app/PagePrinter.h"
+#include "editor/app/PathText.h"
+#include "editor/app/PrivateFolder.h"
 #include "editor/app/StagePicture.h"
 #include "editor/app/StagePropertiesFields.h"
 #include "editor/app/UserDialogs.h"
@@ -32,8 +31,9 @@ void MainWindow::OpenStage() {
     commands_->Open();
 }
 
-void MainWindow::OpenStageFile(const QString& path) {
-    if (!commands_->OpenFile(path.toStdString()) && !QFileInfo::exists(path)) {
+void MainWindow::OpenStageFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!commands_->OpenFile(PathBytes(path)) && !std::filesystem::exists(path, error) && !error) {
         recent_.Remove(path);
         RebuildRecentMenu();
     }
@@ -56,7 +56,7 @@ void MainWindow::PrintStage() {
     const StageDocument& doc = document_.Doc();
     const QImage picture = ComposePrintPicture(document_.Canvas(),
                                                QString::fromStdString(StageSummary(doc.properties)),
-                                               QString::fromStdString(doc.CurrentFile));
+                                               PathText(doc.CurrentFile));
     QString error;
     if (!services_.printer.HasPrinter()) {
         PrintWithoutPrinter(picture);
@@ -78,7 +78,7 @@ void MainWindow::PrintWithoutPrinter(const QImage& page) {
     if (!wantsPdf) {
         return;
     }
-    const QString path = QString::fromStdString(commands_->AskPdfFileName());
+    const QString path = PathText(commands_->AskPdfFileName());
     QString error;
     if (!path.isEmpty() && !services_.printer.SavePdf(page, path, error)) {
         services_.dialogs.Inform(Title(), error, Severity::Error);
@@ -94,7 +94,7 @@ void MainWindow::ExportBitmap() {
         return;
     }
     QString error;
-    if (!SaveBitmap(picture, QString::fromStdString(name), error)) {
+    if (!SaveBitmap(picture, PathFromBytes(name), error)) {
         services_.dialogs.Inform(Title(), error, Severity::Error);
     }
 }
@@ -113,8 +113,8 @@ void MainWindow::TestPlay() {
     }
     // The game cannot load a stage without its background picture and would end without
     // a word, so the editor says so instead of starting it.
-    const QString background = QString::fromStdString(document_.Doc().properties.Text1);
-    if (background.isEmpty()) {
+    const std::string& background = document_.Doc().properties.Text1;
+    if (background.empty()) {
         services_.dialogs.Inform(
             Title(),
             QStringLiteral("ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞが空です。\nテストプレイの前に、bmp "
@@ -131,13 +131,14 @@ void MainWindow::TestPlay() {
             Severity::Warning);
         return;
     }
-    const QString backgroundPath =
-        QDir(services_.programDir).filePath(QStringLiteral("bmp/") + background);
-    if (!QFileInfo(backgroundPath).isFile()) {
+    const std::filesystem::path backgroundPath =
+        services_.programDir / "bmp" / PathFromBytes(background);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(backgroundPath, error)) {
         services_.dialogs.Inform(
             Title(),
             QStringLiteral("背景画像が見つからないため、テストプレイできません。\n") +
-                backgroundPath,
+                PathText(backgroundPath),
             Severity::Warning);
         return;
     }
@@ -154,31 +155,30 @@ void MainWindow::TestPlay() {
         return;
     }
     if (!testPlayDir_) {
-        testPlayDir_ =
-            services_.workFolder.isEmpty()
-                ? std::make_unique<QTemporaryDir>()
-                : std::make_unique<QTemporaryDir>(
-                      QDir(services_.workFolder).filePath(QStringLiteral("testplay-XXXXXX")));
+        const std::filesystem::path parent = services_.workFolder.empty()
+                                                 ? std::filesystem::temp_directory_path(error)
+                                                 : services_.workFolder;
+        testPlayDir_ = PrivateFolder::Make(parent, "testplay-");
     }
-    if (!testPlayDir_->isValid()) {
+    if (!testPlayDir_) {
         services_.dialogs.Inform(Title(),
                                  QStringLiteral("テストプレイ用の一時フォルダを作れませんでした。"),
                                  Severity::Error);
         return;
     }
-    const QString stagePath = testPlayDir_->filePath(QStringLiteral("testplay.tr2"));
-    if (auto problem = WriteStageFile(document_.Doc(), PathFromUtf8(stagePath.toStdString()))) {
+    const std::filesystem::path stagePath = testPlayDir_->Path() / "testplay.tr2";
+    if (auto problem = WriteStageFile(document_.Doc(), stagePath)) {
         services_.dialogs.Inform(Title(), QString::fromStdString(*problem), Severity::Error);
         return;
     }
-    const QString program = QDir(services_.programDir).filePath(QStringLiteral("TarnVer2"));
-    const QStringList arguments{QStringLiteral("--windowed"), QStringLiteral("--stage"), stagePath};
-    if (!services_.launcher.Start(program, arguments, services_.programDir)) {
+    const std::filesystem::path program = services_.programDir / "TarnVer2";
+    if (!services_.launcher.Start(program, {"--windowed", "--stage", PathBytes(stagePath)},
+                                  services_.programDir)) {
         services_.dialogs.Inform(
             Title(),
             QStringLiteral("ゲームを起動できませんでした。\nTarnVer2 "
                            "がエディタと同じフォルダにあるか確かめてください。\n") +
-                program,
+                PathText(program),
             Severity::Error);
     }
 }

@@ -1,8 +1,9 @@
 // The stage files opened or saved last, newest first, kept in the settings for the
-// ファイル menu.
+// ファイル menu. A path whose name text cannot hold is kept as its bytes.
 #pragma once
 
-#include <QStringList>
+#include <filesystem>
+#include <vector>
 
 class QSettings;
 
@@ -14,14 +15,14 @@ class RecentFiles {
 
     explicit RecentFiles(QSettings& settings) : settings_(settings) {}
 
-    QStringList Files() const;
+    std::vector<std::filesystem::path> Files() const;
     // Puts path first, once; the oldest beyond kMaxCount drop out.
-    void Add(const QString& path);
-    void Remove(const QString& path);
+    void Add(const std::filesystem::path& path);
+    void Remove(const std::filesystem::path& path);
     void Clear();
 
   private:
-    void Store(const QStringList& files);
+    void Store(const std::vector<std::filesystem::path>& files);
     QSettings& settings_;
 };
 

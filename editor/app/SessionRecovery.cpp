@@ -12,6 +12,7 @@
 #include <QSaveFile>
 
 #include "editor/app/MapDocument.h"
+#include "editor/app/PathText.h"
 #include "editor/app/UserDialogs.h"
 #include "editor/doc/RecoveryText.h"
 
@@ -59,11 +60,12 @@ SessionRecovery::SessionRecovery(MapDocument& document, QString folder, QObject*
 SessionRecovery::~SessionRecovery() = default;
 
 QString SessionRecovery::RecoveryFolder() {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) {
-        base = QDir::homePath() + QStringLiteral("/.local/state");
+    std::filesystem::path base = PathFromBytes(qgetenv("XDG_STATE_HOME").toStdString());
+    if (base.empty() || base.is_relative()) {
+        base = PathFromBytes(qgetenv("HOME").toStdString()) / ".local/state";
     }
-    return base + QStringLiteral("/tarn2");
+    const std::filesystem::path folder = base / "tarn2";
+    return folder.is_absolute() && TextHoldsPath(folder) ? PathText(folder) : QString();
 }
 
 void SessionRecovery::NoteChange() {
@@ -105,7 +107,7 @@ bool SessionRecovery::EnsureOwnLock() {
     if (lock_) {
         return true;
     }
-    if (!QDir().mkpath(folder_)) {
+    if (folder_.isEmpty() || !QDir().mkpath(folder_)) {
         return false;
     }
     QFile::setPermissions(folder_,
@@ -139,6 +141,9 @@ bool SessionRecovery::Write(const std::string& text) {
 
 QStringList SessionRecovery::LeftBehind() const {
     QStringList found;
+    if (folder_.isEmpty()) {
+        return found;
+    }
     const QFileInfoList files = QDir(folder_).entryInfoList(
         {QStringLiteral("gridsmith-*.recovery")}, QDir::Files, QDir::Time);
     for (const QFileInfo& info : files) {
@@ -168,9 +173,8 @@ bool SessionRecovery::OfferRecovery(UserDialogs& dialogs, const std::function<vo
             QFile::rename(path, path + QStringLiteral(".damaged"));
             continue;
         }
-        const QString name = stage->file.empty()
-                                 ? QStringLiteral("無題")
-                                 : QDir::toNativeSeparators(QString::fromStdString(stage->file));
+        const QString name = stage->file.empty() ? QStringLiteral("無題")
+                                                 : QDir::toNativeSeparators(PathText(stage->file));
         const QString when =
             QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
         const QString question =

@@ -33,7 +33,9 @@ class SessionRecovery : public QObject {
     // Releases the lock and leaves the file: only a save or a discard removes it.
     ~SessionRecovery() override;
 
-    // $XDG_STATE_HOME/tarn2, or ~/.local/state/tarn2 when that is unset or relative.
+    // $XDG_STATE_HOME/tarn2, or ~/.local/state/tarn2 when that is unset or relative. Empty
+    // (no autosave) when text cannot name it: Qt's lock and save files take text, and a
+    // text with U+FFFD in place of a byte would name another folder, made anew.
     static QString RecoveryFolder();
 
     void SetClock(Clock clock) { clock_ = std::move(clock); }

@@ -51,10 +51,6 @@ QImage ComposeExportPicture(const QImage& canvas, const QString& summary) {
     return picture;
 }
 
-bool SaveBitmap(const QImage& picture, const QString& path, QString& error) {
-    return SaveBitmap(picture, std::filesystem::path(path.toStdString()), error);
-}
-
 bool SaveBitmap(const QImage& picture, const std::filesystem::path& path, QString& error) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -18,8 +18,6 @@ QImage ComposePrintPicture(const QImage& canvas, const QString& summary,
 QImage ComposeExportPicture(const QImage& canvas, const QString& summary);
 
 // Writes a 24-bit BMP atomically (see WriteFileAtomically); a read-only file is kept.
-bool SaveBitmap(const QImage& picture, const QString& path, QString& error);
-// The same for a path given as the system's bytes.
 bool SaveBitmap(const QImage& picture, const std::filesystem::path& path, QString& error);
 
 }  // namespace tarn::editor

@@ -104,7 +104,7 @@ std::optional<std::string> ExportTargetProblem(const std::string& path, std::str
         return kind + "は .tr2 の名前では保存しません（.tr2 はステージファイルの名前です）。\n" +
                std::string(extension) + " の名前を付けてください。" + Shown(path);
     }
-    if (IdentifyFile(PathFromUtf8(path)) == FileKind::Stage) {
+    if (IdentifyFile(PathFromBytes(path)) == FileKind::Stage) {
         return "このファイルはステージファイルです。" + kind +
                "で上書きするとステージが失われるため、保存しませんでした。\n別の名前を付けてく"
                "ださい。" +
@@ -119,7 +119,7 @@ std::optional<std::string> StageTargetProblem(const std::string& path) {
                "\n.tr2 の名前を付けてください。" +
                Shown(path);
     }
-    if (IdentifyFile(PathFromUtf8(path)) == FileKind::Bitmap) {
+    if (IdentifyFile(PathFromBytes(path)) == FileKind::Bitmap) {
         return "このファイルはビットマップ画像です。ステージで上書きすると画像が失われるため、"
                "保存しませんでした。\n別の名前を付けてください。" +
                Shown(path);

@@ -63,9 +63,9 @@ void CheckNextStage(const StageDocument& doc, const std::string& next, CheckFiel
     if (doc.CurrentFile.empty() || NamesNoStage(next)) {
         return;
     }
-    const auto folder = PathFromUtf8(doc.CurrentFile).parent_path();
+    const auto folder = PathFromBytes(doc.CurrentFile).parent_path();
     std::error_code error;
-    if (!std::filesystem::is_regular_file(folder / PathFromUtf8(next + ".tr2"), error)) {
+    if (!std::filesystem::is_regular_file(folder / PathFromBytes(next + ".tr2"), error)) {
         const std::string which = field == CheckField::NextStage ? "ゴール1" : "ゴール2";
         problems.push_back(
             {which + "の次のステージ「" + next + "」が同じフォルダにありません（" + next + ".tr2）",

@@ -15,8 +15,14 @@ OpenProblem Problem(const std::string& path, const std::string& reason) {
 
 }  // namespace
 
-std::filesystem::path PathFromUtf8(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+// std::filesystem takes char8_t text as UTF-8 on Windows and copies it unchanged on POSIX.
+std::filesystem::path PathFromBytes(const std::string& bytes) {
+    return std::filesystem::path(std::u8string(bytes.begin(), bytes.end()));
+}
+
+std::string PathBytes(const std::filesystem::path& path) {
+    const std::u8string bytes = path.u8string();
+    return std::string(bytes.begin(), bytes.end());
 }
 
 void StageDocument::SetModified(bool modified) {
@@ -74,7 +80,7 @@ StageFields StageDocument::ToFields() const {
 
 std::optional<OpenProblem> ReadStageFile(const StageDocument& base,
                                          const std::filesystem::path& path, StageDocument& out) {
-    const std::string shown(reinterpret_cast<const char*>(path.u8string().c_str()));
+    const std::string shown = PathBytes(path);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         return Problem(shown, "ファイルが見つかりません。");
@@ -134,7 +140,7 @@ std::optional<OpenProblem> ReadStageFile(const StageDocument& base,
 
 std::optional<OpenProblem> OpenF(StageDocument& doc, const std::string& path) {
     StageDocument loaded;
-    if (auto problem = ReadStageFile(doc, PathFromUtf8(path), loaded)) {
+    if (auto problem = ReadStageFile(doc, PathFromBytes(path), loaded)) {
         return problem;
     }
     // Only the stage's content moves over: the flag and its listener stay the document's.
@@ -151,7 +157,7 @@ std::optional<std::string> WriteStageFile(const StageDocument& doc,
     FileReason why;
     const ContainerStatus status = WriteEncipheredFile(path, {bytes, text.size()}, &why);
     if (status != ContainerStatus::Ok) {
-        const std::string shown(reinterpret_cast<const char*>(path.u8string().c_str()));
+        const std::string shown = PathBytes(path);
         return "ファイルを保存できませんでした。\n" + shown + "\n（" + DescribeJa(status, why) +
                "）";
     }
@@ -167,7 +173,7 @@ std::optional<std::string> SaveF(StageDocument& doc, const std::string& path) {
     if (doc.properties.Text4.empty()) {
         doc.properties.Text4 = "NONE";
     }
-    if (auto problem = WriteStageFile(doc, PathFromUtf8(path))) {
+    if (auto problem = WriteStageFile(doc, PathFromBytes(path))) {
         return problem;
     }
     doc.CurrentFile = path;

@@ -27,7 +27,7 @@ constexpr bool InsideMap(int column, int row) {
 class StageDocument {
   public:
     StageMap EditMap{};       // [row][column], chip codes 0..23
-    std::string CurrentFile;  // UTF-8 path; empty while untitled
+    std::string CurrentFile;  // the path's bytes (PathBytes); empty while untitled
     StageProperties properties;
 
     // Whether the map or a property was touched since the last new, open or save.
@@ -94,6 +94,9 @@ std::optional<std::string> WriteStageFile(const StageDocument& doc,
 // Modified is left alone; on failure CurrentFile stays as it was.
 std::optional<std::string> SaveF(StageDocument& doc, const std::string& path);
 
-std::filesystem::path PathFromUtf8(const std::string& utf8);
+// Paths as the document keeps them: a name's own bytes on POSIX systems, where a name
+// may hold bytes that are no UTF-8 (a folder named in Latin-1), and UTF-8 on Windows.
+std::filesystem::path PathFromBytes(const std::string& bytes);
+std::string PathBytes(const std::filesystem::path& path);
 
 }  // namespace tarn::editor

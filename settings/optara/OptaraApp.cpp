@@ -26,7 +26,18 @@ OptaraCommand Exit(int code) {
 
 }  // namespace
 
-OptaraCommand ParseOptaraCommandLine(const QStringList& arguments) {
+OptaraCommand ParseOptaraCommandLine(const std::vector<std::string>& arguments) {
+    // Qt parses text, which loses bytes that are no UTF-8; the folder is taken back from
+    // the arguments' bytes.
+    QStringList texts;
+    std::vector<std::string> decoded;
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) {
+        texts << QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
+        decoded.push_back(texts.back().toStdString());
+        argv.push_back(argument.c_str());
+    }
+    const RawArguments raw(int(argv.size()), argv.data(), std::move(decoded));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Optara edits the key configurations, frame rate and colour depth "
@@ -44,7 +55,7 @@ OptaraCommand ParseOptaraCommandLine(const QStringList& arguments) {
     parser.addOption(helpOption);
     parser.addOption(versionOption);
     parser.addOption(rootOption);
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(texts)) {
         Print(stderr, QStringLiteral("Optara: %1\n").arg(parser.errorText()));
         return Exit(2);
     }
@@ -63,7 +74,11 @@ OptaraCommand ParseOptaraCommandLine(const QStringList& arguments) {
         Print(stdout, QStringLiteral("Optara %1\n").arg(QLatin1String(kVersion)));
         return Exit(0);
     }
-    return {.exit = false, .exitCode = 0, .root = parser.value(rootOption)};
+    const QString root = parser.value(rootOption);
+    return {.exit = false,
+            .exitCode = 0,
+            .root = root.isEmpty() ? std::filesystem::path()
+                                   : raw.PathOf(root.toStdString(), "--root")};
 }
 
 bool DisplayReachable() {
@@ -74,11 +89,6 @@ bool DisplayReachable() {
 #else
     return true;
 #endif
-}
-
-int RunOptaraDialog(const QString& root, Messenger& messenger,
-                    const std::function<void(OptaraDialog&)>& onShown) {
-    return RunOptaraDialog(std::filesystem::path(root.toStdString()), messenger, onShown);
 }
 
 int RunOptaraDialog(const std::filesystem::path& root, Messenger& messenger,
@@ -111,7 +121,7 @@ int RunOptaraDialog(const ProgramPaths& paths, Messenger& messenger,
     return 0;
 }
 
-int RunOptara(const QStringList& arguments, Messenger& messenger,
+int RunOptara(const std::vector<std::string>& arguments, Messenger& messenger,
               const std::function<void(OptaraDialog&)>& onShown) {
     const OptaraCommand command = ParseOptaraCommandLine(arguments);
     if (command.exit) {

@@ -6,19 +6,12 @@
 
 #include "settings/optara/Messenger.h"
 #include "settings/optara/OptaraApp.h"
-#include "support/CommandLinePaths.h"
 
 int main(int argc, char** argv) {
     // The command line is read before any window system is touched, so --help and
     // --version work without a display.
-    QStringList arguments;
-    std::vector<std::string> decoded;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-        decoded.push_back(arguments.back().toStdString());
-    }
-    const tarn::RawArguments raw(argc, argv, std::move(decoded));
-    const tarn::optara::OptaraCommand command = tarn::optara::ParseOptaraCommandLine(arguments);
+    const tarn::optara::OptaraCommand command =
+        tarn::optara::ParseOptaraCommandLine(std::vector<std::string>(argv, argv + argc));
     if (command.exit) {
         return command.exitCode;
     }
@@ -29,9 +22,5 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Optara"));
     tarn::optara::MessageBoxMessenger messenger;
-    if (command.root.isEmpty()) {
-        return tarn::optara::RunOptaraDialog(command.root, messenger);
-    }
-    return tarn::optara::RunOptaraDialog(raw.PathOf(command.root.toStdString(), "--root"),
-                                         messenger);
+    return tarn::optara::RunOptaraDialog(command.root, messenger);
 }

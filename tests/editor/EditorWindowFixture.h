@@ -110,7 +110,8 @@ class RecordingPrinter : public PagePrinter {
 
 class RecordingLauncher : public GameLauncher {
   public:
-    bool Start(const QString& path, const QStringList& args, const QString& folder) override {
+    bool Start(const std::filesystem::path& path, const std::vector<std::string>& args,
+               const std::filesystem::path& folder) override {
         program = path;
         arguments = args;
         workingDirectory = folder;
@@ -122,14 +123,14 @@ class RecordingLauncher : public GameLauncher {
     bool works = true;
     bool running = false;
     int starts = 0;
-    QString program, workingDirectory;
-    QStringList arguments;
+    std::filesystem::path program, workingDirectory;
+    std::vector<std::string> arguments;
 };
 
 class EditorWindowTest : public ::testing::Test {
   protected:
     EditorWindowTest()
-        : window(EditorServices{dialogs, printer, launcher, settings, ProgramDir(), "first.tr2"}) {
+        : window(EditorServices{dialogs, printer, launcher, settings, folder.path(), "first.tr2"}) {
         window.show();
         QApplication::processEvents();
     }

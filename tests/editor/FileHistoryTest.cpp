@@ -60,16 +60,16 @@ TEST(RecentFileList, NewestFirstOnceAndAtMostEight) {
     QSettings settings(Path(folder, "s.ini"), QSettings::IniFormat);
     RecentFiles recent(settings);
     for (int i = 1; i <= 10; ++i) {
-        recent.Add(QStringLiteral("/s/%1.tr2").arg(i));
+        recent.Add("/s/" + std::to_string(i) + ".tr2");
     }
-    recent.Add(QStringLiteral("/s/5.tr2"));
+    recent.Add("/s/5.tr2");
     EXPECT_EQ(RecentFiles(settings).Files(),
-              (QStringList{"/s/5.tr2", "/s/10.tr2", "/s/9.tr2", "/s/8.tr2", "/s/7.tr2", "/s/6.tr2",
-                           "/s/4.tr2", "/s/3.tr2"}));
-    recent.Remove(QStringLiteral("/s/9.tr2"));
-    EXPECT_EQ(recent.Files().size(), 7);
+              (std::vector<std::filesystem::path>{"/s/5.tr2", "/s/10.tr2", "/s/9.tr2", "/s/8.tr2",
+                                                  "/s/7.tr2", "/s/6.tr2", "/s/4.tr2", "/s/3.tr2"}));
+    recent.Remove("/s/9.tr2");
+    EXPECT_EQ(recent.Files().size(), 7u);
     recent.Clear();
-    EXPECT_TRUE(recent.Files().isEmpty());
+    EXPECT_TRUE(recent.Files().empty());
 }
 
 TEST_F(FileHistoryTest, SavedAndOpenedStagesAppearInTheFileMenu) {
@@ -88,8 +88,8 @@ TEST_F(FileHistoryTest, ARecentEntryOpensItsStageAfterTheUnsavedChangesPrompt) {
     StageFields stage;
     stage.stageName = "recent";
     WriteStage(folder.File("data/a.tr2"), stage);
-    RecentFiles(settings).Add(Path(folder, "data/a.tr2"));
-    MainWindow fresh(EditorServices{dialogs, printer, launcher, settings, ProgramDir(), {}});
+    RecentFiles(settings).Add(folder / "data/a.tr2");
+    MainWindow fresh(EditorServices{dialogs, printer, launcher, settings, folder.path(), {}});
     fresh.Document().Doc().SetModified(true);
     dialogs.answer = PromptAnswer::No;
     fresh.RecentMenu()->actions().front()->trigger();
@@ -99,11 +99,11 @@ TEST_F(FileHistoryTest, ARecentEntryOpensItsStageAfterTheUnsavedChangesPrompt) {
 }
 
 TEST_F(FileHistoryTest, ARecentStageThatIsGoneIsReportedAndLeavesTheList) {
-    RecentFiles(settings).Add(Path(folder, "data/gone.tr2"));
-    MainWindow fresh(EditorServices{dialogs, printer, launcher, settings, ProgramDir(), {}});
+    RecentFiles(settings).Add(folder / "data/gone.tr2");
+    MainWindow fresh(EditorServices{dialogs, printer, launcher, settings, folder.path(), {}});
     fresh.RecentMenu()->actions().front()->trigger();
     EXPECT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(RecentFiles(settings).Files().isEmpty());
+    EXPECT_TRUE(RecentFiles(settings).Files().empty());
     EXPECT_FALSE(fresh.RecentMenu()->actions().front()->isEnabled());  // "（なし）"
 }
 

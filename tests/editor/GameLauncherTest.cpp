@@ -14,33 +14,27 @@ namespace {
 
 using tarn::testing::ScratchDir;
 
-QString Folder(const ScratchDir& folder) {
-    return QString::fromStdString(folder.path().string());
-}
-
 TEST(GameLauncher, RunningGameIsSeenAndNoSecondOneStarts) {
     ScratchDir folder;
     QtGameLauncher launcher;
     EXPECT_FALSE(launcher.Running());
-    ASSERT_TRUE(
-        launcher.Start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")}, Folder(folder)));
+    ASSERT_TRUE(launcher.Start("/bin/sleep", {"30"}, folder.path()));
     EXPECT_TRUE(launcher.Running());
-    EXPECT_FALSE(
-        launcher.Start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")}, Folder(folder)));
+    EXPECT_FALSE(launcher.Start("/bin/sleep", {"30"}, folder.path()));
 }
 
 TEST(GameLauncher, GameThatEndedMayBeStartedAgain) {
     ScratchDir folder;
     QtGameLauncher launcher;
-    ASSERT_TRUE(launcher.Start(QStringLiteral("/bin/true"), {}, Folder(folder)));
+    ASSERT_TRUE(launcher.Start("/bin/true", {}, folder.path()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !launcher.Running(); }, 10000));
-    EXPECT_TRUE(launcher.Start(QStringLiteral("/bin/true"), {}, Folder(folder)));
+    EXPECT_TRUE(launcher.Start("/bin/true", {}, folder.path()));
 }
 
 TEST(GameLauncher, MissingProgramDoesNotStart) {
     ScratchDir folder;
     QtGameLauncher launcher;
-    EXPECT_FALSE(launcher.Start(Folder(folder) + QStringLiteral("/TarnVer2"), {}, Folder(folder)));
+    EXPECT_FALSE(launcher.Start(folder / "TarnVer2", {}, folder.path()));
     EXPECT_FALSE(launcher.Running());
 }
 
@@ -51,14 +45,24 @@ TEST(GameLauncher, GameStillRunningEndsWithTheEditor) {
         QtGameLauncher launcher;
         // A stand-in game that notes its own end when asked to stop.
         ASSERT_TRUE(launcher.Start(
-            QStringLiteral("/bin/sh"),
-            {QStringLiteral("-c"),
-             QStringLiteral("trap 'touch ended; exit 0' TERM; while :; do sleep 0.05; done")},
-            Folder(folder)));
+            "/bin/sh", {"-c", "trap 'touch ended; exit 0' TERM; while :; do sleep 0.05; done"},
+            folder.path()));
         // Give the shell time to set its trap.
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
     }
     EXPECT_TRUE(std::filesystem::exists(marker));
+}
+
+// Names that are no UTF-8 reach the game as the system has them: the folder it starts
+// in and its arguments.
+TEST(GameLauncher, GameGetsFolderAndArgumentsAsTheirBytes) {
+    ScratchDir scratch;
+    const auto folder = scratch / "caf\xe9";
+    std::filesystem::create_directory(folder);
+    QtGameLauncher launcher;
+    ASSERT_TRUE(launcher.Start("/bin/sh", {"-c", "printf %s \"$0\" > got", "\xff.tr2"}, folder));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !launcher.Running(); }, 10000));
+    EXPECT_EQ(tarn::testing::ReadFile(folder / "got"), "\xff.tr2");
 }
 
 }  // namespace

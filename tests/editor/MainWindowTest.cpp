@@ -285,11 +285,11 @@ TEST_F(MainWindowTest, TestPlayStartsTheGameOnATemporaryCopy) {
     Doc().SetCell(7, 8, 12);
     Doc().SetModified(true);
     window.TestPlay();
-    EXPECT_EQ(launcher.program, ProgramDir() + QStringLiteral("/TarnVer2"));
-    ASSERT_EQ(launcher.arguments.size(), 3);
-    EXPECT_EQ(launcher.arguments[0], QStringLiteral("--windowed"));
-    EXPECT_EQ(launcher.arguments[1], QStringLiteral("--stage"));
-    const GameStageText game = ReadGameStage(ReadPlain(launcher.arguments[2].toStdString()));
+    EXPECT_EQ(launcher.program, folder / "TarnVer2");
+    ASSERT_EQ(launcher.arguments.size(), 3u);
+    EXPECT_EQ(launcher.arguments[0], "--windowed");
+    EXPECT_EQ(launcher.arguments[1], "--stage");
+    const GameStageText game = ReadGameStage(ReadPlain(launcher.arguments[2]));
     EXPECT_EQ(game.rows[8][7], 12);
     EXPECT_TRUE(Doc().Modified());
     EXPECT_EQ(Doc().CurrentFile, "");
@@ -302,14 +302,14 @@ TEST_F(MainWindowTest, SecondF5WhileTheGameRunsStartsNoSecondGame) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F5);
     ASSERT_EQ(launcher.starts, 1);
-    const QString stage = launcher.arguments.back();
-    const std::string first = ReadPlain(stage.toStdString());
+    const std::string stage = launcher.arguments.back();
+    const std::string first = ReadPlain(stage);
     Doc().SetCell(0, 0, 2);
     QTest::keyClick(&window, Qt::Key_F5);
     EXPECT_EQ(launcher.starts, 1);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("まだ動いています")));
-    EXPECT_EQ(ReadPlain(stage.toStdString()), first);  // the running game's stage is kept
+    EXPECT_EQ(ReadPlain(stage), first);  // the running game's stage is kept
     launcher.running = false;
     QTest::keyClick(&window, Qt::Key_F5);
     EXPECT_EQ(launcher.starts, 2);
@@ -331,7 +331,7 @@ TEST_F(MainWindowTest, TestPlayWithoutBackgroundPictureTellsTheUserInstead) {
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞ")));
     EXPECT_TRUE(dialogs.messages[1].contains(QStringLiteral("none.bmp")));
-    EXPECT_TRUE(launcher.program.isEmpty());
+    EXPECT_TRUE(launcher.program.empty());
 }
 
 TEST(GridsmithProgram, VersionIsTheProjectsVersion) {

@@ -33,7 +33,7 @@ TEST_F(PrintingTest, PrintWithoutPrinterTellsTheUser) {
 TEST_F(PrintingTest, PrintCommandWritesAPdfPageThroughQPrinter) {
     const QString pdf = QString::fromStdString(folder.File("page.pdf"));
     QtPagePrinter pdfPrinter(pdf);
-    MainWindow printing(EditorServices{dialogs, pdfPrinter, launcher, settings, QString(), {}});
+    MainWindow printing(EditorServices{dialogs, pdfPrinter, launcher, settings, {}, {}});
     printing.PrintStage();
     EXPECT_TRUE(dialogs.messages.isEmpty());
     QFile file(pdf);

@@ -207,7 +207,7 @@ TEST_F(PropertyFieldsTest, TestPlayWithTheStartRowOffTheMapSaysWhyAndStartsNothi
     window.TestPlay();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral("テストプレイできません")));
-    EXPECT_TRUE(launcher.program.isEmpty());
+    EXPECT_TRUE(launcher.program.empty());
 }
 
 }  // namespace

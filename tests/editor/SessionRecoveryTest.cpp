@@ -66,7 +66,7 @@ TEST_F(SessionRecoveryTest, CrashedEditorsWorkIsOfferedAndRestored) {
     QString leftFile;
     {
         Session crashed(Folder());
-        crashed.document.Doc().CurrentFile = "/stages/1-1.tr2";
+        crashed.document.Doc().CurrentFile = "/stages/caf\xe9/1-1.tr2";  // Latin-1
         crashed.document.Doc().properties.Text2 = "消えたステージ";
         crashed.Edit(10, 20, 5);
         crashed.now += 60s;
@@ -83,7 +83,7 @@ TEST_F(SessionRecoveryTest, CrashedEditorsWorkIsOfferedAndRestored) {
     const StageDocument& doc = next.document.Doc();
     EXPECT_EQ(doc.Cell(10, 20), 5);
     EXPECT_EQ(doc.properties.Text2, "消えたステージ");
-    EXPECT_EQ(doc.CurrentFile, "/stages/1-1.tr2");
+    EXPECT_EQ(doc.CurrentFile, "/stages/caf\xe9/1-1.tr2");
     EXPECT_TRUE(doc.Modified());
     // The work now lives in the new editor's own file.
     EXPECT_FALSE(QFile::exists(leftFile));
@@ -130,6 +130,24 @@ TEST_F(SessionRecoveryTest, DamagedFileIsSetAsideWithoutAQuestion) {
     EXPECT_FALSE(next.recovery.OfferRecovery(dialogs, [] {}));
     EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_TRUE(QFile::exists(damaged + QStringLiteral(".damaged")));
+}
+
+// Qt's text would name the folder with U+FFFD in place of the byte, and make that one.
+TEST_F(SessionRecoveryTest, StateFolderThatTextCannotNameIsNotUsed) {
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_STATE_HOME");
+    const QByteArray kept = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", QByteArray::fromStdString((folder / "caf\xe9").string()));
+    const QString recoveryFolder = SessionRecovery::RecoveryFolder();
+    {
+        Session session(recoveryFolder);
+        session.Edit(3, 4, 1);
+        session.now += 60s;
+        session.recovery.Tick();
+        EXPECT_FALSE(session.recovery.OfferRecovery(dialogs, [] {}));
+    }
+    wasSet ? qputenv("XDG_STATE_HOME", kept) : qunsetenv("XDG_STATE_HOME");
+    EXPECT_TRUE(recoveryFolder.isEmpty());
+    EXPECT_TRUE(::tarn::testing::NamesIn(folder.path()).empty());
 }
 
 TEST_F(EditorWindowTest, SavingFromTheWindowRemovesTheRecoveryFile) {

@@ -177,7 +177,7 @@ TEST_F(ZoomOverlayTest, OverlaySwitchesAreRememberedBetweenSessions) {
     EXPECT_TRUE(Canvas()->CurrentOverlays().grid);
     EXPECT_FALSE(Canvas()->CurrentOverlays().start);
 
-    MainWindow next(EditorServices{dialogs, printer, launcher, settings, ProgramDir(), ""});
+    MainWindow next(EditorServices{dialogs, printer, launcher, settings, folder.path(), ""});
     EXPECT_TRUE(next.FindAction(QStringLiteral("グリッド線(&G)"))->isChecked());
     EXPECT_FALSE(next.FindAction(QStringLiteral("スタート位置(&S)"))->isChecked());
     EXPECT_TRUE(next.Canvas()->CurrentOverlays().grid);

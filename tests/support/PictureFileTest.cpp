@@ -62,7 +62,7 @@ TEST_F(PictureFiles, DamagedFileIsUnreadable) {
     EXPECT_EQ(LoadPicture(dir_, loaded), PictureStatus::NotFound);  // a folder is no picture
 }
 
-// A 54-byte BMP whose header claims 20000 x 20000 pixels and holds none of them.
+// A 54-byte BMP whose header claims a size and holds none of the pixels.
 std::string BmpHeaderOnly(std::int32_t width, std::int32_t height) {
     std::string bmp = "BM";
     const auto put32 = [&bmp](std::uint32_t v) {
@@ -83,12 +83,17 @@ std::string BmpHeaderOnly(std::int32_t width, std::int32_t height) {
     return bmp;
 }
 
-TEST_F(PictureFiles, HeaderClaimingAHugePictureIsUnreadable) {
-    const std::string bmp = BmpHeaderOnly(20000, 20000);
-    ASSERT_EQ(bmp.size(), 54u);
-    Surface loaded;
-    EXPECT_EQ(DecodePicture(bmp.data(), bmp.size(), loaded), PictureStatus::Unreadable);
-    EXPECT_TRUE(loaded.empty());
+// Refused from the header alone, before memory is set aside for the pixels: 5000 x 5000
+// is about eight times the chip sheet, the largest picture the programs read.
+TEST_F(PictureFiles, HeaderClaimingAPictureFarLargerThanAnyInUseIsTooLarge) {
+    for (const auto& [width, height] : {std::pair{5000, 5000}, std::pair{20000, 20000}}) {
+        const std::string bmp = BmpHeaderOnly(width, height);
+        ASSERT_EQ(bmp.size(), 54u);
+        Surface loaded;
+        EXPECT_EQ(DecodePicture(bmp.data(), bmp.size(), loaded), PictureStatus::TooLarge);
+        EXPECT_TRUE(loaded.empty());
+    }
+    EXPECT_NE(std::string(Describe(PictureStatus::TooLarge)).find("too large"), std::string::npos);
 }
 
 TEST_F(PictureFiles, UnwritablePathReportsFailure) {

@@ -25,14 +25,13 @@ using testing::RecordingMessenger;
 
 class RunOptaraTest : public ::testing::Test {
   protected:
-    int Run(const QStringList& extra, const std::function<void(OptaraDialog&)>& onShown = {}) {
-        QStringList arguments{QStringLiteral("Optara")};
-        arguments += extra;
+    int Run(const std::vector<std::string>& extra,
+            const std::function<void(OptaraDialog&)>& onShown = {}) {
+        std::vector<std::string> arguments{"Optara"};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
         return RunOptara(arguments, messenger_, onShown);
     }
-    QStringList Root() const {
-        return {QStringLiteral("--root"), QString::fromStdString(folder_.Path().string())};
-    }
+    std::vector<std::string> Root() const { return {"--root", folder_.Path().string()}; }
 
     ProgramFolder folder_;
     RecordingMessenger messenger_;
@@ -121,24 +120,41 @@ TEST_F(RunOptaraTest, BadFrameRateInTheFileIsReportedThroughTheMessenger) {
 }
 
 TEST_F(RunOptaraTest, HelpAndVersionExitWithSuccess) {
-    EXPECT_EQ(Run({QStringLiteral("--help")}), 0);
+    EXPECT_EQ(Run({"--help"}), 0);
     ::testing::internal::CaptureStdout();
-    EXPECT_EQ(Run({QStringLiteral("--version")}), 0);
+    EXPECT_EQ(Run({"--version"}), 0);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), std::string("Optara ") + kVersion + "\n");
     EXPECT_TRUE(messenger_.messages.empty());
 }
 
 TEST_F(RunOptaraTest, UnknownOptionIsABadCommandLine) {
-    EXPECT_EQ(Run({QStringLiteral("--frobnicate")}), 2);
-    EXPECT_EQ(Run({QStringLiteral("--root")}), 2);
+    EXPECT_EQ(Run({"--frobnicate"}), 2);
+    EXPECT_EQ(Run({"--root"}), 2);
+}
+
+// A program folder whose name is no UTF-8 (Latin-1 here) is read and written as it is.
+TEST_F(RunOptaraTest, ProgramFolderNamedInLatin1IsWrittenWhereItIs) {
+    const auto latin1 = folder_.Path() / "caf\xe9";
+    std::filesystem::create_directory(latin1);
+    messenger_.answers = {0};  // the missing file is made with the defaults
+    EXPECT_EQ(Run({"--root=" + latin1.string()},
+                  [](OptaraDialog& dialog) {
+                      dialog.findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(2);
+                      dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+                  }),
+              0);
+    ToolSettings tool;
+    SettingsWarnings warnings;
+    ASSERT_EQ(ReadToolSettings(latin1 / "morva2.cfh", tool, warnings), SettingsStatus::Ok);
+    EXPECT_EQ(tool.frameRateIndex, 2);
+    EXPECT_EQ(tarn::testing::NamesIn(latin1), std::vector<std::string>{"morva2.cfh"});
 }
 
 TEST(OptaraCommandLineTest, RootIsTakenAndNothingElseIsAsked) {
-    const OptaraCommand command =
-        ParseOptaraCommandLine({QStringLiteral("Optara"), QStringLiteral("--root"), "/x"});
+    const OptaraCommand command = ParseOptaraCommandLine({"Optara", "--root", "/x\xff"});
     EXPECT_FALSE(command.exit);
-    EXPECT_EQ(command.root, QStringLiteral("/x"));
-    EXPECT_TRUE(ParseOptaraCommandLine({QStringLiteral("Optara")}).root.isEmpty());
+    EXPECT_EQ(command.root, "/x\xff");
+    EXPECT_TRUE(ParseOptaraCommandLine({"Optara"}).root.empty());
 }
 
 // The built program, run as a user without any display would run it.
