@@ -10,6 +10,7 @@
 #include "game/core/StageLoader.h"
 #include "game/platform/HeadlessPlatform.h"
 #include "support/BinAngsDL.h"
+#include "support/ProgramPaths.h"
 #include "support/StageText.h"
 
 namespace tarn::game {
@@ -41,7 +42,7 @@ StageFields CrowdedStage(int spacing) {
 
 struct Bench {
     explicit Bench(int spacing = 4)
-        : game(platform, platform, input, art::Builtin(), TARN_PROGRAM_DIR) {
+        : game(platform, platform, input, art::Builtin(), PortablePaths(TARN_PROGRAM_DIR)) {
         folder = std::filesystem::temp_directory_path() / "tarn-shell-bench";
         std::filesystem::create_directories(folder);
         const std::string text = WriteStageText(CrowdedStage(spacing));

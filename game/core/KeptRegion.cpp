@@ -63,6 +63,14 @@ void KeptRegion::Start(bool layersCover) {
     pins_ = {kTopWrapBand, kBottomWrapBand};
 }
 
+void KeptRegion::Start(bool layersCover, const PixelRect& window, const PixelRect& alsoKept) {
+    Start(layersCover);
+    window_ = window.Clip(kReach);
+    if (const PixelRect pin = alsoKept.Clip(kReach); !pin.empty()) {
+        pins_.push_back(pin);
+    }
+}
+
 PixelRect KeptRegion::WindowFor(int viewX, int viewY) {
     const PixelRect around{viewX - kMargin, viewY - kMargin, kViewSpanX + 2 * kMargin,
                            kViewSpanY + 2 * kMargin};

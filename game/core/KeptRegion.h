@@ -18,6 +18,7 @@ struct PixelRect {
     int h = 0;
 
     bool empty() const { return w <= 0 || h <= 0; }
+    bool operator==(const PixelRect&) const = default;
     bool Meets(const PixelRect& other) const;
     bool Contains(const PixelRect& other) const;
     PixelRect Clip(const PixelRect& other) const;  // the common part (may be empty)
@@ -38,6 +39,10 @@ class KeptRegion {
     // Starts keeping after a fresh composition, when the whole picture is exact; `layersCover`
     // says whether the map layers cover everything the view can reach.
     void Start(bool layersCover);
+    // Starts keeping with only `window`, `alsoKept` and the wrap bands exact (composed fresh
+    // from the map layers); the window composes the rest as it comes to it. `alsoKept` stays
+    // pinned: a view that shows it before the window has followed the view finds it exact.
+    void Start(bool layersCover, const PixelRect& window, const PixelRect& alsoKept);
     void Stop() { active_ = false; }
     bool Active() const { return active_; }
 

@@ -2,6 +2,7 @@
 #include "game/core/Layers.h"
 
 #include "assets/BuiltinArt.h"
+#include "game/core/GameState.h"
 #include "game/core/ViewGeometry.h"
 #include "support/ChipTable.h"
 #include "support/HEXRNDData.h"
@@ -118,14 +119,61 @@ void ComposeWhole(Layers& layers) {
     }
 }
 
-void StartKeeping(Layers& layers) {
+void ComposeAndStartKeeping(Layers& layers, const PixelRect& view, const PixelRect& shownFirst) {
     // A repair writes only where every layer has pixels; beyond that the picture keeps
     // what was drawn there, which only a frame by frame composition reproduces.
     const int width = kViewLimitX + kViewSpanX;
     const int height = kViewLimitY + kViewSpanY;
-    layers.kept.Start(
-        Covers(layers.BackPIC, width, height) && Covers(layers.MainV, width, height) &&
-        Covers(layers.MainMask, width, height) && Covers(layers.PBuffer, width, height));
+    KeptRegion& kept = layers.kept;
+    kept.Start(Covers(layers.BackPIC, width, height) && Covers(layers.MainV, width, height) &&
+                   Covers(layers.MainMask, width, height) && Covers(layers.PBuffer, width, height),
+               KeptRegion::WindowFor(view.x, view.y),
+               KeptRegion::WindowFor(shownFirst.x, shownFirst.y));
+    if (!kept.Active()) {
+        ComposeWhole(layers);
+        return;
+    }
+    const PixelRect& window = kept.Window();
+    RestoreKeepingPins(layers, window.x, window.y, window.w, window.h);
+    for (const PixelRect& pin : kept.Pins()) {
+        RestoreKeepingPins(layers, pin.x, pin.y, pin.w, pin.h);
+    }
+}
+
+void DrawMapLayers(Layers& layers, const art::BuiltinPictures& art,
+                   const std::vector<std::int32_t>& codes) {
+    const std::size_t cells = std::size_t(kChipColumns * kChipRows);
+    const bool sized = layers.MainV.width() == kMapWidth && layers.MainV.height() == kMapHeight &&
+                       layers.MainMask.width() == kMapWidth &&
+                       layers.MainMask.height() == kMapHeight;
+    if (!sized || !layers.cellsKnown || layers.drawnCodes.size() != cells) {
+        if (sized) {
+            FillWhole(layers.MainV, kBlack);
+            FillWhole(layers.MainMask, kWhite);
+        } else {
+            layers.MainV.Reset(kMapWidth, kMapHeight, kBlack);
+            layers.MainMask.Reset(kMapWidth, kMapHeight, kWhite);
+        }
+        layers.drawnCodes.assign(cells, kNoChip);
+        layers.cellsKnown = true;
+    }
+    for (int row = 0; row < kChipRows; ++row) {
+        for (int col = 0; col < kChipColumns; ++col) {
+            const std::size_t cell = std::size_t(row * kChipColumns + col);
+            const std::int32_t code = cell < codes.size() ? codes[cell] : kNoChip;
+            if (code == layers.drawnCodes[cell]) {
+                continue;
+            }
+            // As if every cell had been cleared before the stage's chips were drawn.
+            layers.MainV.FillRect(col * kChipSize, row * kChipSize, kChipSize, kChipSize, kBlack);
+            layers.MainMask.FillRect(col * kChipSize, row * kChipSize, kChipSize, kChipSize,
+                                     kWhite);
+            layers.drawnCodes[cell] = kNoChip;
+            if (code != kNoChip) {
+                RedrawCell(layers, art, col, row, code);
+            }
+        }
+    }
 }
 
 void RedrawCell(Layers& layers, const art::BuiltinPictures& art, int column, int row, int code) {
@@ -134,6 +182,13 @@ void RedrawCell(Layers& layers, const art::BuiltinPictures& art, int column, int
     }
     const int x = column * kChipSize;
     const int y = row * kChipSize;
+    if (layers.cellsKnown) {
+        if (column < 0 || column >= kChipColumns || row < 0 || row >= kChipRows) {
+            layers.cellsKnown = false;  // a drawing the clearing would not find
+        } else {
+            layers.drawnCodes[std::size_t(row * kChipColumns + column)] = code;
+        }
+    }
     BitBlt(layers.MainV, x, y, kChipSize, kChipSize, art.BrTip[std::size_t(code)], 0, 0);
     BitBlt(layers.MainMask, x, y, kChipSize, kChipSize, art.BrMask[std::size_t(code)], 0, 0);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "game/core/KeptRegion.h"
 #include "support/Surface.h"
@@ -18,7 +19,19 @@ struct Layers {
     Surface MainMask;  // mask of MainV
     Surface PBuffer;   // composition: background, chips, figures, score texts (with a margin)
     KeptRegion kept;   // where PBuffer must stay exact; work elsewhere may be skipped
+    // The chip code RedrawCell last drew at each map cell (column + row x kChipColumns), or
+    // kNoChip where MainV and MainMask are black and white; only while cellsKnown.
+    std::vector<std::int32_t> drawnCodes;
+    bool cellsKnown = false;
 };
+
+inline constexpr std::int32_t kNoChip = -1;
+
+// Gives MainV and MainMask the map's size and draws a stage's chips in them: `codes` holds
+// the code of every map cell (column + row x kChipColumns), kNoChip for none (black and
+// white). Where the cells' codes are known, only cells whose code changes are drawn.
+void DrawMapLayers(Layers& layers, const art::BuiltinPictures& art,
+                   const std::vector<std::int32_t>& codes);
 
 // Fills a whole surface with one colour through block copies of its first row, which stay
 // fast in unoptimised and sanitised builds too (every load clears three map-sized surfaces).
@@ -41,8 +54,11 @@ void RestoreKeepingPins(Layers& layers, int x, int y, int w, int h);
 // keeps exact are restored.
 void RestoreKeptArea(Layers& layers, int x, int y, int w, int h);
 
-// Starts keeping PBuffer exact around the view after it has been composed anew.
-void StartKeeping(Layers& layers);
+// Composes PBuffer after a load from BackPIC, MainV and MainMask, and starts keeping it
+// exact around `view` (the first frame's view) and around `shownFirst` (a view shown
+// before any frame moved it): then only those parts are composed now, the rest as the
+// view comes to it; else the whole picture.
+void ComposeAndStartKeeping(Layers& layers, const PixelRect& view, const PixelRect& shownFirst);
 
 // Draws a chip code's picture into MainV and its mask into MainMask at the cell.
 void RedrawCell(Layers& layers, const art::BuiltinPictures& art, int column, int row, int code);

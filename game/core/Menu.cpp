@@ -35,6 +35,15 @@ bool Consume(KeyState& keys, int code) {
     return true;
 }
 
+// Everything the menu's lines show.
+struct MenuLines {
+    int cursor = -1;
+    int configNo = 0;
+    int colorDepth = 0;
+    std::string stage;
+    bool operator==(const MenuLines&) const = default;
+};
+
 void Redraw(Screen& screen, const GameState& st, const StageFolders& folders, int cursor) {
     screen.view.Cls();
     const auto line = [&](int twips, const std::string& text) {
@@ -102,9 +111,19 @@ class TitleMenu : public PacedPhase {
         } else if (Consume(keys, vk::kDown)) {
             cursor_ = cursor_ == kMenuItems - 1 ? 0 : cursor_ + 1;
         }
-        Redraw(screen_, st, folders_, cursor_);
+        // The same lines drawn again would give the same view, so only the strip may change.
+        MenuLines shown{cursor_, st.ConfigNo, st.ColorDepth, folders_.ChosenName()};
+        const bool viewChanges = !(shown == drawn_) || !screen_.reuseUnchangedView;
+        if (viewChanges) {
+            Redraw(screen_, st, folders_, cursor_);
+            drawn_ = std::move(shown);
+        }
         st.TargetFps = FpsKey(keys, st.TargetFps);
-        screen_.Refresh();
+        if (viewChanges) {
+            screen_.Refresh();
+        } else {
+            screen_.RefreshStrip();
+        }
         if (!run_.FrameFinished(st)) {
             return Next{Phase::Exit, {}};
         }
@@ -119,6 +138,7 @@ class TitleMenu : public PacedPhase {
     std::uint32_t windowStart_;
     std::int32_t frameCounter_ = 1;
     int cursor_ = kStartItem;
+    MenuLines drawn_;  // the lines on the view; none before the first frame
 };
 
 }  // namespace

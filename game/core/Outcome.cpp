@@ -74,7 +74,7 @@ Next StageClear(Sequence& q) {
         st.counters.Score += 10;
         screen.strip.SetTimeLeft(st.counters.TimeLeft);
         screen.strip.SetScore(st.counters.Score);
-        screen.Refresh();
+        screen.RefreshStrip();
         if (!q.run.Pump(st) && q.run.quitRequested) {
             return Next{Phase::Exit, {}};
         }

@@ -40,6 +40,7 @@ void Screen::PrintOnLine(std::string_view text) {
 
 void Screen::SetColorDepth(int bits) {
     colorDepth_ = bits;
+    presentedMatches_ = false;
     platform_.SetColorDepth(bits);
 }
 
@@ -51,6 +52,7 @@ void Screen::PresentView(const Layers& layers, const GameState& state) {
     StretchViewAndQuantize(layers.PBuffer, state.loop.ViewX, state.loop.ViewY, view.surface,
                            presented_, colorDepth_);
     presentedFresh_ = true;
+    presentedMatches_ = true;
     strip.SetScore(state.counters.Score);
     ShowTimeOfDay();
     Refresh();
@@ -64,6 +66,12 @@ void Screen::Refresh() {
     presentedFresh_ = false;
 }
 
+void Screen::RefreshStrip() {
+    viewKept_ = reuseUnchangedView;
+    Refresh();
+    viewKept_ = false;
+}
+
 const Surface& Screen::Strip() {
     if (!stripDrawn_ || !(strip == drawnStrip_)) {
         DrawStatusStrip(strip_, strip, platform_.Text(), art_);
@@ -74,10 +82,11 @@ const Surface& Screen::Strip() {
 }
 
 const Surface& Screen::ViewAtDepth() {
-    if (!presentedFresh_) {
+    if (!presentedFresh_ && !(viewKept_ && presentedMatches_ && !presentedStale_)) {
         QuantizeToDepth(view.surface, presented_, colorDepth_);
-        presentedFresh_ = true;
+        presentedMatches_ = true;
     }
+    presentedFresh_ = true;
     viewAsked_ = true;
     return presented_;
 }
@@ -86,6 +95,7 @@ const Surface& Screen::Presented() {
     if (presentedStale_ || presented_.empty()) {
         QuantizeToDepth(view.surface, presented_, colorDepth_);
         presentedStale_ = false;
+        presentedMatches_ = true;
     }
     return presented_;
 }

@@ -46,6 +46,9 @@ class Screen : private ShownFrame {
 
     View view;
     StatusStrip strip;
+    // Whether a view nobody drew on since the last present is shown again without drawing
+    // or converting it anew (a switch for tests, which compare with doing it every time).
+    bool reuseUnchangedView = true;
 
     // Printing on the view at its print position, in the view's font size, outlined.
     void Print(std::string_view text);        // then a line break
@@ -61,6 +64,9 @@ class Screen : private ShownFrame {
     void PresentView(const Layers& layers, const GameState& state);
     // Presents the view and the strip as they are.
     void Refresh();
+    // Refresh() for a view that nothing has drawn on since the last present: the colour
+    // conversion of that present serves again, and only the strip may have changed.
+    void RefreshStrip();
     // The view as last presented, at the display's colour depth.
     const Surface& Presented();
 
@@ -79,9 +85,11 @@ class Screen : private ShownFrame {
     StatusStrip drawnStrip_;
     bool stripDrawn_ = false;
     Surface presented_;
-    bool presentedFresh_ = false;  // presented_ already shows the view
-    bool presentedStale_ = false;  // presented_ misses what the last present showed
-    bool viewAsked_ = false;       // the platform asked for the view in this present
+    bool presentedFresh_ = false;    // presented_ already shows the view
+    bool presentedStale_ = false;    // presented_ misses what the last present showed
+    bool viewAsked_ = false;         // the platform asked for the view in this present
+    bool viewKept_ = false;          // this present shows the view the last one showed
+    bool presentedMatches_ = false;  // presented_ is the view at colorDepth_ as it was converted
 };
 
 }  // namespace tarn::game

@@ -23,23 +23,24 @@ namespace {
 constexpr int kPositionLimit = 1 << 16;
 constexpr double kTimeLimit = 9999.0;  // the time bonus counts 100 units a second
 
-// Clears a surface to one colour, keeping its memory when the size stays.
-void ResetSurface(Surface& surface, int width, int height, std::uint32_t color) {
-    if (surface.width() == width && surface.height() == height) {
-        FillWhole(surface, color);
-    } else {
-        surface.Reset(width, height, color);
-    }
-}
-
 // Tiles the picture over the whole background; the last column and row overhang and are
-// clipped.
+// clipped. The first band of rows is tiled, and every later row copies the row one tile
+// height above it, in one block.
 void TileBackground(Surface& back, const Surface& tile) {
-    for (int i = 0; i <= back.width() / tile.width(); ++i) {
-        for (int j = 0; j <= back.height() / tile.height(); ++j) {
-            BitBlt(back, i * tile.width(), j * tile.height(), tile.width(), tile.height(), tile, 0,
-                   0);
+    if (tile.empty()) {
+        return;
+    }
+    const int width = back.width();
+    const int band = std::min(tile.height(), back.height());
+    for (int y = 0; y < band; ++y) {
+        std::uint32_t* out = back.Row(y);
+        const std::uint32_t* in = tile.Row(y);
+        for (int x = 0; x < width; x += tile.width()) {
+            std::copy(in, in + std::min(tile.width(), width - x), out + x);
         }
+    }
+    for (int y = band; y < back.height(); ++y) {
+        std::copy(back.Row(y - band), back.Row(y - band) + width, back.Row(y));
     }
 }
 
@@ -48,15 +49,16 @@ void TileBackground(Surface& back, const Surface& tile) {
 void FillStage(GameState& state, Layers& layers, const art::BuiltinPictures& art,
                FrameServices& sounds, const GameStageText& text) {
     FillMaps(state, text.rows);
-    FillWhole(layers.MainV, kBlack);
+    std::vector<std::int32_t> codes(std::size_t(kChipColumns * kChipRows), kNoChip);
     ForEachLoadedCell(state.stage, [&](int col, int row, std::int32_t code) {
         if (code == Code(Chip::HiddenExtraLifeBlock)) {
             sounds.Sound(SoundId::oneUp, SoundOp::Play);
         }
         if (code != Code(Chip::Empty)) {
-            RedrawCell(layers, art, col, row, code);
+            codes[std::size_t(row * kChipColumns + col)] = code;
         }
     });
+    DrawMapLayers(layers, art, codes);
 }
 
 void NowLoading(Screen& screen, std::string_view title) {
@@ -152,18 +154,20 @@ Failure StageLoader::ReadData(const std::string& name, const std::string& title,
     state.player.PlayerY = std::clamp(text.PlayerY, -kPositionLimit, kPositionLimit);
     state.counters.TimeLeft =
         std::isnan(text.TimeLeft) ? 0.0 : std::clamp(text.TimeLeft, -kTimeLimit, kTimeLimit);
-    if (layers.MainV.width() != kMapWidth || layers.MainV.height() != kMapHeight) {
-        layers.MainV.Reset(kMapWidth, kMapHeight);  // FillStage clears it
-    }
-    ResetSurface(layers.MainMask, kMapWidth, kMapHeight, kWhite);
     FillStage(state, layers, play.art, play.services, text);
 
     if (layers.PBuffer.width() != kMapWidth + kPBufferMargin ||
         layers.PBuffer.height() != kMapHeight + kPBufferMargin) {
         layers.PBuffer.Reset(kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin);
     }
-    ComposeWhole(layers);
-    StartKeeping(layers);
+    // The first frame moves the view to the player; a frame that ends before that leaves
+    // it where a new main loop puts it.
+    const LoopState start;
+    ComposeAndStartKeeping(
+        layers,
+        {std::clamp(state.player.PlayerX - kViewFollowX, 0, kViewLimitX),
+         std::clamp(state.player.PlayerY - kViewFollowY, 0, kViewLimitY), kViewSpanX, kViewSpanY},
+        {start.ViewX, start.ViewY, kViewSpanX, kViewSpanY});
     return std::nullopt;
 }
 

@@ -23,7 +23,8 @@ void ClearBorders(SDL_Surface* window, const Placement& at) {
 }
 
 // Repeats each pixel and each row `factor` times: the same format on both sides.
-void RepeatPixels(SDL_Surface* picture, SDL_Surface* window, const Placement& at, int factor) {
+void RepeatPixels(SDL_Surface* picture, SDL_Surface* window, const Placement& at, int factor,
+                  int firstRow, int lastRow) {
     SDL_LockSurface(window);
     auto* out = static_cast<std::uint8_t*>(window->pixels);
     const auto windowRow = [&](int y) {
@@ -31,7 +32,7 @@ void RepeatPixels(SDL_Surface* picture, SDL_Surface* window, const Placement& at
                                                           std::size_t(window->pitch)) +
                at.x;
     };
-    for (int y = 0; y < kPictureHeight; ++y) {
+    for (int y = firstRow; y <= lastRow; ++y) {
         const auto* in = reinterpret_cast<const std::uint32_t*>(
             static_cast<const std::uint8_t*>(picture->pixels) +
             std::size_t(y) * std::size_t(picture->pitch));
@@ -55,6 +56,13 @@ void RepeatPixels(SDL_Surface* picture, SDL_Surface* window, const Placement& at
     SDL_UnlockSurface(window);
 }
 
+// The whole-number factor at which the picture is drawn by repeating pixels, or 0.
+int RepeatFactor(SDL_Surface* picture, SDL_Surface* window, const Placement& at, bool smooth) {
+    const bool sameFormat = window->format->format == picture->format->format;
+    const int factor = at.width / kPictureWidth;
+    return !smooth && sameFormat && factor >= 1 && at.width == kPictureWidth * factor ? factor : 0;
+}
+
 }  // namespace
 
 Placement PlacePicture(int windowWidth, int windowHeight, bool smooth) {
@@ -74,17 +82,31 @@ Placement PlacePicture(int windowWidth, int windowHeight, bool smooth) {
 void DrawPicture(SDL_Surface* picture, SDL_Surface* window, bool smooth) {
     const Placement at = PlacePicture(window->w, window->h, smooth);
     ClearBorders(window, at);
-    const bool sameFormat = window->format->format == picture->format->format;
-    const int factor = at.width / kPictureWidth;
-    if (!smooth && sameFormat && factor >= 1 && at.width == kPictureWidth * factor) {
-        RepeatPixels(picture, window, at, factor);
+    if (const int factor = RepeatFactor(picture, window, at, smooth); factor > 0) {
+        RepeatPixels(picture, window, at, factor, 0, kPictureHeight - 1);
         return;
     }
+    const bool sameFormat = window->format->format == picture->format->format;
     SDL_Rect target{at.x, at.y, at.width, at.height};
     if (smooth && sameFormat && SDL_SoftStretchLinear(picture, nullptr, window, &target) == 0) {
         return;
     }
     SDL_BlitScaled(picture, nullptr, window, &target);
+}
+
+std::optional<SDL_Rect> DrawPictureRows(SDL_Surface* picture, SDL_Surface* window, bool smooth,
+                                        int first, int last) {
+    const Placement at = PlacePicture(window->w, window->h, smooth);
+    const int factor = RepeatFactor(picture, window, at, smooth);
+    if (factor == 0) {
+        return std::nullopt;
+    }
+    first = std::max(first, 0);
+    last = std::min(last, kPictureHeight - 1);
+    if (first <= last) {
+        RepeatPixels(picture, window, at, factor, first, last);
+    }
+    return SDL_Rect{at.x, at.y + first * factor, at.width, std::max(0, last - first + 1) * factor};
 }
 
 }  // namespace tarn::game

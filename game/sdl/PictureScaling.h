@@ -8,6 +8,8 @@
 
 #include <SDL.h>
 
+#include <optional>
+
 namespace tarn::game {
 
 inline constexpr int kPictureWidth = 640;
@@ -23,5 +25,12 @@ Placement PlacePicture(int windowWidth, int windowHeight, bool smooth);
 // Draws the picture (kPictureWidth x kPictureHeight, XRGB8888) into the window's surface
 // at its placement and clears the borders around it.
 void DrawPicture(SDL_Surface* picture, SDL_Surface* window, bool smooth);
+
+// Draws only the picture's rows first..last (inclusive) where DrawPicture drew the whole
+// picture before, and returns the part of the window they cover. Only a picture shown pixel
+// for pixel or in whole-number squares can be drawn in part: else nothing is drawn and
+// nothing returned.
+std::optional<SDL_Rect> DrawPictureRows(SDL_Surface* picture, SDL_Surface* window, bool smooth,
+                                        int first, int last);
 
 }  // namespace tarn::game

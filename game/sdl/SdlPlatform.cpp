@@ -20,8 +20,6 @@ namespace {
 constexpr int kWidth = kPictureWidth;
 constexpr int kStrip = 16;
 constexpr int kHeight = kPictureHeight;
-// Sleep until this close to a due time, then wait out the rest precisely.
-constexpr auto kSpinMargin = std::chrono::microseconds(200);
 
 // The remembered size, kept between half the picture's size and the screen's; else the
 // picture's own size.
@@ -112,13 +110,10 @@ void SdlPlatform::WaitUntil(std::uint32_t ms) {
     }
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - start_);
-    const auto due = start_ + elapsed + std::chrono::milliseconds(ahead);
-    if (std::chrono::steady_clock::now() + kSpinMargin < due) {
-        std::this_thread::sleep_until(due - kSpinMargin);
-    }
-    while (std::chrono::steady_clock::now() < due) {
-        std::this_thread::yield();
-    }
+    // One sleep to the due time: the system wakes the thread a few tens of microseconds
+    // late at most, well inside the clock's millisecond, and spinning out the last part
+    // would cost more processor time than a whole paused second otherwise does.
+    std::this_thread::sleep_until(start_ + elapsed + std::chrono::milliseconds(ahead));
 }
 
 void SdlPlatform::PollEvents(std::vector<InputEvent>& events) {
@@ -215,31 +210,67 @@ TextPainter& SdlPlatform::Text() {
 
 void SdlPlatform::Present(ShownFrame& frame) {
     auto* bytes = static_cast<std::uint8_t*>(frame_->pixels);
+    // The rows that differ from the picture in the window, first and last.
+    int first = kHeight;
+    int last = -1;
+    const auto changed = [&](int row) {
+        first = std::min(first, row);
+        last = std::max(last, row);
+    };
     const auto copyRows = [&](const Surface& from, int top, int rows) {
         const int width = std::min(from.width(), kWidth);
         for (int y = 0; y < rows; ++y) {
             auto* line = reinterpret_cast<std::uint32_t*>(bytes + std::size_t(top + y) *
                                                                       std::size_t(frame_->pitch));
-            if (y < from.height()) {
+            if (y < from.height() && width == kWidth) {
+                // Comparing reads what a copy would, and most rows of a still view match.
+                if (presentAll || std::memcmp(from.Row(y), line, kWidth * 4) != 0) {
+                    std::memcpy(line, from.Row(y), kWidth * 4);
+                    changed(top + y);
+                }
+            } else if (y < from.height()) {
                 std::copy(from.Row(y), from.Row(y) + width, line);
                 std::fill(line + width, line + kWidth, 0u);
+                changed(top + y);
             } else {
                 std::fill(line, line + kWidth, 0u);
+                changed(top + y);
             }
         }
     };
     copyRows(frame.Strip(), 0, kStrip);
     copyRows(frame.ViewAtDepth(), kStrip, kHeight - kStrip);
-    Show();
+    if (presentAll) {
+        Show();
+    } else if (last >= first) {
+        ShowRows(first, last);
+    }
 }
 
 void SdlPlatform::Show() {
     SDL_Surface* target = SDL_GetWindowSurface(window_);
+    shown_ = {};
     if (target == nullptr) {
         return;
     }
     DrawPicture(frame_, target, smooth_);
     SDL_UpdateWindowSurface(window_);
+    shown_ = {target, target->w, target->h};
+}
+
+void SdlPlatform::ShowRows(int first, int last) {
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    // A window surface made anew since the whole picture was drawn holds none of it.
+    if (target == nullptr || !(ShownSurface{target, target->w, target->h} == shown_)) {
+        Show();
+        return;
+    }
+    const auto rows = DrawPictureRows(frame_, target, smooth_, first, last);
+    if (!rows) {
+        Show();
+        return;
+    }
+    SDL_UpdateWindowSurfaceRects(window_, &*rows, 1);
 }
 
 void SdlPlatform::NoteWindowedSize() {

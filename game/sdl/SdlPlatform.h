@@ -62,10 +62,23 @@ class SdlPlatform : public Platform {
     // Start button) is pressed. Also written to standard error.
     void ShowMessage(const UserMessage& message) override;
 
+    // Presents every row of every picture into the window, whether it changed or not (for
+    // tests and benchmarks that compare with presenting only the rows that changed).
+    bool presentAll = false;
+
   private:
+    // The window surface the whole picture was last drawn into.
+    struct ShownSurface {
+        SDL_Surface* surface = nullptr;
+        int width = 0, height = 0;
+        bool operator==(const ShownSurface&) const = default;
+    };
     void ToggleFullscreen();
     void NoteWindowedSize();
+    // Draws the whole picture into the window.
     void Show();
+    // Draws the picture's rows first..last into the window where the rest is already there.
+    void ShowRows(int first, int last);
     void ShowMessageInWindow(const std::string& text, const std::string& title);
 
     SDL_Window* window_ = nullptr;
@@ -81,6 +94,7 @@ class SdlPlatform : public Platform {
     int windowedHeight_ = 0;
     bool swallowReturnUp_ = false;
     bool quitPending_ = false;  // the window was closed while a message was shown
+    ShownSurface shown_;
 };
 
 }  // namespace tarn::game

@@ -31,11 +31,13 @@ class MenuTest : public ::testing::Test {
         folder.AddStage("c", "1-1", FloorStage());
     }
 
-    MenuRun RunMenu(const std::string& script, std::uint64_t frames) {
+    MenuRun RunMenu(const std::string& script, std::uint64_t frames,
+                    HeadlessPlatform* shownOn = nullptr) {
         Options options;
         options.frames = frames;
         options.replay = WriteReplay(folder, script);
-        HeadlessPlatform platform;
+        HeadlessPlatform headless;
+        HeadlessPlatform& platform = shownOn != nullptr ? *shownOn : headless;
         MenuRun run;
         const RunResult result = RunHeadless(folder, options, &platform, {}, [&](Game& s) {
             run.configNo = s.state.ConfigNo;
@@ -173,6 +175,44 @@ TEST_F(MenuTest, FirstKeyPressStopsOpOnceAndReentersTheMenuKeepingItsKey) {
     // Down (END), Down (configuration), Up (END), Enter: the program ends.
     EXPECT_TRUE(quit);
     EXPECT_LT(frames, 200u);
+}
+
+// Counts the texts printed on the view.
+class CountingPlatform : public HeadlessPlatform {
+  public:
+    class Counting : public TextPainter {
+      public:
+        explicit Counting(TextPainter& inner) : inner_(inner) {}
+        int LineHeight(int points) override { return inner_.LineHeight(points); }
+        int TextWidth(std::string_view text, int points) override {
+            return inner_.TextWidth(text, points);
+        }
+        int Draw(Surface& target, int x, int y, std::string_view text, int points,
+                 std::uint32_t color) override {
+            return inner_.Draw(target, x, y, text, points, color);
+        }
+        int DrawOutlined(Surface& target, int x, int y, std::string_view text, int points,
+                         std::uint32_t color, std::uint32_t outline) override {
+            ++printed;
+            return inner_.DrawOutlined(target, x, y, text, points, color, outline);
+        }
+        int printed = 0;
+
+      private:
+        TextPainter& inner_;
+    };
+    TextPainter& Text() override { return counting; }
+    Counting counting{HeadlessPlatform::Text()};
+};
+
+TEST_F(MenuTest, TheMenuPrintsItsLinesAgainOnlyWhenOneOfThemChanges) {
+    CountingPlatform shorter, longer, moved;
+    RunMenu(Tap(100, 40), 10, &shorter);
+    RunMenu(Tap(100, 40), 30, &longer);
+    EXPECT_GT(shorter.counting.printed, 0);
+    EXPECT_EQ(longer.counting.printed, shorter.counting.printed);
+    RunMenu(Tap(12, 40), 30, &moved);
+    EXPECT_GT(moved.counting.printed, shorter.counting.printed);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "GameFixture.h"
 #include "assets/BuiltinArt.h"
 #include "game/core/ColorQuantize.h"
+#include "game/core/ViewGeometry.h"
 #include "game/platform/FontText.h"
 #include "support/PictureFile.h"
 
@@ -45,6 +46,74 @@ TEST(ColorQuantizeTest, TheDepthChangesThePicture) {
     QuantizeToDepth(Gradient(), eight, 8);
     QuantizeToDepth(Gradient(), sixteen, 16);
     EXPECT_NE(eight, sixteen);
+}
+
+// The 8-bit palette as first written: the nearest of 6 x 7 x 6 levels, unless one of the
+// four greys is nearer, for the colour's top five bits of each channel and a half.
+std::uint32_t ReferencePalette8(std::uint32_t c) {
+    const int r = int((c >> 16) & 0xF8) | 4, g = int((c >> 8) & 0xF8) | 4, b = int(c & 0xF8) | 4;
+    const auto level = [](int value, int levels) {
+        const int l = (value * (levels - 1) + 127) / 255;
+        return l * 255 / (levels - 1);
+    };
+    std::uint32_t best = Rgb(level(r, 6), level(g, 7), level(b, 6));
+    const auto distance = [&](std::uint32_t p) {
+        const int dr = int((p >> 16) & 0xFF) - r, dg = int((p >> 8) & 0xFF) - g,
+                  db = int(p & 0xFF) - b;
+        return dr * dr + dg * dg + db * db;
+    };
+    for (const int grey : {32, 96, 160, 224}) {
+        if (distance(Rgb(grey, grey, grey)) < distance(best)) {
+            best = Rgb(grey, grey, grey);
+        }
+    }
+    return best;
+}
+
+// Every colour there is, in steps that reach every combination of the top five bits.
+Surface EveryColour() {
+    Surface s(256, 128);
+    for (int i = 0; i < 32768; ++i) {
+        s.SetPixel(i % 256, i / 256,
+                   Rgb(((i >> 10) & 31) * 8 + i % 8, ((i >> 5) & 31) * 8 + (i / 8) % 8,
+                       (i & 31) * 8 + (i / 64) % 8));
+    }
+    return s;
+}
+
+TEST(ColorQuantizeTest, EveryColourConvertsAsThePlainFormulasSay) {
+    const Surface colours = EveryColour();
+    for (const int depth : {8, 16}) {
+        Surface out;
+        QuantizeToDepth(colours, out, depth);
+        for (int y = 0; y < colours.height(); ++y) {
+            for (int x = 0; x < colours.width(); ++x) {
+                const std::uint32_t c = colours.Pixel(x, y);
+                ASSERT_EQ(out.Pixel(x, y), depth == 8 ? ReferencePalette8(c) : ToRgb565(c))
+                    << depth << " bits, colour " << std::hex << c;
+            }
+        }
+    }
+}
+
+TEST(ColorQuantizeTest, StretchingAndConvertingInOnePassEqualsDoingItInTurn) {
+    Surface source(kViewSpanX + 50, kViewSpanY + 30);
+    const Surface colours = EveryColour();
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            source.SetPixel(x, y, colours.Pixel((x * 7 + y) % 256, (y * 3 + x) % 128));
+        }
+    }
+    for (const int depth : {8, 16, 32}) {
+        Surface view(kViewWidth, kViewHeight), presented;
+        StretchViewAndQuantize(source, 37, 11, view, presented, depth);
+        Surface expectedView(kViewWidth, kViewHeight), expected;
+        StretchBlt(expectedView, 0, 0, kViewWidth, kViewHeight, source, 37, 11, kViewSpanX,
+                   kViewSpanY);
+        QuantizeToDepth(expectedView, expected, depth);
+        EXPECT_EQ(view, expectedView) << depth;
+        EXPECT_EQ(presented, expected) << depth;
+    }
 }
 
 TEST(FontTextTest, TheViewFontCoversTheGamesCharacters) {

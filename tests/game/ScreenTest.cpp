@@ -46,6 +46,18 @@ class ShowingPlatform : public HeadlessPlatform {
     Surface view;
 };
 
+// A ShowingPlatform that can be told to show nothing for a while.
+class SometimesShowingPlatform : public ShowingPlatform {
+  public:
+    void Present(ShownFrame& frame) override {
+        if (shows) {
+            ShowingPlatform::Present(frame);
+        }
+    }
+    using HeadlessPlatform::Present;
+    bool shows = true;
+};
+
 class NothingShownPlatform : public HeadlessPlatform {
   public:
     TextPainter& Text() override { return text; }
@@ -147,6 +159,48 @@ TEST(ScreenTest, TextsOnTheViewAreOutlinedInTheirOwnFontSizePlaceAndColour) {
         }
     }
     EXPECT_GT(dark, 100);
+}
+
+TEST(ScreenTest, RefreshingTheStripShowsTheViewAsTheLastPresentConvertedIt) {
+    ShowingPlatform platform;
+    Screen screen(platform, art::Builtin());
+    screen.SetColorDepth(16);
+    screen.view.surface.FillRect(10, 10, 50, 50, Rgb(90, 141, 222));
+    screen.Refresh();
+    const Surface shown = platform.view;
+    const Surface stripBefore = platform.strip;
+    // Drawing after the present is not the view the strip's refresh is for: it is kept out.
+    screen.view.surface.FillRect(0, 0, 5, 5, kWhite);
+    screen.strip.SetCoins(3);
+    screen.RefreshStrip();
+    EXPECT_EQ(platform.view, shown);
+    EXPECT_NE(platform.strip, stripBefore);
+    // Whatever makes the last conversion wrong converts anew: another depth, or the switch.
+    Surface expected;
+    screen.SetColorDepth(8);
+    screen.RefreshStrip();
+    QuantizeToDepth(screen.view.surface, expected, 8);
+    EXPECT_EQ(platform.view, expected);
+    screen.view.surface.FillRect(20, 20, 5, 5, kWhite);
+    screen.reuseUnchangedView = false;
+    screen.RefreshStrip();
+    QuantizeToDepth(screen.view.surface, expected, 8);
+    EXPECT_EQ(platform.view, expected);
+}
+
+TEST(ScreenTest, RefreshingTheStripAfterAPresentThatShowedNothingConvertsTheView) {
+    SometimesShowingPlatform platform;
+    Screen screen(platform, art::Builtin());
+    screen.SetColorDepth(16);
+    screen.Refresh();
+    platform.shows = false;
+    screen.view.surface.FillRect(10, 10, 50, 50, Rgb(90, 141, 222));
+    screen.Refresh();
+    platform.shows = true;
+    screen.RefreshStrip();
+    Surface expected;
+    QuantizeToDepth(screen.view.surface, expected, 16);
+    EXPECT_EQ(platform.view, expected);
 }
 
 }  // namespace

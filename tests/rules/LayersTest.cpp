@@ -1,7 +1,10 @@
 // Repairing the composition picture and redrawing changed cells.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Scenario.h"
+#include "game/core/ViewGeometry.h"
 #include "support/HEXRNDData.h"
 
 namespace tarn::game::testing {
@@ -88,6 +91,94 @@ TEST(ComposeWhole, GivesBackgroundAndChipsInOnePassAndBlackBeyondTheBackground) 
                              0, 0);
         EXPECT_EQ(once.PBuffer, reference.PBuffer) << backWidth << " x " << backHeight;
         EXPECT_EQ(once.PBuffer.Pixel(59, 51), kBlack);
+    }
+}
+
+// Map-sized layers with a random background and chips in a few cells.
+Layers MapLayers(const art::BuiltinPictures& pictures,
+                 std::vector<std::pair<int, int>> cells = {
+                     {0, 0}, {25, 30}, {199, 59}, {201, 60}, {40, 2}}) {
+    Layers layers;
+    layers.BackPIC.Reset(kMapWidth, kMapHeight);
+    layers.PBuffer.Reset(kMapWidth + kPBufferMargin, kMapHeight + kPBufferMargin, 0x123456);
+    std::uint32_t seed = 11;
+    for (std::uint32_t& p : layers.BackPIC.Pixels()) {
+        p = (seed = seed * 1103515245u + 12345u) >> 8;
+    }
+    std::vector<std::int32_t> codes(std::size_t(kChipColumns * kChipRows), kNoChip);
+    for (const auto& [col, row] : cells) {
+        codes[std::size_t(row * kChipColumns + col)] = 5 + col % 7;
+    }
+    DrawMapLayers(layers, pictures, codes);
+    return layers;
+}
+
+// The map layers as a load first clearing everything leaves them.
+Layers FreshMapLayers(const art::BuiltinPictures& pictures,
+                      const std::vector<std::int32_t>& codes) {
+    Layers layers;
+    layers.MainV.Reset(kMapWidth, kMapHeight, kBlack);
+    layers.MainMask.Reset(kMapWidth, kMapHeight, kWhite);
+    for (int row = 0; row < kChipRows; ++row) {
+        for (int col = 0; col < kChipColumns; ++col) {
+            if (const auto code = codes[std::size_t(row * kChipColumns + col)]; code != kNoChip) {
+                RedrawCell(layers, pictures, col, row, code);
+            }
+        }
+    }
+    return layers;
+}
+
+TEST(DrawMapLayers, AStageDrawnOverAnotherLooksAsIfDrawnOnClearedLayers) {
+    const art::BuiltinPictures pictures = TestPictures();
+    Layers layers = MapLayers(pictures);
+    ASSERT_NE(layers.MainV.Pixel(25 * 16 + 3, 30 * 16 + 3), kBlack);
+    std::vector<std::int32_t> codes(std::size_t(kChipColumns * kChipRows), kNoChip);
+    codes[std::size_t(30 * kChipColumns + 25)] = 9;          // another chip where one was
+    codes[std::size_t(2 * kChipColumns + 40)] = 5 + 40 % 7;  // the same chip
+    codes[std::size_t(10 * kChipColumns + 10)] = 0;
+    codes[std::size_t(59 * kChipColumns + 120)] = 12;
+    const Layers fresh = FreshMapLayers(pictures, codes);
+    DrawMapLayers(layers, pictures, codes);
+    EXPECT_EQ(layers.MainV, fresh.MainV);
+    EXPECT_EQ(layers.MainMask, fresh.MainMask);
+    // Layers of another size, or drawn on by anything else, are cleared whole.
+    layers.MainV.FillRect(100, 100, 5, 5, kWhite);
+    layers.cellsKnown = false;
+    DrawMapLayers(layers, pictures, codes);
+    EXPECT_EQ(layers.MainV, fresh.MainV);
+    layers.MainMask.Reset(10, 10, kBlack);
+    DrawMapLayers(layers, pictures, codes);
+    EXPECT_EQ(layers.MainMask, fresh.MainMask);
+}
+
+TEST(ComposeAndStartKeeping, WhatIsKeptIsComposedAsTheWholeComposition) {
+    const art::BuiltinPictures pictures = TestPictures();
+    for (const auto& [viewX, viewY] :
+         {std::pair{0, 0}, std::pair{380, 460}, std::pair{2880, 720}}) {
+        Layers kept = MapLayers(pictures);
+        Layers whole = kept;
+        whole.kept.allowed = false;
+        const PixelRect view{viewX, viewY, kViewSpanX, kViewSpanY};
+        const PixelRect shownFirst{0, 0, kViewSpanX, kViewSpanY};
+        ComposeAndStartKeeping(kept, view, shownFirst);
+        ComposeAndStartKeeping(whole, view, shownFirst);
+        ASSERT_TRUE(kept.kept.Active());
+        EXPECT_FALSE(whole.kept.Active());
+        Layers reference = whole;
+        ComposeWhole(reference);
+        EXPECT_EQ(whole.PBuffer, reference.PBuffer);
+        std::vector<PixelRect> exact = kept.kept.Pins();
+        exact.push_back(kept.kept.Window());
+        EXPECT_EQ(kept.kept.Window(), KeptRegion::WindowFor(viewX, viewY));
+        EXPECT_EQ(exact[exact.size() - 2], KeptRegion::WindowFor(0, 0));
+        for (const PixelRect& r : exact) {
+            for (int y = r.y; y < r.y + r.h; ++y) {
+                ASSERT_TRUE(std::equal(kept.PBuffer.Row(y) + r.x, kept.PBuffer.Row(y) + r.x + r.w,
+                                       reference.PBuffer.Row(y) + r.x))
+                    << "row " << y << " viewing " << viewX << "," << viewY;
+            }
+        }
     }
 }
 

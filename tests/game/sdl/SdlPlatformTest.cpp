@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <vector>
 
 #include "game/platform/HeadlessPlatform.h"
 #include "game/sdl/SdlPlatform.h"
@@ -129,6 +130,74 @@ TEST_F(SdlPlatformTest, AResizedWindowShowsThePictureAtTheLargestWholeFactorCent
     EXPECT_EQ(WindowPixel(platform->Window(), 700, 54 + 992), kBlack);
     EXPECT_EQ(platform->WindowedWidth(), 1400);
     EXPECT_EQ(platform->WindowedHeight(), 1100);
+}
+
+// The window surface's bytes, row by row.
+std::vector<std::uint8_t> WindowBytes(SDL_Window* window) {
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    const auto rowBytes = std::size_t(surface->w) * surface->format->BytesPerPixel;
+    std::vector<std::uint8_t> bytes;
+    for (int y = 0; y < surface->h; ++y) {
+        const auto* row = static_cast<const std::uint8_t*>(surface->pixels) +
+                          std::size_t(y) * std::size_t(surface->pitch);
+        bytes.insert(bytes.end(), row, row + rowBytes);
+    }
+    return bytes;
+}
+
+// A view of stripes that move with `step`, and a strip that shows it.
+void MovingPicture(int step, Surface& strip, Surface& view) {
+    strip = Surface(640, 16, Rgb(step * 40 % 256, 0, 0));
+    view = Surface(640, 480, Rgb(10, 20, 30));
+    for (int y = 0; y < 480; y += 37) {
+        view.FillRect((y * 7 + step * 13) % 600, y + step % 3, 40, 5, Rgb(200, step * 30 % 256, 9));
+    }
+}
+
+// Presenting only the rows that changed leaves the window as presenting everything would,
+// drawn pixel for pixel, in whole-number squares and smoothly scaled.
+TEST_F(SdlPlatformTest, PresentingTheChangedRowsShowsWhatPresentingEverythingShows) {
+    for (const bool smooth : {false, true}) {
+        platform.reset();
+        platform = std::make_unique<SdlPlatform>(WindowChoice{true, 0, 0, smooth});
+        ASSERT_TRUE(platform->Ok()) << platform->Error();
+        for (const auto& [width, height] : {std::pair{640, 496}, std::pair{1400, 1100}}) {
+            SDL_SetWindowSize(platform->Window(), width, height);
+            std::vector<InputEvent> events;
+            platform->PollEvents(events);
+            Surface strip, view;
+            for (const int step : {0, 1, 1, 2, 5, 5, 0}) {
+                MovingPicture(step, strip, view);
+                platform->presentAll = false;
+                platform->Present(strip, view);
+                const auto changedRows = WindowBytes(platform->Window());
+                platform->presentAll = true;
+                platform->Present(strip, view);
+                ASSERT_EQ(changedRows, WindowBytes(platform->Window()))
+                    << width << " x " << height << (smooth ? " smooth" : "") << ", step " << step;
+            }
+        }
+    }
+}
+
+// What the window already shows is not drawn again: a mark on the window surface stays
+// until the picture changes in its rows.
+TEST_F(SdlPlatformTest, OnlyTheRowsThatChangedAreDrawnAgain) {
+    Surface strip(640, 16, kWhite);
+    Surface view(640, 480, Rgb(10, 20, 30));
+    platform->Present(strip, view);
+    SDL_Surface* window = SDL_GetWindowSurface(platform->Window());
+    const Uint32 mark = SDL_MapRGB(window->format, 1, 2, 3);
+    const SDL_Rect marks[2] = {{5, 100, 1, 1}, {5, 300, 1, 1}};
+    SDL_FillRects(window, marks, 2, mark);
+    platform->Present(strip, view);
+    EXPECT_EQ(WindowPixel(platform->Window(), 5, 100), Rgb(1, 2, 3));
+    EXPECT_EQ(WindowPixel(platform->Window(), 5, 300), Rgb(1, 2, 3));
+    view.SetPixel(600, 300 - 16, Rgb(0, 250, 0));
+    platform->Present(strip, view);
+    EXPECT_EQ(WindowPixel(platform->Window(), 5, 100), Rgb(1, 2, 3));
+    EXPECT_EQ(WindowPixel(platform->Window(), 5, 300), Rgb(10, 20, 30));
+    EXPECT_EQ(WindowPixel(platform->Window(), 600, 300), Rgb(0, 250, 0));
 }
 
 TEST(SdlWindowSizeTest, AWindowStartsAtTheRememberedSize) {
