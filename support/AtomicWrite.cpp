@@ -27,16 +27,6 @@ namespace {
 // Temporary files of writers from before the lock are removed once they are this old.
 constexpr std::time_t kUnlockedLeftoverSeconds = 60;
 
-FileStatus Failed(FileStatus status, FileReason* why, int error,
-                  std::filesystem::file_type type = std::filesystem::file_type::none) {
-    if (why != nullptr) {
-        why->error =
-            error == 0 ? std::error_code() : std::error_code(error, std::generic_category());
-        why->type = type;
-    }
-    return status;
-}
-
 // The name every temporary file of the target starts with: short enough that the longest
 // name a folder takes still leaves room for the rest.
 std::string TemporaryPrefix(const std::filesystem::path& target) {
@@ -178,21 +168,22 @@ FileStatus CheckTarget(const std::filesystem::path& target, struct stat& existin
                        FileReason* why) {
     exists = ::stat(target.c_str(), &existing) == 0;
     if (!exists) {
-        return errno == ENOENT ? FileStatus::Ok : Failed(FileStatus::WriteFailed, why, errno);
+        return errno == ENOENT ? FileStatus::Ok
+                               : ReportFailure(FileStatus::WriteFailed, why, errno);
     }
     if (!S_ISREG(existing.st_mode)) {
         std::error_code ignored;
-        return Failed(FileStatus::NotAFile, why, S_ISDIR(existing.st_mode) ? EISDIR : 0,
-                      std::filesystem::status(target, ignored).type());
+        return ReportFailure(FileStatus::NotAFile, why, S_ISDIR(existing.st_mode) ? EISDIR : 0,
+                             std::filesystem::status(target, ignored).type());
     }
     // The superuser may write anything; a file without any write permission was still
     // protected on purpose.
     if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        return Failed(FileStatus::WriteProtected, why, EACCES);
+        return ReportFailure(FileStatus::WriteProtected, why, EACCES);
     }
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 &&
         (errno == EACCES || errno == EPERM)) {
-        return Failed(FileStatus::WriteProtected, why, errno);
+        return ReportFailure(FileStatus::WriteProtected, why, errno);
     }
     return FileStatus::Ok;
 }
@@ -263,7 +254,7 @@ FileStatus WriteFileAtomically(const std::filesystem::path& file, std::string_vi
         }
     }
     if (target.filename().empty()) {
-        return Failed(FileStatus::WriteFailed, why, EISDIR);
+        return ReportFailure(FileStatus::WriteFailed, why, EISDIR);
     }
     struct stat existing {};
     bool exists = false;
@@ -280,7 +271,7 @@ FileStatus WriteFileAtomically(const std::filesystem::path& file, std::string_vi
         failure = WriteThrough(target, bytes, exists ? &existing : nullptr, named, retryNamed);
     }
     if (failure != 0) {
-        return Failed(FileStatus::WriteFailed, why, failure);
+        return ReportFailure(FileStatus::WriteFailed, why, failure);
     }
     SyncFolder(target.parent_path());
     return FileStatus::Ok;

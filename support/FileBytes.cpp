@@ -10,16 +10,6 @@
 namespace tarn {
 namespace {
 
-FileStatus Failed(FileStatus status, FileReason* why, int error,
-                  std::filesystem::file_type type = std::filesystem::file_type::none) {
-    if (why != nullptr) {
-        why->error =
-            error == 0 ? std::error_code() : std::error_code(error, std::generic_category());
-        why->type = type;
-    }
-    return status;
-}
-
 std::filesystem::file_type TypeOf(mode_t mode) {
     using std::filesystem::file_type;
     if (S_ISDIR(mode)) {
@@ -48,24 +38,25 @@ FileStatus ReadBounded(const std::filesystem::path& file, Bytes& bytes, std::uin
     if (::stat(file.c_str(), &info) != 0) {
         const int error = errno;
         const bool missing = error == ENOENT || error == ENOTDIR;
-        return Failed(missing ? FileStatus::NotFound : FileStatus::ReadFailed, why, error);
+        return ReportFailure(missing ? FileStatus::NotFound : FileStatus::ReadFailed, why, error);
     }
     if (!S_ISREG(info.st_mode)) {
-        return Failed(FileStatus::NotAFile, why, 0, TypeOf(info.st_mode));
+        return ReportFailure(FileStatus::NotAFile, why, 0, TypeOf(info.st_mode));
     }
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         const int error = errno;
-        return Failed(error == ENOENT ? FileStatus::NotFound : FileStatus::ReadFailed, why, error);
+        return ReportFailure(error == ENOENT ? FileStatus::NotFound : FileStatus::ReadFailed, why,
+                             error);
     }
     // The name may have been swapped for something else since it was looked at.
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return Failed(FileStatus::NotAFile, why, 0, TypeOf(info.st_mode));
+        return ReportFailure(FileStatus::NotAFile, why, 0, TypeOf(info.st_mode));
     }
     if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
         ::close(fd);
-        return Failed(FileStatus::TooLarge, why, EFBIG);
+        return ReportFailure(FileStatus::TooLarge, why, EFBIG);
     }
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     char chunk[16384];
@@ -78,7 +69,7 @@ FileStatus ReadBounded(const std::filesystem::path& file, Bytes& bytes, std::uin
             const int error = errno;
             ::close(fd);
             bytes.clear();
-            return Failed(FileStatus::ReadFailed, why, error);
+            return ReportFailure(FileStatus::ReadFailed, why, error);
         }
         if (got == 0) {
             break;
@@ -87,7 +78,7 @@ FileStatus ReadBounded(const std::filesystem::path& file, Bytes& bytes, std::uin
         if (bytes.size() + static_cast<std::size_t>(got) > maxBytes) {
             ::close(fd);
             bytes.clear();
-            return Failed(FileStatus::TooLarge, why, EFBIG);
+            return ReportFailure(FileStatus::TooLarge, why, EFBIG);
         }
         bytes.insert(bytes.end(), chunk, chunk + got);
     }
@@ -105,6 +96,16 @@ FileStatus ReadFileBytes(const std::filesystem::path& file, std::vector<std::uin
 FileStatus ReadFileBytes(const std::filesystem::path& file, std::string& bytes,
                          std::uintmax_t maxBytes, FileReason* why) {
     return ReadBounded(file, bytes, maxBytes, why);
+}
+
+FileStatus ReportFailure(FileStatus status, FileReason* why, int error,
+                         std::filesystem::file_type type) {
+    if (why != nullptr) {
+        why->error =
+            error == 0 ? std::error_code() : std::error_code(error, std::generic_category());
+        why->type = type;
+    }
+    return status;
 }
 
 }  // namespace tarn

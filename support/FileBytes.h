@@ -28,6 +28,11 @@ struct FileReason {
     std::filesystem::file_type type = std::filesystem::file_type::none;
 };
 
+// Gives the status back, after filling `why` (where asked for) with the error number of the
+// call that failed (0: none) and what the name is instead of a regular file.
+FileStatus ReportFailure(FileStatus status, FileReason* why, int error,
+                         std::filesystem::file_type type = std::filesystem::file_type::none);
+
 // Reads a regular file whole. Nothing that is not a regular file is opened, so a pipe
 // cannot block the caller; a file of more than maxBytes is refused without being read.
 FileStatus ReadFileBytes(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes,
