@@ -22,9 +22,27 @@ const QColor kFirstViewColour(80, 200, 255);
 constexpr int kSmallestArrowCell = 6;
 
 // The first and last cells whose squares meet an area along one axis.
-std::pair<int, int> CellSpan(int first, int last, int cellPixels, int cells) {
-    return {std::clamp(first / cellPixels, 0, cells - 1),
-            std::clamp(last / cellPixels, 0, cells - 1)};
+// The map cells a rectangle of the canvas touches, clamped to the map.
+struct CellsShown {
+    int firstColumn, lastColumn, firstRow, lastRow;
+};
+
+CellsShown CellsIn(const QRect& area, int cellPixels) {
+    const auto cell = [cellPixels](int pixel, int cells) {
+        return std::clamp(pixel / cellPixels, 0, cells - 1);
+    };
+    return {cell(area.left(), kMapColumns), cell(area.right(), kMapColumns),
+            cell(area.top(), kMapRows), cell(area.bottom(), kMapRows)};
+}
+
+template <class Visit>
+void ForEachCellIn(const QRect& area, int cellPixels, Visit visit) {
+    const CellsShown cells = CellsIn(area, cellPixels);
+    for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
+        for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
+            visit(column, row);
+        }
+    }
 }
 
 // Steps are subtracted each frame: a positive step moves left or up.
@@ -129,17 +147,12 @@ void CanvasPainter::PaintCells(QPainter& painter, const MapDocument& document,
         painter.drawImage(area.topLeft(), document.Canvas(), area);
         return;
     }
-    const auto [firstColumn, lastColumn] =
-        CellSpan(area.left(), area.right(), cellPixels_, kMapColumns);
-    const auto [firstRow, lastRow] = CellSpan(area.top(), area.bottom(), cellPixels_, kMapRows);
-    for (int row = firstRow; row <= lastRow; ++row) {
-        for (int column = firstColumn; column <= lastColumn; ++column) {
-            const int code = document.Cell(column, row);
-            const QImage& picture =
-                code >= 0 && code < kChipCodeCount ? cells_[std::size_t(code)] : blank_;
-            painter.drawImage(column * cellPixels_, row * cellPixels_, picture);
-        }
-    }
+    ForEachCellIn(area, cellPixels_, [&](int column, int row) {
+        const int code = document.Cell(column, row);
+        const QImage& picture =
+            code >= 0 && code < kChipCodeCount ? cells_[std::size_t(code)] : blank_;
+        painter.drawImage(column * cellPixels_, row * cellPixels_, picture);
+    });
 }
 
 void CanvasPainter::PaintGrid(QPainter& painter, const QRect& area) const {
@@ -147,14 +160,12 @@ void CanvasPainter::PaintGrid(QPainter& painter, const QRect& area) const {
         return;  // lines would hide the map
     }
     painter.setPen(QPen(kGridColour, 0));
-    const auto [firstColumn, lastColumn] =
-        CellSpan(area.left(), area.right(), cellPixels_, kMapColumns);
-    const auto [firstRow, lastRow] = CellSpan(area.top(), area.bottom(), cellPixels_, kMapRows);
-    for (int column = firstColumn; column <= lastColumn + 1; ++column) {
+    const CellsShown cells = CellsIn(area, cellPixels_);
+    for (int column = cells.firstColumn; column <= cells.lastColumn + 1; ++column) {
         const int x = column * cellPixels_;
         painter.drawLine(x, area.top(), x, area.bottom());
     }
-    for (int row = firstRow; row <= lastRow + 1; ++row) {
+    for (int row = cells.firstRow; row <= cells.lastRow + 1; ++row) {
         const int y = row * cellPixels_;
         painter.drawLine(area.left(), y, area.right(), y);
     }
@@ -165,19 +176,14 @@ void CanvasPainter::PaintDirections(QPainter& painter, const MapDocument& docume
     if (cellPixels_ < kSmallestArrowCell) {
         return;
     }
-    const auto [firstColumn, lastColumn] =
-        CellSpan(area.left(), area.right(), cellPixels_, kMapColumns);
-    const auto [firstRow, lastRow] = CellSpan(area.top(), area.bottom(), cellPixels_, kMapRows);
-    for (int row = firstRow; row <= lastRow; ++row) {
-        for (int column = firstColumn; column <= lastColumn; ++column) {
-            const ChipInfo* info = FindChip(document.Cell(column, row));
-            if (info == nullptr || !info->object || (info->dx == 0 && info->dy == 0)) {
-                continue;
-            }
-            painter.drawImage(column * cellPixels_, row * cellPixels_,
-                              arrows_[ArrowIndex(info->dx, info->dy)]);
+    ForEachCellIn(area, cellPixels_, [&](int column, int row) {
+        const ChipInfo* info = FindChip(document.Cell(column, row));
+        if (info == nullptr || !info->object || (info->dx == 0 && info->dy == 0)) {
+            return;
         }
-    }
+        painter.drawImage(column * cellPixels_, row * cellPixels_,
+                          arrows_[ArrowIndex(info->dx, info->dy)]);
+    });
 }
 
 void CanvasPainter::PaintStart(QPainter& painter, const MapDocument& document) const {
