@@ -9,7 +9,7 @@
 #include <regex>
 #include <sstream>
 
-#include "game/core/StageMaps.h"
+#include "game/planner/PlannerStage.h"
 
 namespace tarn::game::testing {
 
@@ -67,16 +67,7 @@ std::optional<int> ReplayClearFrame(const std::string& folder, const std::string
 }
 
 GameState LoadedStage(const GameStageText& text, bool lowSpec) {
-    GameState state;
-    state.lowSpec = lowSpec;
-    state.bindings = KeyBindings{39, 37, 90, 38, 8, 88};
-    FillMaps(state, text.rows);
-    state.stage.NextStage = text.NextStage;
-    state.stage.NextStage2 = text.NextStage2;
-    state.player.PlayerX = text.PlayerX;
-    state.player.PlayerY = text.PlayerY;
-    state.counters.TimeLeft = text.TimeLeft;
-    return state;
+    return planner::StartOfStage(text, lowSpec);
 }
 
 }  // namespace tarn::game::testing
